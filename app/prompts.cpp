@@ -1,0 +1,152 @@
+#include "app/prompts.h"
+
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace pf {
+namespace {
+
+QFileDialog::Options dialogOptions() {
+    return QFileDialog::Options();
+}
+
+QString withSuffix(const QString& path, const QString& suffix) {
+    if (path.isEmpty() || suffix.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + QLatin1Char('.') + suffix;
+}
+
+class DialogPrompts : public Prompts {
+public:
+    Answer message(QWidget* parent, const QString& text, const QString& title,
+                   Buttons buttons) override {
+        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
+        switch (buttons) {
+        case Buttons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case Buttons::OkCancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            break;
+        case Buttons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
+        }
+        switch (box.exec()) {
+        case QMessageBox::Ok: return Answer::Ok;
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        default: return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+        }
+    }
+
+    QString openFile(QWidget* parent, const FileChoice& c) override {
+        QFileDialog dialog(parent, c.caption, c.initialPath, qtFilterFromWindows(c.filter));
+        dialog.setOptions(dialogOptions());
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setDefaultSuffix(c.defaultSuffix);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+
+    QString saveFile(QWidget* parent, const FileChoice& c) override {
+        QFileDialog dialog(parent, c.caption, c.initialPath, qtFilterFromWindows(c.filter));
+        dialog.setOptions(dialogOptions());
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(c.defaultSuffix);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return withSuffix(dialog.selectedFiles().constFirst(), c.defaultSuffix);
+    }
+
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override {
+        const QColor c = QColorDialog::getColor(initial, parent);
+        if (!c.isValid())
+            return std::nullopt;
+        return c;
+    }
+
+    bool openUrl(const QString& target) override {
+        const QUrl url = target.contains(QStringLiteral("://")) ? QUrl(target)
+                                                                : QUrl::fromLocalFile(target);
+        return QDesktopServices::openUrl(url);
+    }
+};
+
+std::unique_ptr<Prompts>& installed() {
+    static std::unique_ptr<Prompts> p;
+    return p;
+}
+
+} // namespace
+
+Prompts& prompts() {
+    auto& p = installed();
+    if (!p)
+        p = std::make_unique<DialogPrompts>();
+    return *p;
+}
+
+void setPrompts(std::unique_ptr<Prompts> p) {
+    installed() = std::move(p);
+}
+
+QString qtFilterFromWindows(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        const QString pattern = parts[i + 1];
+        // Qt reads the patterns from the parentheses of the description.
+        if (!description.contains(QLatin1Char('(')))
+            description += QStringLiteral(" (") + pattern + QLatin1Char(')');
+        out << description;
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+Answer ScriptedPrompts::message(QWidget*, const QString& text, const QString& title,
+                                Buttons buttons) {
+    asked.push_back({text, title, buttons});
+    if (answers.empty())
+        return buttons == Buttons::YesNo ? Answer::No
+                                         : (buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel);
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+QString ScriptedPrompts::openFile(QWidget*, const FileChoice& choice) {
+    fileChoices.push_back(choice);
+    if (files.empty())
+        return {};
+    QString f = files.front();
+    files.pop_front();
+    return f;
+}
+
+QString ScriptedPrompts::saveFile(QWidget* parent, const FileChoice& choice) {
+    return openFile(parent, choice);
+}
+
+std::optional<QColor> ScriptedPrompts::chooseColor(QWidget*, const QColor&) {
+    if (colors.empty())
+        return std::nullopt;
+    auto c = colors.front();
+    colors.pop_front();
+    return c;
+}
+
+bool ScriptedPrompts::openUrl(const QString& target) {
+    opened.push_back(target);
+    return openUrlResult;
+}
+
+} // namespace pf

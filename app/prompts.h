@@ -1,0 +1,72 @@
+#pragma once
+// Every message box, file choice and colour choice of the program goes through
+// this interface, so that tests answer them without a modal loop.
+
+#include <QColor>
+#include <QString>
+#include <deque>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace pf {
+
+enum class Answer { Ok, Cancel, Yes, No };
+enum class Buttons { Ok, OkCancel, YesNo };
+
+struct FileChoice {
+    QString caption;
+    QString filter;       // Windows-style "説明(*.ext)|*.ext|…", as the program has always written it
+    QString defaultSuffix; // "pf1", "csv", "html"
+    QString initialPath;
+};
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    // A box without icon.
+    virtual Answer message(QWidget* parent, const QString& text, const QString& title,
+                           Buttons buttons) = 0;
+    // Only an existing file; empty when cancelled.
+    virtual QString openFile(QWidget* parent, const FileChoice& choice) = 0;
+    // Asks before overwriting; empty when cancelled.
+    virtual QString saveFile(QWidget* parent, const FileChoice& choice) = 0;
+    // nullopt when cancelled.
+    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
+    // Opens a local file or an address with the desktop's handler.
+    virtual bool openUrl(const QString& target) = 0;
+};
+
+// The prompts the program uses; the real dialogs unless a test installed others.
+Prompts& prompts();
+// Installs `p` for the run (tests); pass nullptr to return to the real dialogs.
+void setPrompts(std::unique_ptr<Prompts> p);
+
+// "A|*.a|B|*.b" -> "A (*.a);;B (*.b)" for Qt's file dialogs.
+QString qtFilterFromWindows(const QString& filter);
+
+// Answers queued by a test, consumed in order; every question is recorded.
+class ScriptedPrompts : public Prompts {
+public:
+    struct Asked {
+        QString text;
+        QString title;
+        Buttons buttons;
+    };
+    std::deque<Answer> answers;
+    std::deque<QString> files;
+    std::deque<std::optional<QColor>> colors;
+    std::deque<Asked> asked;
+    std::deque<FileChoice> fileChoices;
+    std::deque<QString> opened;
+    bool openUrlResult = true;
+
+    Answer message(QWidget*, const QString& text, const QString& title, Buttons buttons) override;
+    QString openFile(QWidget*, const FileChoice& choice) override;
+    QString saveFile(QWidget*, const FileChoice& choice) override;
+    std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override;
+    bool openUrl(const QString& target) override;
+};
+
+} // namespace pf

