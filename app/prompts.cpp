@@ -37,10 +37,14 @@ public:
             break;
         }
         switch (box.exec()) {
-        case QMessageBox::Ok: return Answer::Ok;
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        default: return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+        case QMessageBox::Ok:
+            return Answer::Ok;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
         }
     }
 
@@ -74,8 +78,8 @@ public:
     }
 
     bool openUrl(const QString& target) override {
-        const QUrl url = target.contains(QStringLiteral("://")) ? QUrl(target)
-                                                                : QUrl::fromLocalFile(target);
+        const QUrl url =
+            target.contains(QStringLiteral("://")) ? QUrl(target) : QUrl::fromLocalFile(target);
         return QDesktopServices::openUrl(url);
     }
 };

@@ -9,14 +9,29 @@ QString mapToCp932Twins(const QString& text) {
     QString out = text;
     for (QChar& ch : out) {
         switch (ch.unicode()) {
-        case 0x301C: ch = QChar(0xFF5E); break; // WAVE DASH -> FULLWIDTH TILDE
-        case 0x2212: ch = QChar(0xFF0D); break; // MINUS SIGN -> FULLWIDTH HYPHEN-MINUS
-        case 0x2016: ch = QChar(0x2225); break; // DOUBLE VERTICAL LINE -> PARALLEL TO
-        case 0x00A2: ch = QChar(0xFFE0); break; // CENT SIGN
-        case 0x00A3: ch = QChar(0xFFE1); break; // POUND SIGN
-        case 0x00AC: ch = QChar(0xFFE2); break; // NOT SIGN
-        case 0x2014: ch = QChar(0x2015); break; // EM DASH -> HORIZONTAL BAR
-        default: break;
+        case 0x301C:
+            ch = QChar(0xFF5E);
+            break; // WAVE DASH -> FULLWIDTH TILDE
+        case 0x2212:
+            ch = QChar(0xFF0D);
+            break; // MINUS SIGN -> FULLWIDTH HYPHEN-MINUS
+        case 0x2016:
+            ch = QChar(0x2225);
+            break; // DOUBLE VERTICAL LINE -> PARALLEL TO
+        case 0x00A2:
+            ch = QChar(0xFFE0);
+            break; // CENT SIGN
+        case 0x00A3:
+            ch = QChar(0xFFE1);
+            break; // POUND SIGN
+        case 0x00AC:
+            ch = QChar(0xFFE2);
+            break; // NOT SIGN
+        case 0x2014:
+            ch = QChar(0x2015);
+            break; // EM DASH -> HORIZONTAL BAR
+        default:
+            break;
         }
     }
     return out;

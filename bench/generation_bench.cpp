@@ -34,7 +34,11 @@ void BM_Sequential(benchmark::State& state) {
         benchmark::DoNotOptimize(pf::SearchPairs(*s, courts));
     state.counters["visits"] = static_cast<double>(s->Tests);
 }
-BENCHMARK(BM_Sequential)->Args({100, 3})->Args({100, 1})->Args({9, 2})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sequential)
+    ->Args({100, 3})
+    ->Args({100, 1})
+    ->Args({9, 2})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_Random(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
@@ -90,8 +94,8 @@ void BM_RandomMemory100(benchmark::State& state) {
     for (auto _ : state) {
         pf::EntryList list;
         pf::GenerateRandomPairing(list, names, 3, table);
-        state.counters["tally_bytes"] = static_cast<double>(
-            sizeof(std::uint32_t) * (128.0 * 128 * 128 + 3 * 128 * 128));
+        state.counters["tally_bytes"] =
+            static_cast<double>(sizeof(std::uint32_t) * (128.0 * 128 * 128 + 3 * 128 * 128));
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

@@ -16,7 +16,8 @@ void printError(const QString& message) {
 
 bool emitOutput(const QString& out, const QByteArray& bytes) {
     if (out.isEmpty()) {
-        const std::size_t n = std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+        const std::size_t n =
+            std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
         if (n != static_cast<std::size_t>(bytes.size()) || std::fflush(stdout) != 0) {
             printError(std::string(MsgWriteFailed));
             return false;

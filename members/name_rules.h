@@ -12,7 +12,8 @@
 namespace pf {
 
 inline constexpr char MsgNameComma[] = "メンバー名に半角カンマ(,)は使用出来ません。";
-inline constexpr char MsgNameTooLong[] = "メンバー名は半角255文字（全角127文字）以内で入力して下さい。";
+inline constexpr char MsgNameTooLong[] =
+    "メンバー名は半角255文字（全角127文字）以内で入力して下さい。";
 inline constexpr char MsgNameBadChar[] = "メンバー名に使用出来ない文字が含まれています。";
 
 // The reason (UTF-8) a name held as Shift-JIS bytes is refused, or nullopt.

@@ -182,8 +182,10 @@ void GenerateSequential(SequentialState& state, const std::vector<Name>& names, 
     SearchPairs(state, courts);
     for (int k = 0; k < MaxPairs; ++k) {
         MatchRecord& slot = table[static_cast<std::size_t>(k / 2)];
-        const Name& first = *order[static_cast<std::size_t>(state.FirstOf[static_cast<std::size_t>(k)])];
-        const Name& second = *order[static_cast<std::size_t>(state.SecondOf[static_cast<std::size_t>(k)])];
+        const Name& first =
+            *order[static_cast<std::size_t>(state.FirstOf[static_cast<std::size_t>(k)])];
+        const Name& second =
+            *order[static_cast<std::size_t>(state.SecondOf[static_cast<std::size_t>(k)])];
         if (k % 2 == 0) {
             slot.a = first;
             slot.b = second;

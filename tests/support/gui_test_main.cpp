@@ -13,10 +13,12 @@ class NoLeakedWindows : public testing::EmptyTestEventListener {
         QStringList leaked;
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->isVisible())
-                leaked << (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
-                                                      : w->objectName());
+                leaked << (w->objectName().isEmpty()
+                               ? QString::fromLatin1(w->metaObject()->className())
+                               : w->objectName());
         }
-        EXPECT_TRUE(leaked.isEmpty()) << "windows left open: " << leaked.join(QStringLiteral(", ")).toStdString();
+        EXPECT_TRUE(leaked.isEmpty())
+            << "windows left open: " << leaked.join(QStringLiteral(", ")).toStdString();
     }
 };
 
@@ -24,7 +26,7 @@ class NoLeakedWindows : public testing::EmptyTestEventListener {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                     : qgetenv("QT_QPA_PLATFORM"));
+                                                                    : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     // GoogleTest owns and deletes its listeners.
