@@ -3,6 +3,7 @@
 #include "files/atomic_save.h"
 
 #include <QFile>
+#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -15,13 +16,13 @@ void appendLine(QByteArray& out, const std::string& text) {
 }
 
 // Splits the file into lines. A line ends at LF; a CR before it belongs to the
-// line end. The final line need not end with a line break. Text after a NUL
-// byte within a line is dropped, as a C string would end there.
+// line end. The final line need not end with a line break. Nothing after the
+// last match line is read.
 std::vector<std::string> splitLines(const QByteArray& bytes) {
     std::vector<std::string> lines;
     qsizetype start = 0;
     const qsizetype n = bytes.size();
-    while (start < n) {
+    while (start < n && lines.size() < 1 + MaxMembers + MaxMatches) {
         qsizetype end = bytes.indexOf('\n', start);
         const bool hasBreak = end >= 0;
         if (!hasBreak)
@@ -29,20 +30,31 @@ std::vector<std::string> splitLines(const QByteArray& bytes) {
         qsizetype stop = end;
         if (hasBreak && stop > start && bytes[stop - 1] == '\r')
             --stop;
-        std::string line(bytes.constData() + start, static_cast<std::size_t>(stop - start));
-        if (const auto nul = line.find('\0'); nul != std::string::npos)
-            line.resize(nul);
-        lines.push_back(std::move(line));
+        lines.emplace_back(bytes.constData() + start, static_cast<std::size_t>(stop - start));
         start = end + 1;
-        if (lines.size() >= 1 + MaxMembers + MaxMatches)
-            break; // nothing after the last match line is read
     }
     return lines;
 }
 
-// A run of commas is one separator and leading commas are skipped.
+// A text field ends at a NUL byte, as a C string would.
+std::string textOf(const std::string& line) {
+    const auto nul = line.find('\0');
+    return nul == std::string::npos ? line : line.substr(0, nul);
+}
+
+// A line with exactly five commas is taken field by field, so that a slot
+// with an empty name comes back as it was written. Any other line is split
+// the old way: a run of commas is one separator and leading commas are
+// skipped; the result then fills the fields from the left.
 std::vector<std::string> splitFields(const std::string& line) {
     std::vector<std::string> pieces;
+    if (std::count(line.begin(), line.end(), ',') == 5) {
+        std::size_t i = 0;
+        for (std::size_t j; (j = line.find(',', i)) != std::string::npos; i = j + 1)
+            pieces.emplace_back(line, i, j - i);
+        pieces.emplace_back(line, i);
+        return pieces;
+    }
     std::size_t i = 0;
     while (i < line.size()) {
         while (i < line.size() && line[i] == ',')
@@ -108,9 +120,9 @@ PairingFileContent parsePairingFile(const QByteArray& bytes) {
     }
     std::size_t next = 1;
     for (std::size_t row = 0; row < MaxMembers && next < lines.size(); ++row, ++next)
-        content.roster[row] = lines[next];
+        content.roster[row] = textOf(lines[next]);
     for (std::size_t slot = 0; slot < MaxMatches && next < lines.size(); ++slot, ++next) {
-        const std::vector<std::string> pieces = splitFields(lines[next]);
+        const std::vector<std::string> pieces = splitFields(textOf(lines[next]));
         MatchRecord& m = content.matches[slot];
         Name* names[] = {&m.a, &m.b, &m.c, &m.d};
         for (std::size_t k = 0; k < 4 && k < pieces.size(); ++k)
@@ -130,7 +142,13 @@ PairingFileContent readPairingFile(const QString& path) {
         content.error = MsgReadFailed;
         return content;
     }
-    return parsePairingFile(file.readAll());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        PairingFileContent content;
+        content.error = MsgReadFailed;
+        return content;
+    }
+    return parsePairingFile(bytes);
 }
 
 bool writePairingFile(const QString& path, const MemberRoster& roster, const MatchTable& matches) {
