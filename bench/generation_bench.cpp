@@ -94,8 +94,7 @@ void BM_RandomMemory100(benchmark::State& state) {
     for (auto _ : state) {
         pf::EntryList list;
         pf::GenerateRandomPairing(list, names, 3, table);
-        state.counters["tally_bytes"] =
-            static_cast<double>(sizeof(std::uint32_t) * (128.0 * 128 * 128 + 3 * 128 * 128));
+        state.counters["tally_bytes"] = static_cast<double>(list.tallyBytes());
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

@@ -38,6 +38,12 @@ public:
 
     // Observers.
     int size() const { return static_cast<int>(names_.size()); }
+    // Bytes held by the tally arrays (they grow with the cube of the roster).
+    std::size_t tallyBytes() const {
+        return sizeof(std::uint32_t) *
+               (partnerCount_.capacity() + partnerLast_.capacity() + opponentCount_.capacity() +
+                pairCount_.capacity());
+    }
     const Name& name(int id) const { return names_[idx(id)]; }
     std::int32_t state(int id) const { return state_[idx(id)]; }
     std::uint32_t played(int id) const { return played_[idx(id)]; }

@@ -157,3 +157,19 @@ TEST_F(EntryListDeathTest, MissingListOrNameEndsTheProcess) {
 
 } // namespace
 } // namespace pf
+
+namespace pf {
+namespace {
+
+TEST(EntryList, TalliesForAHundredMembersStayUnderSixteenMegabytes) {
+    EntryList list;
+    std::vector<Name> roster;
+    for (int i = 0; i < MaxMembers; ++i)
+        roster.push_back("member" + std::to_string(i));
+    list.RegisterRoster(&roster, MaxMembers, 3);
+    EXPECT_LT(list.tallyBytes(), 16u * 1024 * 1024);
+    EXPECT_EQ(list.facedPair(100, 99, 100), EntryList::OwnTally);
+}
+
+} // namespace
+} // namespace pf
