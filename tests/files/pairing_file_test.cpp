@@ -66,7 +66,7 @@ TEST(PairingFileRead, FailuresGiveTheirMessages) {
 }
 
 TEST(PairingFileRead, AcceptsTheFormatLineWithAnyLineEnd) {
-    for (const QByteArray bytes :
+    for (const QByteArray& bytes :
          {Header, QByteArray(PairingFormatLine) + "\n", QByteArray(PairingFormatLine)}) {
         const PairingFileContent c = parsePairingFile(bytes);
         ASSERT_TRUE(c.ok()) << c.error;
