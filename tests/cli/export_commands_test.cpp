@@ -1,0 +1,165 @@
+// pairforge-cli standings, csv and html on a small scored day whose expected
+// outputs were worked out by hand (tests/data/cli).
+
+#include "cli_runner.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace pf {
+namespace {
+
+using test::runCli;
+
+const QString Day = QStringLiteral(PF_TEST_DATA_DIR "/cli/day.pf1");
+
+QByteArray golden(const char* name) {
+    QFile f(QStringLiteral(PF_TEST_DATA_DIR "/cli/") + QString::fromLatin1(name));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+    return f.readAll();
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+void expectOutput(const QStringList& args, const char* goldenName) {
+    const auto r = runCli(args);
+    EXPECT_EQ(r.exitCode, 0) << args.join(' ').toStdString() << "\n" << r.err.toStdString();
+    EXPECT_EQ(r.out, golden(goldenName)) << args.join(' ').toStdString();
+    EXPECT_TRUE(r.err.isEmpty());
+}
+
+TEST(StandingsCommand, PrintsTheTableAsTabSeparatedUtf8) {
+    expectOutput({"standings", Day}, "day_standings_rule1.tsv");
+    expectOutput({"standings", Day, "--rule", "1"}, "day_standings_rule1.tsv");
+    expectOutput({"standings", Day, "--rule", "2"}, "day_standings_rule2.tsv");
+    expectOutput({"standings", "--rule=2", Day}, "day_standings_rule2.tsv");
+}
+
+TEST(StandingsCommand, EmptyPairingPrintsTheHeadingsOnly) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("empty.pf1");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("PAIRFORGE Ver0.2 DATA FILE\r\n");
+    f.close();
+    const auto r = runCli({"standings", path, "--rule", "2"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(
+        QString::fromUtf8(r.out),
+        QString::fromUtf8("順位\tメンバー名\tゲーム数\t勝ゲーム\t敗ゲーム\tゲーム率\t\t\t\t\t\n"));
+}
+
+TEST(CsvCommand, BothLayoutsToStandardOutputAndToAFile) {
+    expectOutput({"csv", Day}, "day_old.csv");
+    expectOutput({"csv", Day, "--layout", "old"}, "day_old.csv");
+    expectOutput({"csv", Day, "--layout", "new"}, "day_new.csv");
+    EXPECT_EQ(golden("day_old.csv").count("\r\n"), 240);
+    EXPECT_EQ(golden("day_new.csv").count("\r\n"), 120);
+
+    QTemporaryDir dir;
+    const QString out = dir.filePath("day.csv");
+    const auto r = runCli({"csv", Day, "--layout", "new", "-o", out});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(readBytes(out), golden("day_new.csv"));
+}
+
+TEST(HtmlCommand, PagesUnderBothRulesRangesAndColours) {
+    expectOutput({"html", Day}, "day_rule1_all.html");
+    expectOutput(
+        {"html", Day, "--rule", "1", "--range", "all", "--colors", "99CCFF,3399FF,66CCFF,FFFFCC"},
+        "day_rule1_all.html");
+    expectOutput({"html", Day, "--rule", "2", "--range", "results"}, "day_rule2_results.html");
+    expectOutput({"html", Day, "--range", "4-7", "--colors", "ffffff,00ff00,x\"y,FFFFCC"},
+                 "day_rule1_range.html");
+
+    QTemporaryDir dir;
+    const QString out = dir.filePath("day.html");
+    const auto r = runCli({"html", Day, "--rule", "2", "--range", "results", "-o", out});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(readBytes(out), golden("day_rule2_results.html"));
+}
+
+TEST(ExportCommands, UnreadableOrDamagedFilesAreRefusedWithTheirMessages) {
+    QTemporaryDir dir;
+    const QString missing = dir.filePath("missing.pf1");
+    const QString bad = dir.filePath("bad.pf1");
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("PAIRFORGE Ver0.3 DATA FILE\r\n");
+    f.close();
+    const QString empty = dir.filePath("empty.pf1");
+    QFile e(empty);
+    ASSERT_TRUE(e.open(QIODevice::WriteOnly));
+    e.close();
+
+    for (const char* command : {"standings", "csv", "html"}) {
+        const QString cmd = QString::fromLatin1(command);
+        auto r = runCli({cmd, missing});
+        EXPECT_EQ(r.exitCode, 1) << command;
+        EXPECT_EQ(r.err, "ファイルの読み込みに失敗しました。\n") << command;
+        EXPECT_TRUE(r.out.isEmpty());
+        r = runCli({cmd, empty});
+        EXPECT_EQ(r.exitCode, 1) << command;
+        EXPECT_EQ(r.err, "ファイルの読み込みに失敗しました。\n") << command;
+        r = runCli({cmd, bad});
+        EXPECT_EQ(r.exitCode, 1) << command;
+        EXPECT_EQ(r.err, "ファイルの内容が不正です。\n") << command;
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+}
+
+TEST(ExportCommands, WriteFailureLeavesTheEarlierFile) {
+    QTemporaryDir dir;
+    const QString plain = dir.filePath("plain");
+    QFile f(plain);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("keep");
+    f.close();
+    for (const char* command : {"csv", "html"}) {
+        const auto r = runCli({QString::fromLatin1(command), Day, "-o", plain + "/out"});
+        EXPECT_EQ(r.exitCode, 1) << command;
+        EXPECT_TRUE(r.err.startsWith("ファイルの書き込みに失敗しました。")) << command;
+    }
+    EXPECT_EQ(readBytes(plain), "keep");
+}
+
+TEST(ExportCommands, UsageErrors) {
+    const QList<QStringList> wrong = {
+        {"standings"},
+        {"standings", Day, Day},
+        {"standings", Day, "--rule", "0"},
+        {"standings", Day, "--rule", "3"},
+        {"standings", Day, "--rule"},
+        {"standings", Day, "--bogus", "1"},
+        {"csv", Day, "--layout", "wide"},
+        {"csv", Day, "-o"},
+        {"html", Day, "--rule", "x"},
+        {"html", Day, "--range", "0-5"},
+        {"html", Day, "--range", "5-121"},
+        {"html", Day, "--range", "9-8"},
+        {"html", Day, "--range", "5"},
+        {"html", Day, "--range", "-5"},
+        {"html", Day, "--range", "some"},
+        {"html", Day, "--colors", "1,2,3"},
+        {"html", Day, "--colors", "1,2,3,4,5"},
+        {"html", Day, "--range", "all", "--range", "results"},
+    };
+    for (const QStringList& args : wrong) {
+        const auto r = runCli(args);
+        EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << args.join(' ').toStdString();
+        EXPECT_FALSE(r.err.isEmpty()) << args.join(' ').toStdString();
+    }
+    // Ranges at the limits are fine.
+    for (const char* range : {"1-120", "120-120", "1-1"})
+        EXPECT_EQ(runCli({"html", Day, "--range", range}).exitCode, 0) << range;
+}
+
+} // namespace
+} // namespace pf
