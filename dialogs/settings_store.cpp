@@ -1,16 +1,34 @@
 #include "dialogs/settings_store.h"
 
+#include <QRegularExpression>
 #include <QString>
 
 namespace pf {
 namespace {
 
+const QString Group = QStringLiteral("CONFIG");
+
+// Decimal digits with an optional sign, within 32 bits; anything else
+// (letters, a list, an empty text) is not a setting and gives the default.
 std::int32_t readInt(QSettings& store, const char* key, std::int32_t fallback) {
     const QVariant v = store.value(QLatin1String(key));
     if (!v.isValid())
         return fallback;
+    if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong ||
+        v.typeId() == QMetaType::UInt) {
+        // A number stored by hand as a number rather than as text.
+        bool ok = false;
+        const int value = v.toInt(&ok);
+        return ok ? value : fallback;
+    }
+    if (v.typeId() != QMetaType::QString && v.typeId() != QMetaType::QByteArray)
+        return fallback;
+    static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
+    const QString text = v.toString().trimmed();
+    if (!decimal.match(text).hasMatch())
+        return fallback;
     bool ok = false;
-    const int value = v.toString().trimmed().toInt(&ok, 10);
+    const int value = text.toInt(&ok, 10);
     return ok ? value : fallback;
 }
 
@@ -18,7 +36,7 @@ std::int32_t readInt(QSettings& store, const char* key, std::int32_t fallback) {
 
 Settings loadSettings(QSettings& store) {
     Settings s;
-    store.beginGroup(QStringLiteral("CONFIG"));
+    store.beginGroup(Group);
     s.GenerationMethod = readInt(store, "Seisei", 1);
     s.RankingMethod = readInt(store, "Jyuni", 0);
     s.CsvMode = readInt(store, "CsvMode", 0);
@@ -27,13 +45,15 @@ Settings loadSettings(QSettings& store) {
 }
 
 bool saveSettings(QSettings& store, const Settings& s) {
-    store.beginGroup(QStringLiteral("CONFIG"));
+    if (!store.isWritable())
+        return false;
+    store.beginGroup(Group);
     store.setValue(QStringLiteral("Seisei"), QString::number(s.GenerationMethod));
     store.setValue(QStringLiteral("Jyuni"), QString::number(s.RankingMethod));
     store.setValue(QStringLiteral("CsvMode"), QString::number(s.CsvMode));
     store.endGroup();
     store.sync();
-    return store.status() == QSettings::NoError;
+    return store.status() != QSettings::AccessError;
 }
 
 QSettings& programSettings() {

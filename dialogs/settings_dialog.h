@@ -1,0 +1,61 @@
+#pragma once
+// The settings dialog: how pairings are generated, how the standings are
+// ranked and which CSV layout is written.
+//
+// Created once by the main window and kept. C2Click runs it with
+//
+//     Settings s = settingsOf(session);
+//     if (settingsDialog->run(s))
+//         applySettings(session, s);
+//
+// run() prepares the radio buttons from the values (0 selects the first
+// choice of a group, any other value the second), shows the dialog modally
+// and, only when it is closed with OK, writes 0 or 1 per group back into the
+// values. Cancel leaves them untouched, including a stored value such as 7.
+
+#include "dialogs/settings_store.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace pf {
+
+class TOKBottomDlg3 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TOKBottomDlg3(QWidget* parent = nullptr);
+
+    bool run(Settings& settings);
+
+    // The parts of run(), for a caller that shows the dialog itself.
+    void prepare(const Settings& settings);
+    Settings chosen() const;
+
+    QPushButton* okButton() const { return OKBtn; }
+    QPushButton* cancelButton() const { return CancelBtn; }
+
+private:
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void RadioButton3Click();
+    void RadioButton4Click();
+    void RadioButton5Click();
+    void RadioButton6Click();
+
+    QRadioButton* RadioButton1;
+    QRadioButton* RadioButton2;
+    QRadioButton* RadioButton3;
+    QRadioButton* RadioButton4;
+    QRadioButton* RadioButton5;
+    QRadioButton* RadioButton6;
+    QLabel* StaticText1;
+    QLabel* StaticText2;
+    QLabel* StaticText3;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+};
+
+} // namespace pf

@@ -1,0 +1,157 @@
+// The settings dialog driven through its buttons: the radio buttons prepared
+// from the values, the explanation that follows the checked choice, OK
+// writing 0 or 1 per group and Cancel leaving every value as it was.
+
+#include "dialogs/settings_dialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+using pf::Settings;
+using pf::TOKBottomDlg3;
+
+const QString Text1 = QStringLiteral(
+    "ランダムに組み合わせを選択し、その組み合わせが対戦可能か、極端に対戦数に差分が生じないか、極端"
+    "に"
+    "同じ組み合わせとならないかをチェックし決定する方式で、組み合わせを生成します。");
+const QString Text2 = QStringLiteral("選ぶ順番を最初にランダムに並べ替え、その順番にメンバーを選ん"
+                                     "でいき、その組み合わせが対戦可能か、"
+                                     "極端に対戦数に差分が生じないか、極端に同じ組み合わせとならな"
+                                     "いかをチェックし決定し、適切な組み合"
+                                     "わせが無い場合前の組み合わせを選び直して同じ様にチェックして"
+                                     "いく方式で、組み合わせを生成します。");
+const QString Text3 =
+    QStringLiteral("各試合の勝率にて順位を決定します。ただし、同率の場合は、全ての"
+                   "ゲームの勝率にて順位を決定します。");
+const QString Text4 = QStringLiteral("全てのゲームの勝率にて順位を決定します。");
+const QString Text5 =
+    QStringLiteral("メンバーと勝ち数で１行を出力します。１試合で２行となります。");
+const QString Text6 = QStringLiteral("１試合を１行を出力します。");
+
+class SettingsDialog : public testing::Test {
+protected:
+    TOKBottomDlg3 dlg;
+
+    QRadioButton* radio(int n) {
+        auto* b = dlg.findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(n));
+        EXPECT_NE(b, nullptr) << n;
+        return b;
+    }
+    QString explanation(int n) {
+        auto* l = dlg.findChild<QLabel*>(QStringLiteral("StaticText%1").arg(n));
+        EXPECT_NE(l, nullptr) << n;
+        return l ? l->text() : QString();
+    }
+    // Which button of each group is checked, as "1 3 5"-style text.
+    std::string checked() {
+        std::string s;
+        for (int n = 1; n <= 6; ++n)
+            if (radio(n)->isChecked())
+                s += (s.empty() ? "" : " ") + std::to_string(n);
+        return s;
+    }
+    // Runs the real modal loop, doing `inside` once the dialog is up.
+    bool runWith(Settings& s, std::function<void()> inside) {
+        QTimer::singleShot(0, &dlg, [&] {
+            EXPECT_TRUE(dlg.isVisible());
+            inside();
+        });
+        return dlg.run(s);
+    }
+};
+
+TEST_F(SettingsDialog, LooksAsDesigned) {
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("環境設定"));
+    EXPECT_EQ(dlg.size(), QSize(434, 559));
+    EXPECT_EQ(dlg.minimumSize(), dlg.maximumSize());
+    EXPECT_EQ(radio(1)->text(), QStringLiteral("乱数選択方式(&R)"));
+    EXPECT_EQ(radio(2)->text(), QStringLiteral("順次選択方式(&S)"));
+    EXPECT_EQ(radio(3)->text(),
+              QStringLiteral("各試合の勝率、同率の場合は、各ゲームの合計のゲーム率(&A)"));
+    EXPECT_EQ(radio(4)->text(), QStringLiteral("各ゲームの合計の勝率(&G)"));
+    EXPECT_EQ(radio(5)->text(), QStringLiteral("旧形式"));
+    EXPECT_EQ(radio(6)->text(), QStringLiteral("新形式"));
+    EXPECT_EQ(dlg.okButton()->text(), QStringLiteral("OK"));
+    EXPECT_TRUE(dlg.okButton()->isDefault());
+    EXPECT_EQ(dlg.cancelButton()->text(), QStringLiteral("キャンセル"));
+    EXPECT_FALSE(dlg.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+TEST_F(SettingsDialog, PreparedFromTheValuesWithMatchingExplanations) {
+    dlg.prepare(Settings{1, 0, 0}); // a clean account
+    EXPECT_EQ(checked(), "2 3 5");
+    EXPECT_EQ(explanation(1), Text2);
+    EXPECT_EQ(explanation(2), Text3);
+    EXPECT_EQ(explanation(3), Text5);
+
+    dlg.prepare(Settings{0, 7, -1}); // any non-zero value is the second choice
+    EXPECT_EQ(checked(), "1 4 6");
+    EXPECT_EQ(explanation(1), Text1);
+    EXPECT_EQ(explanation(2), Text4);
+    EXPECT_EQ(explanation(3), Text6);
+}
+
+TEST_F(SettingsDialog, ClickingAChoiceShowsItsExplanation) {
+    dlg.prepare(Settings{1, 0, 0});
+    dlg.show();
+    radio(1)->click();
+    EXPECT_EQ(explanation(1), Text1);
+    radio(4)->click();
+    EXPECT_EQ(explanation(2), Text4);
+    radio(6)->click();
+    EXPECT_EQ(explanation(3), Text6);
+    radio(6)->click(); // already checked: nothing changes
+    EXPECT_EQ(explanation(3), Text6);
+    radio(2)->click();
+    EXPECT_EQ(explanation(1), Text2);
+    EXPECT_EQ(checked(), "2 4 6");
+    dlg.cancelButton()->click();
+    EXPECT_FALSE(dlg.isVisible());
+}
+
+TEST_F(SettingsDialog, OkWritesZeroOrOnePerGroup) {
+    Settings s{1, 7, 0};
+    EXPECT_TRUE(runWith(s, [&] {
+        radio(1)->click();
+        radio(6)->click(); // the ranking group stays on its second choice
+        dlg.okButton()->click();
+    }));
+    EXPECT_EQ(s, (Settings{0, 1, 1}));
+
+    EXPECT_TRUE(runWith(s, [&] {
+        EXPECT_EQ(checked(), "1 4 6");
+        radio(2)->click();
+        radio(3)->click();
+        radio(5)->click();
+        dlg.okButton()->click();
+    }));
+    EXPECT_EQ(s, (Settings{1, 0, 0}));
+}
+
+TEST_F(SettingsDialog, CancelLeavesAllThreeUnchangedAndTheNextOpeningShowsThem) {
+    Settings s{1, 7, 0};
+    EXPECT_FALSE(runWith(s, [&] {
+        radio(1)->click();
+        radio(3)->click();
+        radio(6)->click();
+        dlg.cancelButton()->click();
+    }));
+    EXPECT_EQ(s, (Settings{1, 7, 0}));
+
+    EXPECT_FALSE(runWith(s, [&] {
+        EXPECT_EQ(checked(), "2 4 5");
+        EXPECT_EQ(explanation(1), Text2);
+        EXPECT_EQ(explanation(2), Text4);
+        EXPECT_EQ(explanation(3), Text5);
+        dlg.reject(); // Esc
+    }));
+    EXPECT_EQ(s, (Settings{1, 7, 0}));
+}
+
+} // namespace

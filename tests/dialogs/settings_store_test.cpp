@@ -1,0 +1,118 @@
+// The three settings in a temporary store: what a clean account gets, what a
+// hand-edited or foreign value turns into, the exact text written back, and a
+// store that cannot be written.
+
+#include "dialogs/settings_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using pf::Settings;
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+Settings loadFrom(const QString& path) {
+    QSettings store(path, QSettings::IniFormat);
+    return pf::loadSettings(store);
+}
+
+class SettingsStore : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString ini() const { return dir.filePath(QStringLiteral("PAIRFORGE.conf")); }
+};
+
+TEST_F(SettingsStore, CleanAccountGetsDefaultsAndWritesThemAsDecimalText) {
+    {
+        QSettings store(ini(), QSettings::IniFormat);
+        const Settings s = pf::loadSettings(store);
+        EXPECT_EQ(s.GenerationMethod, 1);
+        EXPECT_EQ(s.RankingMethod, 0);
+        EXPECT_EQ(s.CsvMode, 0);
+        ASSERT_TRUE(pf::saveSettings(store, s));
+    }
+    EXPECT_EQ(bytesOf(ini()), QByteArray("[CONFIG]\nCsvMode=0\nJyuni=0\nSeisei=1\n"));
+}
+
+TEST_F(SettingsStore, UserStoreOfTheProgramLivesUnderOrganisationAndApplication) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+    {
+        QSettings store(QStringLiteral("Sorvanta"), QStringLiteral("PAIRFORGE"));
+        ASSERT_TRUE(pf::saveSettings(store, Settings{0, 1, 1}));
+    }
+    EXPECT_EQ(bytesOf(dir.filePath(QStringLiteral("Sorvanta/PAIRFORGE.conf"))),
+              QByteArray("[CONFIG]\nCsvMode=1\nJyuni=1\nSeisei=0\n"));
+}
+
+TEST_F(SettingsStore, TextThatIsNotAnIntegerGivesTheDefaultOtherValuesAreKept) {
+    writeFile(ini(), "[CONFIG]\nSeisei=abc\nJyuni=letters\nCsvMode=1x\n");
+    EXPECT_EQ(loadFrom(ini()), (Settings{1, 0, 0}));
+
+    writeFile(ini(), "[CONFIG]\nSeisei=0\nJyuni=7\nCsvMode=-3\n");
+    EXPECT_EQ(loadFrom(ini()), (Settings{0, 7, -3}));
+
+    // Blank, a list, hexadecimal, past 32 bits: none is a setting.
+    writeFile(ini(), "[CONFIG]\nSeisei=\nJyuni=\"1, 2\"\nCsvMode=0x10\n");
+    EXPECT_EQ(loadFrom(ini()), (Settings{1, 0, 0}));
+    writeFile(ini(), "[CONFIG]\nSeisei=4294967296\nJyuni=1,2\nCsvMode=+1\n");
+    EXPECT_EQ(loadFrom(ini()), (Settings{1, 0, 1}));
+
+    // Another section does not count.
+    writeFile(ini(), "[OTHER]\nSeisei=0\nJyuni=1\nCsvMode=1\n");
+    EXPECT_EQ(loadFrom(ini()), (Settings{1, 0, 0}));
+}
+
+TEST_F(SettingsStore, ValueSevenIsWrittenBackUnchanged) {
+    writeFile(ini(), "[CONFIG]\nSeisei=1\nJyuni=7\nCsvMode=0\n");
+    {
+        QSettings store(ini(), QSettings::IniFormat);
+        const Settings s = pf::loadSettings(store);
+        EXPECT_EQ(s.RankingMethod, 7);
+        ASSERT_TRUE(pf::saveSettings(store, s));
+    }
+    EXPECT_EQ(bytesOf(ini()), QByteArray("[CONFIG]\nCsvMode=0\nJyuni=7\nSeisei=1\n"));
+}
+
+TEST_F(SettingsStore, RoundTripThroughAFreshStore) {
+    for (const Settings& s : {Settings{0, 1, 1}, Settings{1, 0, 0}, Settings{5, -2, 2147483647}}) {
+        {
+            QSettings store(ini(), QSettings::IniFormat);
+            ASSERT_TRUE(pf::saveSettings(store, s));
+        }
+        EXPECT_EQ(loadFrom(ini()), s);
+    }
+}
+
+TEST_F(SettingsStore, AStoreThatCannotBeWrittenIsReportedNotPassedOffAsSaved) {
+    // The store's folder is a plain file, so nothing can be created below it.
+    writeFile(dir.filePath(QStringLiteral("blocker")), "x");
+    QSettings store(dir.filePath(QStringLiteral("blocker/PAIRFORGE.conf")), QSettings::IniFormat);
+    EXPECT_FALSE(pf::saveSettings(store, Settings{}));
+    EXPECT_STREQ(pf::MsgSettingsWriteFailed, "'Seisei' の設定に失敗しました");
+}
+
+TEST(SettingsOfSession, CopiesTheThreeFieldsBothWays) {
+    pf::Session session;
+    EXPECT_EQ(pf::settingsOf(session), (Settings{1, 0, 0}));
+    pf::applySettings(session, Settings{0, 7, 1});
+    EXPECT_EQ(session.GenerationMethod, 0);
+    EXPECT_EQ(session.RankingMethod, 7);
+    EXPECT_EQ(session.CsvMode, 1);
+    EXPECT_FALSE(session.Modified);
+}
+
+} // namespace
