@@ -33,7 +33,9 @@ public:
     }
 
 private:
-    std::array<std::array<std::string, StandingsColumns>, StandingsRows> cells_{};
+    // No braced initialiser: clang 14 crashes on one over nested arrays of
+    // strings, and the strings start empty anyway.
+    std::array<std::array<std::string, StandingsColumns>, StandingsRows> cells_;
 };
 
 // RankingMethod 0 selects rule 1, any other value rule 2.
