@@ -1,9 +1,11 @@
+#include "app/application.h"
+#include "pairing/entry_list.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char** argv) {
+    // Made before any window: it seeds the generator from the clock.
+    pf::EntryList entries;
     QApplication app(argc, argv);
-    QLabel label(QStringLiteral("ペアフォージ(PAIRFORGE)"));
-    label.show();
-    return app.exec();
+    return pf::runApplication(app, entries);
 }

@@ -1,0 +1,38 @@
+#pragma once
+// Start-up: the windows of the run, each created once and hidden until used,
+// in the order in which they depend on each other.
+
+#include <QString>
+#include <memory>
+
+class QApplication;
+
+namespace pf {
+
+class EntryList;
+class TForm1;
+class TDualListDlg;
+class TOKBottomDlg1;
+
+// Qt's own texts (buttons of the message boxes, standard dialogs, context
+// menus) in Japanese whatever the system's locale; false when the
+// translation is not installed.
+bool installJapaneseQtTranslation(QApplication& app);
+
+// The windows of one run. The main window owns the dialogs (Qt parent), so
+// they go when it goes.
+struct Windows {
+    std::unique_ptr<TForm1> form1;
+    TDualListDlg* dualListDlg = nullptr;
+    TOKBottomDlg1* okBottomDlg1 = nullptr;
+};
+
+// Creates every window of the run in its start-up order. The candidate file
+// is located in the current working directory at this moment.
+Windows createWindows(EntryList& entries);
+
+// Everything after the application object exists: translation, title,
+// windows, the event loop until the main window has closed. Returns 0.
+int runApplication(QApplication& app, EntryList& entries);
+
+} // namespace pf

@@ -1,0 +1,139 @@
+#pragma once
+// The main window: the one session of the run, the members area, the six
+// match panels of the page on show, and the commands of the menu and toolbar.
+
+#include "app/session.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class QTableWidget;
+
+namespace pf {
+
+class EntryList;
+struct SequentialState;
+class UpDown;
+class TDualListDlg;
+class TOKBottomDlg1;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // `entries` is the random-selection memory, made once before any window.
+    explicit TForm1(EntryList& entries, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    Session& session() { return session_; }
+    const Session& session() const { return session_; }
+    const QString& title() const { return title_; }
+
+    // The dialogs created after this window at start-up.
+    void setMemberDialogs(TDualListDlg* selection, TOKBottomDlg1* candidates);
+
+    // Fills the six match panels from the match table at PageTop.
+    void ShowPage();
+    // Shows the roster in the grid and its count of leading non-empty rows in
+    // the member-count edit; call after any change of session().Roster.
+    void CountMembers();
+    // Caption "title [ file ]" after a save or an open.
+    void UpdateCaption();
+    // Commands and controls of an open pairing, on its first page.
+    void EnterPairingOpenState();
+
+public Q_SLOTS:
+    // File menu.
+    void N8Click();
+    void SpeedButton3Click();
+    void O1Click();
+    void C1Click();
+    void N6Click();
+    void SpeedButton4Click();
+    void R1Click();
+    void CSVT1Click();
+    void HTMLH1Click();
+    void X1Click();
+    // Members.
+    void S1Click();
+    void SpeedButton2Click();
+    void E1Click();
+    void SpeedButton1Click();
+    // Paging.
+    void N3Click();
+    void B1Click();
+    void ScrollBar1Change();
+    // Matches.
+    void G1Click();
+    void SpeedButton5Click();
+    void T1Click();
+    void S2Click();
+    void SpeedButton6Click();
+    // Options and help.
+    void C2Click();
+    void R2Click();
+    void N4Click();
+    // Any of the twelve score arrows, before its count moves.
+    void UpDown1Changing();
+    // The court-count arrows moved to `courts`.
+    void UpDown13Click(int courts);
+    void Edit37Change();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct MatchPanel {
+        QFrame* panel = nullptr;
+        QLabel* number = nullptr;
+        QLineEdit* win[2] = {nullptr, nullptr}; // pair A, pair B
+        UpDown* upDown[2] = {nullptr, nullptr};
+        QLineEdit* name[4] = {nullptr, nullptr, nullptr, nullptr}; // a, b, c, d
+    };
+
+    QWidget* buildClientArea();
+    void buildMenu();
+    void buildToolbar(QWidget* client);
+    void buildMembersArea(QWidget* client);
+    void buildMatchPanels(QWidget* client);
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QString& hint);
+    QPushButton* addSpeedButton(QWidget* client, const char* name, int left, int width,
+                                const QString& caption, const QString& hint);
+
+    void EditWinChange(int panel, int side);
+    void colourPanel(int panel);
+    void setNoPairingState();
+    void setScoreArrowsEnabled(bool on);
+    bool FormCloseQuery();
+    void FormDestroy();
+
+    Session session_;
+    QString title_;
+    EntryList& entries_;
+    std::unique_ptr<SequentialState> sequential_;
+    TDualListDlg* dualListDlg_ = nullptr;
+    TOKBottomDlg1* candidateDlg_ = nullptr;
+
+    // Menu items.
+    QAction *N8 = nullptr, *O1 = nullptr, *C1 = nullptr, *N6 = nullptr, *R1 = nullptr,
+            *CSVT1 = nullptr, *HTMLH1 = nullptr, *X1 = nullptr, *S1 = nullptr, *E1 = nullptr,
+            *N3 = nullptr, *B1 = nullptr, *G1 = nullptr, *T1 = nullptr, *S2 = nullptr,
+            *C2 = nullptr, *R2 = nullptr, *N4 = nullptr;
+    std::array<QPushButton*, 6> speedButtons_{};
+    QLineEdit* Edit37 = nullptr;
+    QLineEdit* Edit38 = nullptr;
+    UpDown* UpDown13 = nullptr;
+    QTableWidget* StringGrid1 = nullptr;
+    std::array<MatchPanel, MatchesPerPage> panels_{};
+    std::array<QFrame*, 5> separators_{};
+    QScrollBar* ScrollBar1 = nullptr;
+};
+
+} // namespace pf

@@ -1,0 +1,189 @@
+// The commands of the main window's menu, toolbar and controls.
+
+#include "app/main_window.h"
+
+#include "app/modal_runner.h"
+#include "app/prompts.h"
+#include "app/text_codec.h"
+#include "app/up_down.h"
+#include "members/candidate_editor.h"
+#include "members/member_selection.h"
+#include "pairing/generation.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace pf {
+
+namespace {
+
+const QString ErrorTitle = QStringLiteral("エラー");
+
+// The hourglass for the whole application while the schedule is computed.
+class HourglassCursor {
+public:
+    HourglassCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~HourglassCursor() { QApplication::restoreOverrideCursor(); }
+    HourglassCursor(const HourglassCursor&) = delete;
+    HourglassCursor& operator=(const HourglassCursor&) = delete;
+};
+
+} // namespace
+
+// --- New and close pairing -------------------------------------------------
+
+void TForm1::N8Click() {
+    if (session_.PairingOpen)
+        return; // the command is disabled while a pairing is open
+    const RosterCheck check = CheckRoster(session_.Roster, session_.CourtCount);
+    if (!check.ok()) {
+        session_.Participants = check.participants;
+        prompts().message(this, fromUtf8(check.error), ErrorTitle, Buttons::Ok);
+        return;
+    }
+    EnterPairingOpenState();
+    UpDown13->setEnabled(false);
+    {
+        HourglassCursor hourglass;
+        GeneratePairing(session_, entries_, *sequential_);
+    }
+    ShowPage();
+}
+
+void TForm1::SpeedButton3Click() {
+    N8Click();
+}
+
+void TForm1::C1Click() {
+    if (!session_.PairingOpen)
+        return;
+    if (session_.Modified &&
+        prompts().message(
+            this,
+            QStringLiteral("セーブせずに閉じると、\n現在の組み合わせ、勝ち数が失われま"
+                           "すが\n閉じてよろしいですか？"),
+            QStringLiteral("閉じる確認"), Buttons::YesNo) != Answer::Yes)
+        return;
+    ClosePairing(session_, entries_);
+    ScrollBar1->setValue(0);
+    setNoPairingState();
+    setWindowTitle(title_);
+    ShowPage();
+}
+
+// --- Commands of other windows (filled in with those windows) -------------
+
+void TForm1::O1Click() {}
+void TForm1::N6Click() {}
+void TForm1::SpeedButton4Click() {
+    N6Click();
+}
+void TForm1::R1Click() {}
+void TForm1::CSVT1Click() {}
+void TForm1::HTMLH1Click() {}
+void TForm1::G1Click() {}
+void TForm1::SpeedButton5Click() {
+    G1Click();
+}
+void TForm1::T1Click() {}
+void TForm1::S2Click() {}
+void TForm1::SpeedButton6Click() {
+    S2Click();
+}
+void TForm1::C2Click() {}
+void TForm1::N4Click() {}
+
+// --- Members ----------------------------------------------------------------
+
+void TForm1::S1Click() {
+    if (session_.PairingOpen || !dualListDlg_)
+        return;
+    const int n = memberCount(session_.Roster);
+    dualListDlg_->setSelected(
+        std::vector<Name>(session_.Roster.begin(), session_.Roster.begin() + n));
+    dualListDlg_->FormActivate();
+    if (runModal(*dualListDlg_) == QDialog::Accepted) {
+        // The dialog refuses more than the roster holds; the bound here only
+        // keeps the rows safe should that ever change.
+        const std::vector<Name> chosen = dualListDlg_->selected();
+        for (std::size_t row = 0; row < session_.Roster.size(); ++row)
+            session_.Roster[row] = row < chosen.size() ? chosen[row] : Name();
+    }
+    CountMembers();
+}
+
+void TForm1::SpeedButton2Click() {
+    S1Click();
+}
+
+void TForm1::E1Click() {
+    if (!candidateDlg_)
+        return;
+    candidateDlg_->FormActivate();
+    runModal(*candidateDlg_);
+}
+
+void TForm1::SpeedButton1Click() {
+    E1Click();
+}
+
+// --- Paging -----------------------------------------------------------------
+
+void TForm1::N3Click() {
+    ScrollBar1->setValue(ScrollBar1->value() + 1);
+}
+
+void TForm1::B1Click() {
+    ScrollBar1->setValue(ScrollBar1->value() - 1);
+}
+
+void TForm1::ScrollBar1Change() {
+    session_.PageTop = ScrollBar1->value() * MatchesPerPage;
+    B1->setEnabled(session_.PageTop >= MatchesPerPage);
+    N3->setEnabled(session_.PageTop < MaxMatches - MatchesPerPage);
+    ShowPage();
+}
+
+// --- Scores and courts ------------------------------------------------------
+
+void TForm1::UpDown1Changing() {
+    session_.Modified = true;
+}
+
+void TForm1::UpDown13Click(int courts) {
+    session_.CourtCount = courts;
+}
+
+void TForm1::Edit37Change() {
+    session_.CourtCursor = 0;
+    bool ok = false;
+    const int c = Edit37->text().toInt(&ok);
+    if (!ok || c < MinCourts || c > MaxCourts)
+        return;
+    session_.CourtCount = c;
+    // A bar closes every round: after each panel for one court, after every
+    // second for two, after the third for three.
+    for (int i = 0; i < static_cast<int>(separators_.size()); ++i)
+        separators_[static_cast<std::size_t>(i)]->setVisible((i + 1) % c == 0);
+}
+
+// --- Help and exit ----------------------------------------------------------
+
+void TForm1::R2Click() {
+    const QString page = QDir::current().absoluteFilePath(QStringLiteral("index.html"));
+    if (!QFileInfo(page).isFile() || !prompts().openUrl(page))
+        prompts().message(this, QStringLiteral("実行する事が出来ませんでした。"), title_,
+                          Buttons::Ok);
+}
+
+void TForm1::X1Click() {
+    close();
+}
+
+} // namespace pf

@@ -1,0 +1,111 @@
+#include "members/candidate_editor.h"
+
+#include "app/prompts.h"
+#include "app/text_codec.h"
+#include "app/ui_fonts.h"
+#include "files/atomic_save.h"
+#include "members/candidate_file.h"
+#include "members/candidate_text.h"
+#include "members/member_selection.h"
+#include "members/name_rules.h"
+
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBlock>
+
+namespace pf {
+
+TOKBottomDlg1::TOKBottomDlg1(TDualListDlg& selection, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      selection_(selection) {
+    setObjectName(QStringLiteral("OKBottomDlg1"));
+    setWindowTitle(QStringLiteral("メンバー候補リストの編集"));
+    setFont(proportionalGothic(12));
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setTabChangesFocus(true);
+
+    SaveBtn = new QPushButton(QStringLiteral("保存"), this);
+    SaveBtn->setObjectName(QStringLiteral("SaveBtn"));
+    SaveBtn->setDefault(true);
+    CancelBtn = new QPushButton(QStringLiteral("キャンセル"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn->setAutoDefault(false);
+    connect(SaveBtn, &QPushButton::clicked, this, &TOKBottomDlg1::SaveBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &TOKBottomDlg1::reject);
+
+    // 321 × 420 with the frame; the width stays fixed.
+    setMinimumSize(321, 170);
+    setMaximumWidth(321);
+    resize(321, 390);
+}
+
+void TOKBottomDlg1::FormActivate() {
+    bool opened = false;
+    const QByteArray bytes = readCandidateFile(selection_.candidateFileName(), &opened);
+    if (!opened)
+        return;
+    QString text = decodeCp932(normalizeLineEnds(bytes));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Memo1->setPlainText(text);
+}
+
+void TOKBottomDlg1::SaveBtnClick() {
+    // Each line is encoded on its own so that a character the file cannot
+    // hold is shown where it stands; nothing is written until all are good.
+    const QStringList lines = Memo1->toPlainText().split(QLatin1Char('\n'));
+    QByteArray text;
+    for (int i = 0; i < lines.size(); ++i) {
+        const std::optional<Name> bytes = encodeCp932(lines[i]);
+        if (!bytes) {
+            const QTextBlock block = Memo1->document()->findBlockByNumber(i);
+            QTextCursor cursor(block);
+            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            Memo1->setTextCursor(cursor);
+            prompts().message(this, QString::fromUtf8(MsgNameBadChar), QStringLiteral("エラー"),
+                              Buttons::Ok);
+            return;
+        }
+        if (i > 0)
+            text += "\r\n";
+        text += QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
+    }
+    const QByteArray cleaned = cleanCandidateText(text);
+    QString shown = decodeCp932(cleaned);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Memo1->setPlainText(shown);
+
+    const QString path = selection_.candidateFileName();
+    if (!saveFileAtomically(path, cleaned)) {
+        // The dialog stays open with the cleaned text, so no edit is lost.
+        prompts().message(
+            this,
+            QStringLiteral("ファイル %1 を作成できません").arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("エラー"), Buttons::Ok);
+        return;
+    }
+    selection_.replaceCandidates(parseCandidateLines(cleaned));
+    accept();
+}
+
+void TOKBottomDlg1::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    // The memo takes the height the two buttons leave below it.
+    const int h = height();
+    Memo1->setGeometry(0, 0, width(), h - 40);
+    SaveBtn->setGeometry(width() / 2 - 80, h - 32, 75, 25);
+    CancelBtn->setGeometry(width() / 2 + 5, h - 32, 75, 25);
+}
+
+void TOKBottomDlg1::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+} // namespace pf

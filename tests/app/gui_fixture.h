@@ -1,0 +1,97 @@
+#pragma once
+// A fresh set of windows per test, in a temporary working directory, with
+// settings kept out of the user's own, message boxes answered by the test
+// and modal dialogs driven instead of run.
+
+#include "app/application.h"
+#include "app/main_window.h"
+#include "app/modal_runner.h"
+#include "app/prompts.h"
+#include "app/text_codec.h"
+#include "app/up_down.h"
+#include "members/candidate_editor.h"
+#include "members/member_selection.h"
+#include "pairing/entry_list.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace pf::testing_support {
+
+inline EntryList& sharedEntries() {
+    static EntryList entries;
+    return entries;
+}
+
+inline QByteArray sjis(const char* utf8) {
+    auto bytes = encodeCp932(QString::fromUtf8(utf8));
+    return bytes ? QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())) : QByteArray();
+}
+
+class GuiFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        sharedEntries().Clear();
+        ASSERT_TRUE(dir.isValid());
+        previousDir = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        auto scripted = std::make_unique<ScriptedPrompts>();
+        ask = scripted.get();
+        setPrompts(std::move(scripted));
+    }
+    void TearDown() override {
+        windows.form1.reset();
+        setModalRunner({});
+        setPrompts(nullptr);
+        QDir::setCurrent(previousDir);
+    }
+
+    void writeCandidates(const QByteArray& bytes) {
+        QFile f(dir.filePath(QStringLiteral("pairforge.txt")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    void start() { windows = createWindows(sharedEntries()); }
+    TForm1& form() { return *windows.form1; }
+
+    template <class T> T* child(QObject* parent, const char* name) {
+        T* c = parent->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    template <class T> T* find(const char* name) { return child<T>(windows.form1.get(), name); }
+    QAction* action(const char* name) { return find<QAction>(name); }
+    QString text(const char* edit) { return find<QLineEdit>(edit)->text(); }
+    void arrow(const char* upDown, bool up, int times = 1) {
+        auto* u = find<UpDown>(upDown);
+        for (int i = 0; i < times; ++i)
+            (up ? u->upButton() : u->downButton())->click();
+    }
+
+    // Replaces the roster as member selection would, then shows it.
+    void setRoster(const std::vector<const char*>& names) {
+        for (auto& row : form().session().Roster)
+            row.clear();
+        std::size_t i = 0;
+        for (const char* n : names) {
+            const QByteArray b = sjis(n);
+            form().session().Roster[i++] = Name(b.constData(), static_cast<std::size_t>(b.size()));
+        }
+        form().CountMembers();
+    }
+
+    QTemporaryDir dir;
+    QString previousDir;
+    ScriptedPrompts* ask = nullptr;
+    Windows windows;
+};
+
+} // namespace pf::testing_support
