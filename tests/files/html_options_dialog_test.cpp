@@ -8,6 +8,8 @@
 #include "app/text_codec.h"
 #include "dialogs/arrow_up_down.h"
 #include "files/color_frame.h"
+#include "files/html_writer.h"
+#include "standings/standings.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -253,6 +255,25 @@ TEST_F(HtmlOptionsDialog, OkAndCancelBothKeepTheChoicesForTheNextExport) {
     EXPECT_EQ(o.range.mode, RangeMode::Range);
     EXPECT_EQ(o.range.from, 3);
     EXPECT_EQ(o.pageColor, "123456");
+}
+
+TEST_F(HtmlOptionsDialog, ChoicesReachThePageTheWriterBuilds) {
+    dlg.show();
+    dlg.rangeButton()->click();
+    clicks(dlg.fromUpDown(), 4);
+    clicks(dlg.toUpDown(), -115);
+    type(dlg.pageFrame(), QStringLiteral("00ff00"));
+    prompts->colors = {QColor(255, 0, 0)};
+    dlg.dataFrame()->pickButton()->click();
+
+    pf::MatchTable matches{};
+    pf::StandingsTable standings;
+    pf::ComputeStandings(matches, 0, standings);
+    const QString page = pf::decodeCp932(pf::htmlPageBytes(matches, standings, 0, dlg.options()));
+    EXPECT_TRUE(page.contains(QStringLiteral("<BODY BGCOLOR=\"#00ff00\">\r\n")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<TR BGCOLOR=\"#FF0000\">")));
+    EXPECT_EQ(page.count(QStringLiteral("試合</TH>")), 1);
+    EXPECT_TRUE(page.contains(QStringLiteral("第5試合</TH>")));
 }
 
 } // namespace
