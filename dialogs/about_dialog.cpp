@@ -1,0 +1,97 @@
+#include "dialogs/about_dialog.h"
+
+#include "app/prompts.h"
+#include "app/session.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace pf {
+namespace {
+
+QFont gothic(int pixels, bool fixedPitch) {
+    QFont f;
+    if (fixedPitch)
+        f.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
+                       QStringLiteral("Noto Sans Mono CJK JP")});
+    else
+        f.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                       QStringLiteral("Noto Sans CJK JP")});
+    f.setPixelSize(pixels);
+    return f;
+}
+
+QFrame* sunkenFrame(QWidget* parent, const char* name, const QRect& geometry, QFrame::Shape shape) {
+    auto* f = new QFrame(parent);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setFrameShape(shape);
+    f->setFrameShadow(QFrame::Sunken);
+    f->setGeometry(geometry);
+    return f;
+}
+
+} // namespace
+
+QString TOKBottomDlg::toFullWidth(const QString& text) {
+    QString out = text;
+    for (QChar& ch : out) {
+        const char16_t u = ch.unicode();
+        if (u == u' ')
+            ch = QChar(0x3000);
+        else if (u > 0x20 && u < 0x7F)
+            ch = QChar(static_cast<char16_t>(u + 0xFEE0));
+    }
+    return out;
+}
+
+QString TOKBottomDlg::versionLine() {
+    return QStringLiteral("ＰＡＩＲＦＯＲＧＥ　Ｖｅｒｓｉｏｎ　") +
+           toFullWidth(QStringLiteral(PAIRFORGE_VERSION));
+}
+
+TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("OKBottomDlg"));
+    setWindowTitle(QStringLiteral("バージョン情報の表示"));
+    setFont(gothic(12, false));
+    setFixedSize(313, 292);
+
+    Bevel1 = sunkenFrame(this, "Bevel1", {8, 8, 297, 178}, QFrame::Box);
+
+    Label1 = new QLabel(QStringLiteral("ペアフォージ"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(gothic(32, true));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setGeometry(16, 36, 281, 48);
+
+    Label2 = new QLabel(versionLine(), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setFont(gothic(12, true));
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setGeometry(16, 112, 281, 24);
+
+    Panel1 = sunkenFrame(this, "Panel1", {8, 194, 297, 58}, QFrame::Panel);
+    StaticText2 = new QLabel(QStringLiteral("作者ホームページ"), Panel1);
+    StaticText2->setObjectName(QStringLiteral("StaticText2"));
+    StaticText2->setGeometry(8, 4, 281, 20);
+    Button1 = new QPushButton(QString::fromLatin1(HomePageAddress), Panel1);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(8, 26, 281, 26);
+    Button1->setCursor(Qt::PointingHandCursor);
+    Button1->setAutoDefault(false);
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setGeometry(119, 260, 75, 25);
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TOKBottomDlg::Button1Click() {
+    if (!prompts().openUrl(QString::fromLatin1(HomePageAddress)))
+        prompts().message(this, QStringLiteral("実行する事が出来ませんでした。"),
+                          QString::fromUtf8(DefaultTitle), Buttons::Ok);
+}
+
+} // namespace pf
