@@ -117,15 +117,16 @@ TOKBottomDlg4::TOKBottomDlg4(Session& session, TForm4& standings, QWidget* paren
 
     const QFont titleFont = fixedPitch(48);
     const QFont nameFont = proportional(48);
-    // Titles are wide enough for two full-width characters of 48 pixels.
-    Edit4 = box(this, "Edit4", {20, 110, 108, 56}, titleFont, Aqua, false);
-    Edit5 = box(this, "Edit5", {20, 200, 108, 56}, titleFont, Aqua, false);
-    Edit6 = box(this, "Edit6", {20, 290, 108, 56}, titleFont, Aqua, false);
+    // Titles are wide enough for two full-width characters of 48 pixels, and
+    // all boxes tall enough for the line height of the fallback face.
+    Edit4 = box(this, "Edit4", {20, 105, 108, 66}, titleFont, Aqua, false);
+    Edit5 = box(this, "Edit5", {20, 195, 108, 66}, titleFont, Aqua, false);
+    Edit6 = box(this, "Edit6", {20, 285, 108, 66}, titleFont, Aqua, false);
     for (QLineEdit* title : {Edit4, Edit5, Edit6})
         title->setText(QStringLiteral("優勝"));
-    Edit1 = box(this, "Edit1", {136, 110, 440, 56}, nameFont, Fuchsia, true);
-    Edit2 = box(this, "Edit2", {136, 200, 440, 56}, nameFont, Fuchsia, true);
-    Edit3 = box(this, "Edit3", {136, 290, 440, 56}, nameFont, Fuchsia, true);
+    Edit1 = box(this, "Edit1", {136, 105, 440, 66}, nameFont, Fuchsia, true);
+    Edit2 = box(this, "Edit2", {136, 195, 440, 66}, nameFont, Fuchsia, true);
+    Edit3 = box(this, "Edit3", {136, 285, 440, 66}, nameFont, Fuchsia, true);
 
     Button1 = new QPushButton(QStringLiteral("発表"), this);
     Button1->setObjectName(QStringLiteral("Button1"));

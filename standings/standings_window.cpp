@@ -36,6 +36,7 @@ constexpr int RuleFontPixels = 16;
 constexpr int GapBeforeButton = 8;
 
 constexpr int GridFontPixels = 15;
+constexpr int HeadingFontPixels = 13;
 constexpr int RowHeight = 18;
 constexpr int RankWidth = 64;
 constexpr int NameWidth = 121;
@@ -70,7 +71,10 @@ protected:
         opt.text = corner_->property(HeadingProperty).toString();
         opt.textAlignment = Qt::AlignCenter;
         opt.position = QStyleOptionHeader::OnlyOneSection;
-        opt.state |= QStyle::State_Raised;
+        // The corner is disabled so that it does not select the whole grid,
+        // but its heading reads like the others.
+        opt.state |= QStyle::State_Raised | QStyle::State_Enabled;
+        opt.palette.setCurrentColorGroup(QPalette::Active);
         QStylePainter painter(corner_);
         painter.drawControl(QStyle::CE_Header, opt);
         return true;
@@ -118,7 +122,7 @@ TForm4::TForm4(Session& session, QWidget* parent) : QWidget(parent, Qt::Window),
 }
 
 void TForm4::buildGrid() {
-    StringGrid1 = new QTableWidget(MemberRows, StandingsColumns - 1, this);
+    StringGrid1 = new QTableWidget(0, StandingsColumns - 1, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setFont(gothic(GridFontPixels));
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -129,7 +133,9 @@ void TForm4::buildGrid() {
     // Row 0 of the table is the grid's column header and column 0 its row
     // header, so headings and ranks stay in view while scrolling.
     QHeaderView* top = StringGrid1->horizontalHeader();
-    top->setFont(gothic(GridFontPixels));
+    // Headings a little smaller than the cells, so that four-character ones
+    // such as "ゲーム数" fit their 64-pixel columns in a fixed-width face.
+    top->setFont(gothic(HeadingFontPixels));
     top->setSectionResizeMode(QHeaderView::Interactive);
     top->setHighlightSections(false);
     for (int c = 1; c < StandingsColumns; ++c) {
@@ -139,11 +145,12 @@ void TForm4::buildGrid() {
     QHeaderView* side = StringGrid1->verticalHeader();
     side->setFont(gothic(GridFontPixels));
     side->setSectionResizeMode(QHeaderView::Fixed);
+    side->setMinimumSectionSize(RowHeight); // before the default, which it bounds
     side->setDefaultSectionSize(RowHeight);
-    side->setMinimumSectionSize(RowHeight);
     side->setFixedWidth(RankWidth);
     side->setDefaultAlignment(Qt::AlignCenter);
     side->setHighlightSections(false);
+    StringGrid1->setRowCount(MemberRows);
     for (int r = 1; r <= MemberRows; ++r) {
         StringGrid1->setVerticalHeaderItem(r - 1, new QTableWidgetItem);
         for (int c = 1; c < StandingsColumns; ++c)
@@ -151,8 +158,10 @@ void TForm4::buildGrid() {
     }
     // The only button among the grid's children is its corner.
     corner_ = StringGrid1->findChild<QAbstractButton*>();
-    if (corner_)
+    if (corner_) {
+        corner_->setFont(gothic(HeadingFontPixels));
         new CornerHeading(corner_);
+    }
 }
 
 StandingsTable& TForm4::recompute() {
