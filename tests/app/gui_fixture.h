@@ -11,6 +11,7 @@
 #include "app/up_down.h"
 #include "members/candidate_editor.h"
 #include "members/member_selection.h"
+#include "members/name_list_item.h"
 #include "pairing/entry_list.h"
 
 #include <QAction>

@@ -1,0 +1,261 @@
+// The member selection dialog and the candidate list editor, driven through
+// their components' names.
+
+#include "app/gui_fixture.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace pf;
+using namespace pf::testing_support;
+
+namespace {
+
+class MemberDialogsTest : public GuiFixture {
+protected:
+    TDualListDlg& dlg() { return *windows.dualListDlg; }
+    TOKBottomDlg1& editor() { return *windows.okBottomDlg1; }
+    QListWidget* src() { return child<QListWidget>(&dlg(), "SrcList"); }
+    QListWidget* dst() { return child<QListWidget>(&dlg(), "DstList"); }
+    void press(QWidget* d, const char* button) { child<QAbstractButton>(d, button)->click(); }
+    bool enabled(const char* button) { return child<QAbstractButton>(&dlg(), button)->isEnabled(); }
+    void type(const QString& name) {
+        child<QLineEdit>(&dlg(), "Edit1")->setText(name);
+        press(&dlg(), "Button1");
+    }
+    std::vector<Name> names(std::initializer_list<const char*> list) {
+        return {list.begin(), list.end()};
+    }
+    QByteArray fileBytes() {
+        QFile f(dir.filePath(QStringLiteral("pairforge.txt")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    void saveText(const QString& text) {
+        editor().FormActivate();
+        child<QPlainTextEdit>(&editor(), "Memo1")->setPlainText(text);
+        press(&editor(), "SaveBtn");
+    }
+};
+
+TEST_F(MemberDialogsTest, CandidatesComeFromTheFileInTheStartingDirectory) {
+    // LF-only line ends from another tool, an empty line and a repeated name.
+    writeCandidates("C\nA\n\nB\nA\n");
+    start();
+    EXPECT_EQ(dlg().candidateFileName(), QDir(dir.path()).absoluteFilePath("pairforge.txt"));
+    EXPECT_EQ(dlg().candidates(), names({"A", "A", "B", "C"}));
+
+    // With A in the roster only the first equal candidate leaves the list.
+    dlg().setSelected(names({"A"}));
+    dlg().FormActivate();
+    EXPECT_EQ(dlg().candidates(), names({"A", "B", "C"}));
+}
+
+TEST_F(MemberDialogsTest, NoFileGivesNoCandidatesAndNoMessage) {
+    start();
+    EXPECT_TRUE(dlg().candidates().empty());
+    dlg().FormActivate();
+    EXPECT_FALSE(enabled("IncludeBtn") || enabled("IncAllBtn") || enabled("ExcludeBtn") ||
+                 enabled("ExAllBtn"));
+    EXPECT_TRUE(ask->asked.empty());
+}
+
+TEST_F(MemberDialogsTest, ArrowsMoveNamesAndKeepBothListsSorted) {
+    writeCandidates("E\r\nD\r\nC\r\nB\r\nA");
+    start();
+    dlg().setSelected({});
+    dlg().FormActivate();
+
+    // Nothing selected: nothing moves and the first entry gets selected.
+    press(&dlg(), "IncludeBtn");
+    EXPECT_TRUE(dlg().selected().empty());
+    EXPECT_TRUE(src()->item(0)->isSelected());
+
+    src()->clearSelection();
+    src()->item(1)->setSelected(true); // B
+    src()->item(3)->setSelected(true); // D
+    press(&dlg(), "IncludeBtn");
+    EXPECT_EQ(dlg().selected(), names({"B", "D"}));
+    EXPECT_EQ(dlg().candidates(), names({"A", "C", "E"}));
+    // The entry now standing where B stood is the one selected.
+    EXPECT_EQ(src()->selectedItems().size(), 1);
+    EXPECT_EQ(src()->selectedItems()[0]->text(), QStringLiteral("C"));
+    EXPECT_TRUE(enabled("ExcludeBtn") && enabled("ExAllBtn"));
+
+    press(&dlg(), "IncAllBtn");
+    EXPECT_TRUE(dlg().candidates().empty());
+    EXPECT_EQ(dlg().selected(), names({"A", "B", "C", "D", "E"}));
+    EXPECT_FALSE(enabled("IncludeBtn") || enabled("IncAllBtn"));
+    EXPECT_TRUE(enabled("ExcludeBtn") && enabled("ExAllBtn"));
+
+    dst()->clearSelection();
+    dst()->item(4)->setSelected(true);
+    press(&dlg(), "ExcludeBtn");
+    EXPECT_EQ(dlg().candidates(), names({"E"}));
+    EXPECT_TRUE(dst()->item(3)->isSelected()); // past the end: the last one
+
+    press(&dlg(), "ExAllBtn");
+    EXPECT_EQ(dlg().candidates(), names({"A", "B", "C", "D", "E"}));
+    EXPECT_FALSE(enabled("ExcludeBtn") || enabled("ExAllBtn"));
+}
+
+TEST_F(MemberDialogsTest, TypedNamesJoinTheSelection) {
+    writeCandidates("AB\r\nC");
+    start();
+    dlg().setSelected(names({"AB"}));
+    dlg().FormActivate();
+    auto* edit = child<QLineEdit>(&dlg(), "Edit1");
+
+    type(QStringLiteral("C")); // a candidate moves over
+    EXPECT_EQ(dlg().selected(), names({"AB", "C"}));
+    EXPECT_TRUE(dlg().candidates().empty());
+    EXPECT_TRUE(edit->text().isEmpty());
+
+    type(QStringLiteral("C")); // already selected: nothing, the text stays
+    EXPECT_EQ(dlg().selected(), names({"AB", "C"}));
+    EXPECT_EQ(edit->text(), QStringLiteral("C"));
+
+    type(QStringLiteral("ab")); // another name than AB
+    EXPECT_EQ(dlg().selected(), names({"AB", "ab", "C"}));
+
+    type(QString()); // nothing typed: nothing happens
+    EXPECT_EQ(dlg().selected().size(), 3u);
+    EXPECT_TRUE(ask->asked.empty());
+
+    // Linux twins become the code page 932 characters.
+    type(QStringLiteral("田中\u301C\u2212"));
+    EXPECT_EQ(findName(dst(), Name(sjis("田中～－").constData())), 3);
+}
+
+TEST_F(MemberDialogsTest, RefusedNamesAreExplainedAndStayInTheBox) {
+    start();
+    dlg().FormActivate();
+    auto* edit = child<QLineEdit>(&dlg(), "Edit1");
+    struct Case {
+        QString typed;
+        QString reason;
+    } cases[] = {
+        {QStringLiteral("🎾 佐藤"),
+         QStringLiteral("メンバー名に使用出来ない文字が含まれています。")},
+        {QStringLiteral("佐藤,一郎"),
+         QStringLiteral("メンバー名に半角カンマ(,)は使用出来ません。")},
+        {QString(128, QChar(0x3042)),
+         QStringLiteral("メンバー名は半角255文字（全角127文字）以内で入力して下さい。")},
+    };
+    for (const Case& c : cases) {
+        type(c.typed);
+        ASSERT_FALSE(ask->asked.empty());
+        EXPECT_EQ(ask->asked.back().text, c.reason);
+        EXPECT_EQ(ask->asked.back().title, QStringLiteral("エラー"));
+        EXPECT_EQ(edit->text(), c.typed);
+        EXPECT_TRUE(dlg().selected().empty());
+    }
+}
+
+TEST_F(MemberDialogsTest, CancelRestoresTheListsAsOpened) {
+    writeCandidates("A\r\nB\r\nC");
+    start();
+    dlg().setSelected(names({"B"}));
+    dlg().FormActivate();
+    press(&dlg(), "IncAllBtn");
+    type(QStringLiteral("Z"));
+    press(&dlg(), "CancelBtn");
+    EXPECT_EQ(dlg().result(), QDialog::Rejected);
+    EXPECT_EQ(dlg().candidates(), names({"A", "C"}));
+    EXPECT_EQ(dlg().selected(), names({"B"}));
+}
+
+TEST_F(MemberDialogsTest, MoreThanAHundredMembersAreRefusedAndTheDialogStays) {
+    QByteArray file;
+    for (int i = 0; i < 101; ++i)
+        file += "M" + QByteArray::number(1000 + i) + "\r\n";
+    writeCandidates(file);
+    start();
+    dlg().setResult(-1);
+    dlg().FormActivate();
+    press(&dlg(), "IncAllBtn");
+    press(&dlg(), "OKBtn");
+    ASSERT_EQ(ask->asked.size(), 1u);
+    EXPECT_EQ(ask->asked[0].text, QStringLiteral("メンバーは100人まで選択出来ます。"));
+    EXPECT_EQ(dlg().result(), -1); // not closed
+
+    dst()->item(0)->setSelected(true);
+    press(&dlg(), "ExcludeBtn");
+    press(&dlg(), "OKBtn");
+    EXPECT_EQ(dlg().result(), QDialog::Accepted);
+    EXPECT_EQ(dlg().selected().size(), 100u);
+}
+
+TEST_F(MemberDialogsTest, SavingCleansTheTextWritesItAndRefillsTheCandidates) {
+    start();
+    saveText(QStringLiteral("A\n\nB"));
+    EXPECT_EQ(fileBytes(), QByteArray("A\r\nB"));
+    EXPECT_EQ(editor().result(), QDialog::Accepted);
+
+    saveText(QStringLiteral("B\nA\nB\n"));
+    EXPECT_EQ(fileBytes(), QByteArray("B\r\nA\r\n"));
+    EXPECT_EQ(dlg().candidates(), names({"A", "B"}));
+    EXPECT_EQ(child<QPlainTextEdit>(&editor(), "Memo1")->toPlainText(), QStringLiteral("B\nA\n"));
+
+    saveText(QStringLiteral("鈴木\n \n\u3000\n 鈴木\n鈴木\u301C"));
+    EXPECT_EQ(fileBytes(), sjis("鈴木\r\n 鈴木\r\n鈴木～"));
+
+    // An empty editor empties the file and the candidate list.
+    saveText(QString());
+    EXPECT_EQ(fileBytes(), QByteArray());
+    EXPECT_TRUE(dlg().candidates().empty());
+}
+
+TEST_F(MemberDialogsTest, OpeningReloadsTheFileAndCancelWritesNothing) {
+    writeCandidates("X\nY\rZ");
+    start();
+    editor().FormActivate();
+    auto* memo = child<QPlainTextEdit>(&editor(), "Memo1");
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("X\nY\nZ"));
+    memo->setPlainText(QStringLiteral("changed"));
+    press(&editor(), "CancelBtn");
+    EXPECT_EQ(editor().result(), QDialog::Rejected);
+    EXPECT_EQ(fileBytes(), QByteArray("X\nY\rZ"));
+    editor().FormActivate();
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("X\nY\nZ"));
+
+    // After the next save the file has CR LF line ends.
+    press(&editor(), "SaveBtn");
+    EXPECT_EQ(fileBytes(), QByteArray("X\r\nY\r\nZ"));
+}
+
+TEST_F(MemberDialogsTest, ACharacterTheFileCannotHoldStopsTheSave) {
+    writeCandidates("A");
+    start();
+    editor().setResult(-1);
+    saveText(QStringLiteral("B\nC 🎾\nD"));
+    ASSERT_EQ(ask->asked.size(), 1u);
+    EXPECT_EQ(ask->asked[0].text, QStringLiteral("メンバー名に使用出来ない文字が含まれています。"));
+    EXPECT_EQ(fileBytes(), QByteArray("A"));
+    EXPECT_EQ(editor().result(), -1);
+    auto* memo = child<QPlainTextEdit>(&editor(), "Memo1");
+    EXPECT_EQ(memo->textCursor().selectedText(), QStringLiteral("C 🎾"));
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("B\nC 🎾\nD"));
+}
+
+TEST_F(MemberDialogsTest, AFileThatCannotBeWrittenIsReportedAndNothingIsLost) {
+    writeCandidates("A");
+    start();
+    dlg().FormActivate();
+    // A folder where the file should be: it can be neither replaced nor created.
+    QFile::remove(dir.filePath(QStringLiteral("pairforge.txt")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("pairforge.txt")));
+    editor().setResult(-1);
+    auto* memo = child<QPlainTextEdit>(&editor(), "Memo1");
+    memo->setPlainText(QStringLiteral("B\nC"));
+    press(&editor(), "SaveBtn");
+    ASSERT_EQ(ask->asked.size(), 1u);
+    EXPECT_EQ(ask->asked[0].text, QStringLiteral("ファイル %1 を作成できません")
+                                      .arg(QDir::toNativeSeparators(dlg().candidateFileName())));
+    EXPECT_EQ(ask->asked[0].title, QStringLiteral("エラー"));
+    EXPECT_EQ(dlg().candidates(), names({"A"}));
+    EXPECT_EQ(editor().result(), -1);
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("B\nC"));
+}
+
+} // namespace
