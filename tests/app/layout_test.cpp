@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -118,6 +119,19 @@ TEST_F(LayoutTest, MainWindowCaptionsFitAndTheClientAreaIsFixed) {
     keep(&form(), "main_window_scored_page3.png");
     form().session().Modified = false;
     form().close();
+}
+
+} // namespace
+
+namespace {
+
+TEST(QtTranslation, MessageBoxButtonsSpeakJapanese) {
+    ASSERT_TRUE(installJapaneseQtTranslation(*qApp));
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("t"), QStringLiteral("m"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_TRUE(box.button(QMessageBox::Yes)->text().contains(QStringLiteral("はい")));
+    EXPECT_TRUE(box.button(QMessageBox::No)->text().contains(QStringLiteral("いいえ")));
+    EXPECT_TRUE(box.button(QMessageBox::Cancel)->text().contains(QStringLiteral("キャンセル")));
 }
 
 } // namespace
