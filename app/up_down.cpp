@@ -9,7 +9,7 @@ namespace pf {
 
 UpDown::UpDown(QLineEdit* buddy, int minimum, int maximum, QWidget* parent)
     : QWidget(parent), buddy_(buddy), up_(new QToolButton(this)), down_(new QToolButton(this)),
-      min_(minimum), max_(maximum) {
+      min_(minimum), max_(std::max(minimum, maximum)) {
     up_->setObjectName(QStringLiteral("up"));
     down_->setObjectName(QStringLiteral("down"));
     up_->setArrowType(Qt::UpArrow);
@@ -21,27 +21,39 @@ UpDown::UpDown(QLineEdit* buddy, int minimum, int maximum, QWidget* parent)
     }
     connect(up_, &QToolButton::clicked, this, [this] { step(1); });
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
-    buddy_->installEventFilter(this);
+    if (buddy_)
+        buddy_->installEventFilter(this);
+}
+
+int UpDown::shown() const {
+    if (!buddy_)
+        return min_;
+    bool ok = false;
+    const int v = buddy_->text().trimmed().toInt(&ok);
+    return ok ? v : min_;
 }
 
 int UpDown::position() const {
-    bool ok = false;
-    const int v = buddy_->text().trimmed().toInt(&ok);
-    return ok ? std::clamp(v, min_, max_) : min_;
+    return std::clamp(shown(), min_, max_);
 }
 
 void UpDown::setPosition(int value) {
-    buddy_->setText(QString::number(std::clamp(value, min_, max_)));
+    if (buddy_)
+        buddy_->setText(QString::number(std::clamp(value, min_, max_)));
 }
 
 void UpDown::step(int delta) {
-    if (!isEnabled())
+    if (!isEnabled() || !buddy_)
         return;
-    const int from = position();
-    const int to = std::clamp(from + delta, min_, max_);
-    if (to == from)
-        return; // at the end of the range: no wrap, nothing changes
+    const int from = shown();
+    // Widened so that a number at the very end of int cannot overflow.
+    int to =
+        static_cast<int>(std::clamp<long long>(static_cast<long long>(from) + delta, min_, max_));
+    if ((delta > 0 && to < from) || (delta < 0 && to > from))
+        to = from; // outside the range already: never against the arrow
     Q_EMIT changing(from, to);
+    if (to == from)
+        return; // at the end of the range: no wrap, nothing moves
     buddy_->setText(QString::number(to));
     Q_EMIT clicked(to);
 }

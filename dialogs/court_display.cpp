@@ -1,7 +1,7 @@
 #include "dialogs/court_display.h"
 
 #include "app/text_codec.h"
-#include "dialogs/arrow_up_down.h"
+#include "app/up_down.h"
 #include "dialogs/court_view.h"
 #include "dialogs/dialog_fonts.h"
 
@@ -56,7 +56,7 @@ QLineEdit* flatEdit(QWidget* parent, const QString& name, const QRect& geometry,
 }
 
 QFrame* scoreBox(QWidget* parent, const char* name, int left, int top, QLineEdit*& win,
-                 ArrowUpDown*& upDown, const char* upDownName, const char* labelName,
+                 UpDown*& upDown, const char* upDownName, const char* labelName,
                  const QString& winName) {
     auto* box = new QFrame(parent);
     box->setObjectName(QLatin1String(name));
@@ -79,10 +79,8 @@ QFrame* scoreBox(QWidget* parent, const char* name, int left, int top, QLineEdit
     win->setTextMargins(0, 0, 0, 0);
     win->setGeometry(3, 3, 32, 32);
 
-    upDown = new ArrowUpDown(box);
+    upDown = new UpDown(win, 0, MaxScore, box);
     upDown->setObjectName(QLatin1String(upDownName));
-    upDown->setBuddy(win);
-    upDown->setRange(0, MaxScore);
     upDown->setGeometry(35, 3, 16, 32);
 
     auto* label = new QLabel(QStringLiteral("勝"), box);
@@ -133,8 +131,9 @@ TOKBottomDlg2::TOKBottomDlg2(Session& session, QWidget* parent)
                           WinLabelNames[k][0], objName("Win", n, "A"));
         c.boxB = scoreBox(this, BoxNames[k][1], 220, 18 + dy, c.winB, c.upDownB, UpDownNames[k][1],
                           WinLabelNames[k][1], objName("Win", n, "B"));
-        for (ArrowUpDown* u : {c.upDownA, c.upDownB})
-            connect(u, &ArrowUpDown::clicked, this, [this] { session_.Modified = true; });
+        // Every click marks the pairing modified, also one at 0 or 20.
+        for (UpDown* u : {c.upDownA, c.upDownB})
+            connect(u, &UpDown::changing, this, [this] { session_.Modified = true; });
     }
 
     Button1 = new QPushButton(QStringLiteral("＜前"), this);

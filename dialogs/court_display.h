@@ -28,8 +28,8 @@ class QPushButton;
 
 namespace pf {
 
-class ArrowUpDown;
 class CourtView;
+class UpDown;
 
 class TOKBottomDlg2 : public QDialog {
     Q_OBJECT
@@ -50,8 +50,8 @@ public:
         QFrame* boxB = nullptr;
         QLineEdit* winA = nullptr;
         QLineEdit* winB = nullptr;
-        ArrowUpDown* upDownA = nullptr;
-        ArrowUpDown* upDownB = nullptr;
+        UpDown* upDownA = nullptr;
+        UpDown* upDownB = nullptr;
     };
     const Court& court(int k) const { return courts_[static_cast<std::size_t>(k)]; }
     QPushButton* prevButton() const { return Button1; }

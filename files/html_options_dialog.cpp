@@ -2,7 +2,7 @@
 
 #include "app/session.h"
 #include "app/text_codec.h"
-#include "dialogs/arrow_up_down.h"
+#include "app/up_down.h"
 #include "dialogs/dialog_fonts.h"
 #include "files/color_frame.h"
 
@@ -40,11 +40,9 @@ QLineEdit* numberBox(QWidget* parent, const char* name, const char* text) {
     return e;
 }
 
-ArrowUpDown* upDownFor(QWidget* parent, const char* name, QLineEdit* buddy) {
-    auto* u = new ArrowUpDown(parent);
+UpDown* upDownFor(QWidget* parent, const char* name, QLineEdit* buddy) {
+    auto* u = new UpDown(buddy, 1, MaxMatches, parent);
     u->setObjectName(QLatin1String(name));
-    u->setBuddy(buddy);
-    u->setRange(1, MaxMatches);
     u->setFixedSize(16, 26);
     return u;
 }

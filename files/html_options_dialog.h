@@ -23,8 +23,8 @@ class QRadioButton;
 
 namespace pf {
 
-class ArrowUpDown;
 class TFrame11;
+class UpDown;
 
 class THtmlSaveCustom : public QDialog {
     Q_OBJECT
@@ -43,8 +43,8 @@ public:
     QRadioButton* rangeButton() const { return RadioButton3; }
     QLineEdit* fromEdit() const { return Edit1; }
     QLineEdit* toEdit() const { return Edit2; }
-    ArrowUpDown* fromUpDown() const { return UpDown1; }
-    ArrowUpDown* toUpDown() const { return UpDown2; }
+    UpDown* fromUpDown() const { return UpDown1; }
+    UpDown* toUpDown() const { return UpDown2; }
     TFrame11* pageFrame() const { return Frame111; }
     TFrame11* lineFrame() const { return Frame112; }
     TFrame11* titleFrame() const { return Frame113; }
@@ -69,8 +69,8 @@ private:
     QRadioButton* RadioButton3;
     QLineEdit* Edit1;
     QLineEdit* Edit2;
-    ArrowUpDown* UpDown1;
-    ArrowUpDown* UpDown2;
+    UpDown* UpDown1;
+    UpDown* UpDown2;
     QLabel* Label1;
     TFrame11* Frame111;
     TFrame11* Frame112;

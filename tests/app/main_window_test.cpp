@@ -184,9 +184,15 @@ TEST_F(MainWindowTest, ScoreArrowsStopAtZeroAndTwenty) {
     arrow("UpDown2", false);
     EXPECT_EQ(text("Edit1WinB"), QStringLiteral("0"));
     EXPECT_EQ(s.Matches[0].WinB, 0);
-    EXPECT_FALSE(s.Modified); // a click that moves nothing changes nothing
+    EXPECT_TRUE(s.Modified); // every click on a score arrow counts, also at 0
 
     arrow("UpDown2", true, 25);
+    EXPECT_EQ(text("Edit1WinB"), QStringLiteral("20"));
+    EXPECT_EQ(s.Matches[0].WinB, 20);
+    EXPECT_TRUE(s.Modified);
+
+    s.Modified = false;
+    arrow("UpDown2", true); // and at 20
     EXPECT_EQ(text("Edit1WinB"), QStringLiteral("20"));
     EXPECT_EQ(s.Matches[0].WinB, 20);
     EXPECT_TRUE(s.Modified);

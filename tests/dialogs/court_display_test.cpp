@@ -6,7 +6,7 @@
 #include "dialogs/court_display.h"
 
 #include "app/text_codec.h"
-#include "dialogs/arrow_up_down.h"
+#include "app/up_down.h"
 #include "dialogs/court_view.h"
 
 #include <QFrame>
@@ -59,7 +59,7 @@ protected:
         session.CourtCursor = cursor;
         dlg.show();
     }
-    static void clicks(pf::ArrowUpDown* u, int times) {
+    static void clicks(pf::UpDown* u, int times) {
         QToolButton* b = times > 0 ? u->upButton() : u->downButton();
         for (int i = 0; i < std::abs(times); ++i)
             b->click();
@@ -193,6 +193,10 @@ TEST_F(CourtDisplay, ArrowsStayWithinZeroToTwentyAndMarkThePairingModified) {
     EXPECT_TRUE(session.Modified) << "every click counts, as in the main window";
     clicks(dlg.court(0).upDownB, 30);
     EXPECT_EQ(winB(0), QStringLiteral("20"));
+    session.Modified = false;
+    clicks(dlg.court(0).upDownB, 1); // already 20
+    EXPECT_EQ(winB(0), QStringLiteral("20"));
+    EXPECT_TRUE(session.Modified);
     dlg.closeButton()->click();
     EXPECT_EQ(session.Matches[0].WinA, 0);
     EXPECT_EQ(session.Matches[0].WinB, 20);

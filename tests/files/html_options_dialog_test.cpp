@@ -6,7 +6,7 @@
 
 #include "app/prompts.h"
 #include "app/text_codec.h"
-#include "dialogs/arrow_up_down.h"
+#include "app/up_down.h"
 #include "files/color_frame.h"
 #include "files/html_writer.h"
 #include "standings/standings.h"
@@ -49,7 +49,7 @@ protected:
         dlg.hide();
         pf::setPrompts(nullptr);
     }
-    static void clicks(pf::ArrowUpDown* u, int times) {
+    static void clicks(pf::UpDown* u, int times) {
         QToolButton* b = times > 0 ? u->upButton() : u->downButton();
         for (int i = 0; i < std::abs(times); ++i)
             b->click();
