@@ -4,8 +4,15 @@
 #include "app/prompts.h"
 #include "app/session.h"
 #include "app/ui_fonts.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/court_display.h"
+#include "dialogs/settings_dialog.h"
+#include "dialogs/splash_window.h"
+#include "files/html_options_dialog.h"
 #include "members/candidate_editor.h"
 #include "members/member_selection.h"
+#include "standings/announcement_dialog.h"
+#include "standings/standings_window.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -28,15 +35,27 @@ bool installJapaneseQtTranslation(QApplication& app) {
 Windows createWindows(EntryList& entries) {
     Windows w;
     w.form1 = std::make_unique<TForm1>(entries);
-    w.dualListDlg = new TDualListDlg(w.form1.get());
-    w.okBottomDlg1 = new TOKBottomDlg1(*w.dualListDlg, w.form1.get());
-    w.form1->setMemberDialogs(w.dualListDlg, w.okBottomDlg1);
+    TForm1* main = w.form1.get();
+    Session& session = main->session();
+    w.dualListDlg = new TDualListDlg(main);
+    w.okBottomDlg = new TOKBottomDlg(main);
+    w.form4 = new TForm4(session, main);
+    w.okBottomDlg1 = new TOKBottomDlg1(*w.dualListDlg, main);
+    w.okBottomDlg2 = new TOKBottomDlg2(session, main);
+    w.okBottomDlg3 = new TOKBottomDlg3(main);
+    w.okBottomDlg4 = new TOKBottomDlg4(session, *w.form4, main);
+    w.htmlSaveCustom = new THtmlSaveCustom(main);
+    main->setMemberDialogs(w.dualListDlg, w.okBottomDlg1);
+    main->setCommandWindows(
+        {w.okBottomDlg, w.form4, w.okBottomDlg2, w.okBottomDlg3, w.okBottomDlg4, w.htmlSaveCustom});
     return w;
 }
 
 int runApplication(QApplication& app, EntryList& entries) {
     try {
         installJapaneseQtTranslation(app);
+        // Visible while the rest loads; it closes itself on its timer.
+        TForm10::showSplash();
         QApplication::setOrganizationName(QStringLiteral("Sorvanta"));
         QApplication::setApplicationName(QStringLiteral("PAIRFORGE"));
         QApplication::setFont(proportionalGothic(12));

@@ -13,6 +13,12 @@ class EntryList;
 class TForm1;
 class TDualListDlg;
 class TOKBottomDlg1;
+class TOKBottomDlg;
+class TOKBottomDlg2;
+class TOKBottomDlg3;
+class TOKBottomDlg4;
+class TForm4;
+class THtmlSaveCustom;
 
 // Qt's own texts (buttons of the message boxes, standard dialogs, context
 // menus) in Japanese whatever the system's locale; false when the
@@ -24,7 +30,13 @@ bool installJapaneseQtTranslation(QApplication& app);
 struct Windows {
     std::unique_ptr<TForm1> form1;
     TDualListDlg* dualListDlg = nullptr;
+    TOKBottomDlg* okBottomDlg = nullptr;
+    TForm4* form4 = nullptr;
     TOKBottomDlg1* okBottomDlg1 = nullptr;
+    TOKBottomDlg2* okBottomDlg2 = nullptr;
+    TOKBottomDlg3* okBottomDlg3 = nullptr;
+    TOKBottomDlg4* okBottomDlg4 = nullptr;
+    THtmlSaveCustom* htmlSaveCustom = nullptr;
 };
 
 // Creates every window of the run in its start-up order. The candidate file

@@ -48,10 +48,7 @@ TForm1::TForm1(EntryList& entries, QWidget* parent)
     clearMatches(session_.Matches);
     setWindowTitle(title_);
 
-    const Settings settings = loadSettings(programSettings());
-    session_.GenerationMethod = settings.GenerationMethod;
-    session_.RankingMethod = settings.RankingMethod;
-    session_.CsvMode = settings.CsvMode;
+    applySettings(session_, loadSettings(programSettings()));
 
     setNoPairingState();
     // The rounds of the starting court count are marked from the first show.
@@ -67,6 +64,10 @@ TForm1::~TForm1() {
 void TForm1::setMemberDialogs(TDualListDlg* selection, TOKBottomDlg1* candidates) {
     dualListDlg_ = selection;
     candidateDlg_ = candidates;
+}
+
+void TForm1::setCommandWindows(const CommandWindows& windows) {
+    windows_ = windows;
 }
 
 void TForm1::ShowPage() {
@@ -182,11 +183,9 @@ bool TForm1::FormCloseQuery() {
 }
 
 void TForm1::FormDestroy() {
-    Settings settings;
-    settings.GenerationMethod = session_.GenerationMethod;
-    settings.RankingMethod = session_.RankingMethod;
-    settings.CsvMode = session_.CsvMode;
-    saveSettings(programSettings(), settings);
+    if (!saveSettings(programSettings(), settingsOf(session_)))
+        prompts().message(nullptr, QString::fromUtf8(MsgSettingsWriteFailed),
+                          QStringLiteral("エラー"), Buttons::Ok);
 }
 
 } // namespace pf

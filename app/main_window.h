@@ -24,6 +24,23 @@ struct SequentialState;
 class UpDown;
 class TDualListDlg;
 class TOKBottomDlg1;
+class TOKBottomDlg;
+class TOKBottomDlg2;
+class TOKBottomDlg3;
+class TOKBottomDlg4;
+class TForm4;
+class THtmlSaveCustom;
+
+// The windows the main window's commands open, created after it at start-up
+// and owned by it (Qt parent).
+struct CommandWindows {
+    TOKBottomDlg* about = nullptr;
+    TForm4* standings = nullptr;
+    TOKBottomDlg2* courtDisplay = nullptr;
+    TOKBottomDlg3* settings = nullptr;
+    TOKBottomDlg4* announcement = nullptr;
+    THtmlSaveCustom* htmlOptions = nullptr;
+};
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -38,6 +55,7 @@ public:
 
     // The dialogs created after this window at start-up.
     void setMemberDialogs(TDualListDlg* selection, TOKBottomDlg1* candidates);
+    void setCommandWindows(const CommandWindows& windows);
 
     // Fills the six match panels from the match table at PageTop.
     void ShowPage();
@@ -113,6 +131,11 @@ private:
     void setScoreArrowsEnabled(bool on);
     bool FormCloseQuery();
     void FormDestroy();
+    // Writes the pairing to session().FileName; false (and a message) when
+    // the file could not be written, in which case Modified stays as it was.
+    bool WritePairingFile();
+    // Saves `bytes` to `path`, telling the organiser when that failed.
+    bool saveExport(const QString& path, const QByteArray& bytes);
 
     Session session_;
     QString title_;
@@ -120,6 +143,9 @@ private:
     std::unique_ptr<SequentialState> sequential_;
     TDualListDlg* dualListDlg_ = nullptr;
     TOKBottomDlg1* candidateDlg_ = nullptr;
+    CommandWindows windows_;
+    // What each file dialog proposes next: the last name chosen in it this run.
+    QString lastOpenChoice_, lastSaveChoice_, lastCsvChoice_, lastHtmlChoice_;
 
     // Menu items.
     QAction *N8 = nullptr, *O1 = nullptr, *C1 = nullptr, *N6 = nullptr, *R1 = nullptr,

@@ -77,27 +77,15 @@ void TForm1::C1Click() {
     ShowPage();
 }
 
-// --- Commands of other windows (filled in with those windows) -------------
-
-void TForm1::O1Click() {}
-void TForm1::N6Click() {}
 void TForm1::SpeedButton4Click() {
     N6Click();
 }
-void TForm1::R1Click() {}
-void TForm1::CSVT1Click() {}
-void TForm1::HTMLH1Click() {}
-void TForm1::G1Click() {}
 void TForm1::SpeedButton5Click() {
     G1Click();
 }
-void TForm1::T1Click() {}
-void TForm1::S2Click() {}
 void TForm1::SpeedButton6Click() {
     S2Click();
 }
-void TForm1::C2Click() {}
-void TForm1::N4Click() {}
 
 // --- Members ----------------------------------------------------------------
 

@@ -1,5 +1,6 @@
 #include "dialogs/court_display.h"
 
+#include "app/modal_runner.h"
 #include "app/text_codec.h"
 #include "app/up_down.h"
 #include "dialogs/court_view.h"
@@ -156,7 +157,7 @@ TOKBottomDlg2::TOKBottomDlg2(Session& session, QWidget* parent)
 }
 
 void TOKBottomDlg2::run() {
-    exec();
+    runModal(*this);
 }
 
 void TOKBottomDlg2::showEvent(QShowEvent* event) {

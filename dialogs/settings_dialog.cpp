@@ -1,5 +1,6 @@
 #include "dialogs/settings_dialog.h"
 
+#include "app/modal_runner.h"
 #include "dialogs/dialog_fonts.h"
 
 #include <QFontMetrics>
@@ -161,7 +162,7 @@ Settings TOKBottomDlg3::chosen() const {
 
 bool TOKBottomDlg3::run(Settings& settings) {
     prepare(settings);
-    if (exec() != QDialog::Accepted)
+    if (runModal(*this) != QDialog::Accepted)
         return false;
     settings = chosen();
     return true;

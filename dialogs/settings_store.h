@@ -27,9 +27,8 @@ struct Settings {
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
-// The values are written in the order Seisei, Jyuni, CsvMode, so a store that
-// cannot be written fails at the first of them.
-inline constexpr char MsgSettingsWriteFailed[] = "'Seisei' の設定に失敗しました";
+// Shown when the settings could not be written at exit.
+inline constexpr char MsgSettingsWriteFailed[] = "環境設定を保存出来ませんでした。";
 
 // Missing values and text that is not a valid decimal integer give the
 // defaults; any other value, also a non-zero one other than 1, is kept as it

@@ -1,5 +1,6 @@
 #include "files/html_options_dialog.h"
 
+#include "app/modal_runner.h"
 #include "app/session.h"
 #include "app/text_codec.h"
 #include "app/up_down.h"
@@ -162,7 +163,7 @@ THtmlSaveCustom::THtmlSaveCustom(QWidget* parent) : QDialog(parent) {
 }
 
 bool THtmlSaveCustom::run() {
-    return exec() == QDialog::Accepted;
+    return runModal(*this) == QDialog::Accepted;
 }
 
 HtmlOptions THtmlSaveCustom::options() const {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite:
-# the ordinary build, then the core and file tests again under the address and
+# first the ordinary build, then everything again under the address and
 # undefined-behaviour sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,3 +11,7 @@ jobs=$(nproc)
 cmake --preset dev -G Ninja >/dev/null
 cmake --build --preset dev -j "$jobs"
 ctest --preset dev -j "$jobs"
+
+cmake --preset asan -G Ninja >/dev/null
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs"

@@ -9,6 +9,7 @@
 #include "app/prompts.h"
 #include "app/text_codec.h"
 #include "app/up_down.h"
+#include "dialogs/settings_store.h"
 #include "members/candidate_editor.h"
 #include "members/member_selection.h"
 #include "members/name_list_item.h"
@@ -40,6 +41,9 @@ class GuiFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         QStandardPaths::setTestModeEnabled(true);
+        // Every test starts from a clean account (the store is this process's own).
+        programSettings().clear();
+        programSettings().sync();
         sharedEntries().Clear();
         ASSERT_TRUE(dir.isValid());
         previousDir = QDir::currentPath();

@@ -22,10 +22,11 @@ QString withoutMnemonic(QString text) {
     return text.remove(QLatin1Char('&'));
 }
 
-// Every label, button and edit of `window` shows its whole text.
+// Every label, button and edit of `window` shows its whole text (the
+// dialogs it owns are windows of their own and checked by their tests).
 void expectNothingClipped(QWidget* window) {
     for (QLabel* l : window->findChildren<QLabel*>()) {
-        if (l->text().isEmpty() || !l->pixmap().isNull())
+        if (l->window() != window || l->text().isEmpty() || !l->pixmap().isNull())
             continue;
         const QFontMetrics fm(l->font());
         const QRect ink = fm.tightBoundingRect(l->text());
@@ -34,7 +35,7 @@ void expectNothingClipped(QWidget* window) {
         EXPECT_LE(ink.height(), l->contentsRect().height()) << l->text().toStdString();
     }
     for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
-        if (b->text().isEmpty())
+        if (b->window() != window || b->text().isEmpty())
             continue;
         const QFontMetrics fm(b->font());
         EXPECT_LE(fm.horizontalAdvance(withoutMnemonic(b->text())) + 6, b->width())
@@ -43,6 +44,8 @@ void expectNothingClipped(QWidget* window) {
             << b->objectName().toStdString();
     }
     for (QLineEdit* e : window->findChildren<QLineEdit*>()) {
+        if (e->window() != window)
+            continue;
         const QFontMetrics fm(e->font());
         // The widest count ("20") and a full-width glyph must fit the box.
         EXPECT_LE(fm.horizontalAdvance(QStringLiteral("20")) + 6, e->width())

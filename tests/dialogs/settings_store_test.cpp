@@ -102,7 +102,7 @@ TEST_F(SettingsStore, AStoreThatCannotBeWrittenIsReportedNotPassedOffAsSaved) {
     writeFile(dir.filePath(QStringLiteral("blocker")), "x");
     QSettings store(dir.filePath(QStringLiteral("blocker/PAIRFORGE.conf")), QSettings::IniFormat);
     EXPECT_FALSE(pf::saveSettings(store, Settings{}));
-    EXPECT_STREQ(pf::MsgSettingsWriteFailed, "'Seisei' の設定に失敗しました");
+    EXPECT_STREQ(pf::MsgSettingsWriteFailed, "環境設定を保存出来ませんでした。");
 }
 
 TEST(SettingsOfSession, CopiesTheThreeFieldsBothWays) {

@@ -2,6 +2,8 @@
 // test a check that it left no top-level window behind.
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -27,6 +29,12 @@ class NoLeakedWindows : public testing::EmptyTestEventListener {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    // Settings of this test process only: test processes run in parallel and
+    // must neither see each other's settings nor touch the user's own.
+    QTemporaryDir settingsHome;
+    qputenv("XDG_CONFIG_HOME", settingsHome.path().toLocal8Bit());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsHome.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsHome.path());
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     // GoogleTest owns and deletes its listeners.

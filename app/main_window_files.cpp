@@ -1,0 +1,141 @@
+// The file commands of the main window: open, save, save as, and the CSV and
+// HTML exports.
+
+#include "app/main_window.h"
+
+#include "app/modal_runner.h"
+#include "app/prompts.h"
+#include "app/text_codec.h"
+#include "files/atomic_save.h"
+#include "files/csv_writer.h"
+#include "files/html_options_dialog.h"
+#include "files/html_writer.h"
+#include "files/pairing_file.h"
+#include "standings/standings_window.h"
+
+#include <QDialog>
+#include <QScrollBar>
+
+namespace pf {
+
+namespace {
+
+const QString ErrorTitle = QStringLiteral("エラー");
+const QString PairingFilter =
+    QStringLiteral("PAIRFORGEファイル(*.pf1)|*.pf1|全てのファイル(*.*)|*.*");
+
+std::string toPath(const QString& path) {
+    return path.toUtf8().toStdString();
+}
+
+} // namespace
+
+void TForm1::O1Click() {
+    if (session_.Modified &&
+        prompts().message(
+            this,
+            QStringLiteral("セーブせずに新しいファイルを開くと、\n現在の組み合わせ、勝"
+                           "ち数が失われますが\nファイルを開いてよろしいですか？"),
+            QStringLiteral("ファイルを開く確認"), Buttons::YesNo) != Answer::Yes)
+        return;
+    const QString path = prompts().openFile(this, {QStringLiteral("ファイルを開く"), PairingFilter,
+                                                   QStringLiteral("pf1"), lastOpenChoice_});
+    if (path.isEmpty())
+        return;
+    lastOpenChoice_ = path;
+    const PairingFileContent content = readPairingFile(path);
+    if (!content.ok()) {
+        // Nothing of the pairing on screen has changed.
+        prompts().message(this, fromUtf8(content.error), ErrorTitle, Buttons::Ok);
+        return;
+    }
+    session_.Roster = content.roster;
+    session_.Matches = content.matches;
+    EnterPairingOpenState();
+    session_.PageTop = 0;
+    session_.CourtCursor = 0;
+    session_.Modified = false;
+    session_.PairingOpen = true;
+    session_.FileName = toPath(path);
+    UpdateCaption();
+    CountMembers();
+    ShowPage();
+}
+
+bool TForm1::WritePairingFile() {
+    if (!writePairingFile(fromUtf8(session_.FileName), session_.Roster, session_.Matches)) {
+        // The file on disk is as it was; the results are still only here.
+        prompts().message(this, QString::fromUtf8(MsgWriteFailed), ErrorTitle, Buttons::Ok);
+        return false;
+    }
+    session_.Modified = false;
+    UpdateCaption();
+    return true;
+}
+
+void TForm1::N6Click() {
+    if (!session_.PairingOpen)
+        return;
+    if (session_.FileName.empty()) {
+        R1Click();
+        return;
+    }
+    WritePairingFile();
+}
+
+void TForm1::R1Click() {
+    if (!session_.PairingOpen)
+        return;
+    const QString proposal =
+        session_.FileName.empty() ? lastSaveChoice_ : fromUtf8(session_.FileName);
+    const QString path = prompts().saveFile(
+        this, {QStringLiteral("名前を付けて保存"), PairingFilter, QStringLiteral("pf1"), proposal});
+    if (path.isEmpty())
+        return;
+    lastSaveChoice_ = path;
+    session_.FileName = toPath(path);
+    WritePairingFile();
+}
+
+bool TForm1::saveExport(const QString& path, const QByteArray& bytes) {
+    if (saveFileAtomically(path, bytes))
+        return true;
+    prompts().message(this, QString::fromUtf8(MsgWriteFailed), ErrorTitle, Buttons::Ok);
+    return false;
+}
+
+void TForm1::CSVT1Click() {
+    if (!session_.PairingOpen)
+        return;
+    const QString path = prompts().saveFile(
+        this, {QStringLiteral("CSV形式で出力"),
+               QStringLiteral("CSV形式ファイル(*.csv)|*.csv|全てのファイル(*.*)|*.*"),
+               QStringLiteral("csv"), lastCsvChoice_});
+    if (path.isEmpty())
+        return;
+    lastCsvChoice_ = path;
+    session_.CsvFileName = toPath(path);
+    saveExport(path, csvFileBytes(session_.Matches, session_.CsvMode));
+}
+
+void TForm1::HTMLH1Click() {
+    if (!session_.PairingOpen || !windows_.htmlOptions || !windows_.standings)
+        return;
+    if (runModal(*windows_.htmlOptions) != QDialog::Accepted)
+        return;
+    const QString path = prompts().saveFile(
+        this, {QStringLiteral("HTML形式で出力"),
+               QStringLiteral("HTMLファイル(*.html)|*.html|全てのファイル(*.*)|*.*"),
+               QStringLiteral("html"), lastHtmlChoice_});
+    if (path.isEmpty())
+        return;
+    lastHtmlChoice_ = path;
+    session_.HtmlFileName = toPath(path);
+    // The one standings table of the run, so the standings window shows this
+    // computation too.
+    const StandingsTable& table = windows_.standings->recompute();
+    saveExport(path, htmlPageBytes(session_.Matches, table, session_.RankingMethod,
+                                   windows_.htmlOptions->options()));
+}
+
+} // namespace pf

@@ -1,0 +1,53 @@
+// The main window's commands that open the other windows: the court display,
+// the standings, the announcement, the settings and the About box.
+
+#include "app/main_window.h"
+
+#include "app/modal_runner.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/court_display.h"
+#include "dialogs/settings_dialog.h"
+#include "dialogs/settings_store.h"
+#include "standings/announcement_dialog.h"
+#include "standings/standings_window.h"
+
+namespace pf {
+
+void TForm1::G1Click() {
+    if (!session_.PairingOpen || !windows_.courtDisplay)
+        return;
+    windows_.courtDisplay->run();
+    // The counts entered on the courts show on the match panels.
+    ShowPage();
+}
+
+void TForm1::T1Click() {
+    if (!session_.PairingOpen || !windows_.standings)
+        return;
+    windows_.standings->show();
+    windows_.standings->raise();
+    windows_.standings->activateWindow();
+    // Offscreen and some window managers never activate: compute anyway.
+    windows_.standings->recompute();
+}
+
+void TForm1::S2Click() {
+    if (!session_.PairingOpen || !windows_.announcement)
+        return;
+    runModal(*windows_.announcement);
+}
+
+void TForm1::C2Click() {
+    if (!windows_.settings)
+        return;
+    Settings settings = settingsOf(session_);
+    if (windows_.settings->run(settings))
+        applySettings(session_, settings);
+}
+
+void TForm1::N4Click() {
+    if (windows_.about)
+        runModal(*windows_.about);
+}
+
+} // namespace pf
