@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QTranslator>
 #include <exception>
 
@@ -55,12 +56,14 @@ int runApplication(QApplication& app, EntryList& entries) {
     try {
         installJapaneseQtTranslation(app);
         // Visible while the rest loads; it closes itself on its timer.
-        TForm10::showSplash();
+        const QPointer<TForm10> splash = TForm10::showSplash();
         QApplication::setOrganizationName(QStringLiteral("Sorvanta"));
         QApplication::setApplicationName(QStringLiteral("PAIRFORGE"));
         QApplication::setFont(proportionalGothic(12));
         Windows windows = createWindows(entries);
         windows.form1->show();
+        if (splash) // stays in front until its timer closes it
+            splash->raise();
         QApplication::exec();
     } catch (const std::exception& e) {
         prompts().message(nullptr, QString::fromUtf8(e.what()), QString::fromUtf8(DefaultTitle),
