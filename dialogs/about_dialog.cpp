@@ -3,24 +3,14 @@
 #include "app/prompts.h"
 #include "app/session.h"
 
+#include "app/ui_fonts.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
 namespace pf {
 namespace {
-
-QFont gothic(int pixels, bool fixedPitch) {
-    QFont f;
-    if (fixedPitch)
-        f.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
-                       QStringLiteral("Noto Sans Mono CJK JP")});
-    else
-        f.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                       QStringLiteral("Noto Sans CJK JP")});
-    f.setPixelSize(pixels);
-    return f;
-}
 
 QFrame* sunkenFrame(QWidget* parent, const char* name, const QRect& geometry, QFrame::Shape shape) {
     auto* f = new QFrame(parent);
@@ -53,20 +43,20 @@ QString TOKBottomDlg::versionLine() {
 TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("OKBottomDlg"));
     setWindowTitle(QStringLiteral("バージョン情報の表示"));
-    setFont(gothic(12, false));
+    setFont(proportionalGothic(12));
     setFixedSize(313, 292);
 
     Bevel1 = sunkenFrame(this, "Bevel1", {8, 8, 297, 178}, QFrame::Box);
 
     Label1 = new QLabel(QStringLiteral("ペアフォージ"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(gothic(32, true));
+    Label1->setFont(fixedGothic(32));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setGeometry(16, 36, 281, 48);
 
     Label2 = new QLabel(versionLine(), this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setFont(gothic(12, true));
+    Label2->setFont(fixedGothic(12));
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setGeometry(16, 112, 281, 24);
 

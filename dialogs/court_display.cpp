@@ -2,9 +2,9 @@
 
 #include "app/modal_runner.h"
 #include "app/text_codec.h"
+#include "app/ui_fonts.h"
 #include "app/up_down.h"
 #include "dialogs/court_view.h"
-#include "dialogs/dialog_fonts.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -75,7 +75,7 @@ QFrame* scoreBox(QWidget* parent, const char* name, int left, int top, QLineEdit
     win->setObjectName(winName);
     win->setReadOnly(true);
     win->setFocusPolicy(Qt::NoFocus);
-    win->setFont(gothicFont(24, true));
+    win->setFont(fixedGothic(24, true));
     win->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     win->setTextMargins(0, 0, 0, 0);
     win->setGeometry(3, 3, 32, 32);
@@ -86,7 +86,7 @@ QFrame* scoreBox(QWidget* parent, const char* name, int left, int top, QLineEdit
 
     auto* label = new QLabel(QStringLiteral("勝"), box);
     label->setObjectName(QLatin1String(labelName));
-    label->setFont(gothicFont(19, false, false));
+    label->setFont(proportionalGothic(19, false));
     label->setGeometry(54, 6, 24, 26);
     return box;
 }
@@ -109,8 +109,8 @@ TOKBottomDlg2::TOKBottomDlg2(Session& session, QWidget* parent)
     green.setColor(QPalette::Window, CourtView::Green);
     setPalette(green);
 
-    const QFont nameFont = gothicFont(13, false, false);
-    const QFont shiaiFont = gothicFont(16, true, false);
+    const QFont nameFont = proportionalGothic(13, false);
+    const QFont shiaiFont = proportionalGothic(16, true);
     for (int k = 0; k < MaxCourts; ++k) {
         Court& c = courts_[static_cast<std::size_t>(k)];
         const int dy = k * CourtStep;

@@ -1,7 +1,8 @@
 #include "dialogs/settings_dialog.h"
 
+#include "app/dialog_buttons.h"
 #include "app/modal_runner.h"
-#include "dialogs/dialog_fonts.h"
+#include "app/ui_fonts.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -81,7 +82,7 @@ TOKBottomDlg3::TOKBottomDlg3(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("環境設定"));
     // No title-bar buttons: the dialog ends with OK or キャンセル (or Esc).
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFont(gothicFont(12, false, false));
+    setFont(proportionalGothic(12, false));
 
     auto* bevel = new QFrame(this);
     bevel->setObjectName(QStringLiteral("Bevel1"));
@@ -106,23 +107,14 @@ TOKBottomDlg3::TOKBottomDlg3(QWidget* parent) : QDialog(parent) {
     bevelLayout->addWidget(g3);
     bevelLayout->addStretch(1);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("キャンセル"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    for (QPushButton* b : {OKBtn, CancelBtn})
-        b->setFixedSize(75, 25);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
+    const OkCancelRow buttons = makeOkCancelRow(this);
+    OKBtn = buttons.ok;
+    CancelBtn = buttons.cancel;
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(bevel, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
     setFixedSize(ClientWidth, ClientHeight);
 
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);

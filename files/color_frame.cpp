@@ -2,7 +2,7 @@
 
 #include "app/prompts.h"
 #include "app/text_codec.h"
-#include "dialogs/dialog_fonts.h"
+#include "app/ui_fonts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -54,7 +54,7 @@ TFrame11::TFrame11(const QString& caption, QWidget* parent) : QFrame(parent) {
 
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setFont(gothicFont(19));
+    Edit1->setFont(fixedGothic(19));
     Edit1->setMaxLength(MaxColorLength);
     Edit1->setValidator(new Cp932Validator(Edit1));
     Edit1->setFixedSize(96, 30);

@@ -1,10 +1,11 @@
 #include "files/html_options_dialog.h"
 
+#include "app/dialog_buttons.h"
 #include "app/modal_runner.h"
 #include "app/session.h"
 #include "app/text_codec.h"
+#include "app/ui_fonts.h"
 #include "app/up_down.h"
-#include "dialogs/dialog_fonts.h"
 #include "files/color_frame.h"
 
 #include <QGridLayout>
@@ -35,7 +36,7 @@ QLineEdit* numberBox(QWidget* parent, const char* name, const char* text) {
     auto* e = new QLineEdit(QString::fromLatin1(text), parent);
     e->setObjectName(QLatin1String(name));
     e->setReadOnly(true);
-    e->setFont(gothicFont(16));
+    e->setFont(fixedGothic(16));
     e->setAlignment(Qt::AlignRight);
     e->setFixedSize(44, 26);
     return e;
@@ -61,7 +62,7 @@ THtmlSaveCustom::THtmlSaveCustom(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("HTML出力内容指定"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFont(gothicFont(12, false, false));
+    setFont(proportionalGothic(12, false));
 
     auto* range = new QGroupBox(QStringLiteral("出力データ指定"), this);
     range->setObjectName(QStringLiteral("GroupBox2"));
@@ -108,24 +109,16 @@ THtmlSaveCustom::THtmlSaveCustom(QWidget* parent) : QDialog(parent) {
     for (TFrame11* f : {Frame111, Frame112, Frame113, Frame114})
         colourLayout->addWidget(f);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("キャンセル"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    for (QPushButton* b : {OKBtn, CancelBtn})
-        b->setFixedSize(75, 25);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
+    const OkCancelRow buttons = makeOkCancelRow(this);
+    OKBtn = buttons.ok;
+    CancelBtn = buttons.cancel;
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(range);
     layout->addWidget(colours);
     layout->addStretch(1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
     setFixedSize(ClientWidth, ClientHeight);
 
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);

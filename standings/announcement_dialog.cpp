@@ -4,6 +4,8 @@
 #include "pairing/random_source.h"
 #include "standings/standings_window.h"
 
+#include "app/ui_fonts.h"
+
 #include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,25 +19,6 @@ namespace {
 
 const QColor Aqua(0, 255, 255);
 const QColor Fuchsia(255, 0, 255);
-
-QFont font(const QStringList& families, int pixels) {
-    QFont f;
-    f.setFamilies(families);
-    f.setPixelSize(pixels);
-    return f;
-}
-
-QFont proportional(int pixels) {
-    return font({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                 QStringLiteral("Noto Sans CJK JP")},
-                pixels);
-}
-
-QFont fixedPitch(int pixels) {
-    return font({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
-                 QStringLiteral("Noto Sans Mono CJK JP")},
-                pixels);
-}
 
 QLineEdit* box(QWidget* parent, const char* name, const QRect& geometry, const QFont& f,
                const QColor& colour, bool framed) {
@@ -102,7 +85,7 @@ TOKBottomDlg4::TOKBottomDlg4(Session& session, TForm4& standings, QWidget* paren
     : QDialog(parent), session_(session), standings_(standings) {
     setObjectName(QStringLiteral("OKBottomDlg4"));
     setWindowTitle(QStringLiteral("順位発表"));
-    setFont(proportional(12));
+    setFont(proportionalGothic(12));
     setFixedSize(592, 419);
     setAutoFillBackground(true);
     QPalette p = palette();
@@ -111,12 +94,12 @@ TOKBottomDlg4::TOKBottomDlg4(Session& session, TForm4& standings, QWidget* paren
 
     Label4 = new QLabel(QStringLiteral("順位発表"), this);
     Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->setFont(proportional(64));
+    Label4->setFont(proportionalGothic(64));
     Label4->setAlignment(Qt::AlignCenter);
     Label4->setGeometry(148, 8, 296, 88);
 
-    const QFont titleFont = fixedPitch(48);
-    const QFont nameFont = proportional(48);
+    const QFont titleFont = fixedGothic(48);
+    const QFont nameFont = proportionalGothic(48);
     // Titles are wide enough for two full-width characters of 48 pixels, and
     // all boxes tall enough for the line height of the fallback face.
     Edit4 = box(this, "Edit4", {20, 105, 108, 66}, titleFont, Aqua, false);

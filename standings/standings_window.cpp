@@ -2,6 +2,8 @@
 
 #include "app/text_codec.h"
 
+#include "app/ui_fonts.h"
+
 #include <QAbstractButton>
 #include <QEvent>
 #include <QFontMetrics>
@@ -43,14 +45,6 @@ constexpr int NameWidth = 121;
 constexpr int NumberWidth = 64;
 constexpr int MemberRows = StandingsRows - 1; // all 100 members fit
 constexpr char HeadingProperty[] = "heading";
-
-QFont gothic(int pixels) {
-    QFont f;
-    f.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                   QStringLiteral("Noto Sans CJK JP")});
-    f.setPixelSize(pixels);
-    return f;
-}
 
 // Paints the heading of the rank column on the grid's corner button, which Qt
 // leaves blank; the corner sits above the rank column like a fixed cell. The
@@ -96,7 +90,7 @@ const QString& TForm4::ruleText(int rankingMethod) {
 TForm4::TForm4(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("順位の表示"));
-    setFont(gothic(12));
+    setFont(proportionalGothic(12));
     setMinimumSize(MinClientWidth, MinClientHeight);
     setMaximumWidth(ClientWidth);
 
@@ -124,7 +118,7 @@ TForm4::TForm4(Session& session, QWidget* parent) : QWidget(parent, Qt::Window),
 void TForm4::buildGrid() {
     StringGrid1 = new QTableWidget(0, StandingsColumns - 1, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setFont(gothic(GridFontPixels));
+    StringGrid1->setFont(proportionalGothic(GridFontPixels));
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setCornerButtonEnabled(false);
@@ -135,7 +129,7 @@ void TForm4::buildGrid() {
     QHeaderView* top = StringGrid1->horizontalHeader();
     // Headings a little smaller than the cells, so that four-character ones
     // such as "ゲーム数" fit their 64-pixel columns in a fixed-width face.
-    top->setFont(gothic(HeadingFontPixels));
+    top->setFont(proportionalGothic(HeadingFontPixels));
     top->setSectionResizeMode(QHeaderView::Interactive);
     top->setHighlightSections(false);
     for (int c = 1; c < StandingsColumns; ++c) {
@@ -143,7 +137,7 @@ void TForm4::buildGrid() {
         StringGrid1->setColumnWidth(c - 1, c == 1 ? NameWidth : NumberWidth);
     }
     QHeaderView* side = StringGrid1->verticalHeader();
-    side->setFont(gothic(GridFontPixels));
+    side->setFont(proportionalGothic(GridFontPixels));
     side->setSectionResizeMode(QHeaderView::Fixed);
     side->setMinimumSectionSize(RowHeight); // before the default, which it bounds
     side->setDefaultSectionSize(RowHeight);
@@ -159,7 +153,7 @@ void TForm4::buildGrid() {
     // The only button among the grid's children is its corner.
     corner_ = StringGrid1->findChild<QAbstractButton*>();
     if (corner_) {
-        corner_->setFont(gothic(HeadingFontPixels));
+        corner_->setFont(proportionalGothic(HeadingFontPixels));
         new CornerHeading(corner_);
     }
 }
@@ -220,7 +214,7 @@ void TForm4::Button1Click() {
 void TForm4::fitRuleText() {
     // The rule text keeps its size unless the window is made so narrow that it
     // would be cut off; then it is set a little smaller.
-    QFont f = gothic(RuleFontPixels);
+    QFont f = proportionalGothic(RuleFontPixels);
     const int room = StaticText1->contentsRect().width() - 4;
     while (f.pixelSize() > 9 && QFontMetrics(f).horizontalAdvance(StaticText1->text()) > room)
         f.setPixelSize(f.pixelSize() - 1);

@@ -15,23 +15,13 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "support/match_helpers.h"
+
 namespace pf {
 namespace {
 
-Name sjis(const char* utf8) {
-    return encodeCp932(QString::fromUtf8(utf8)).value();
-}
-
-MatchRecord match(const Name& a, const Name& b, const Name& c, const Name& d, int winA, int winB) {
-    MatchRecord m;
-    m.a = a;
-    m.b = b;
-    m.c = c;
-    m.d = d;
-    m.WinA = winA;
-    m.WinB = winB;
-    return m;
-}
+using test::match;
+using test::sjis;
 
 class Announcement : public testing::Test {
 protected:

@@ -11,23 +11,13 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
+#include "support/match_helpers.h"
+
 namespace pf {
 namespace {
 
-Name sjis(const char* utf8) {
-    return encodeCp932(QString::fromUtf8(utf8)).value();
-}
-
-MatchRecord match(const Name& a, const Name& b, const Name& c, const Name& d, int winA, int winB) {
-    MatchRecord m;
-    m.a = a;
-    m.b = b;
-    m.c = c;
-    m.d = d;
-    m.WinA = winA;
-    m.WinB = winB;
-    return m;
-}
+using test::match;
+using test::sjis;
 
 // 山田 and B beat C and D 6-2; 山田 and C lose to B and D 3-6.
 // Rule 1: B 1.000, 山田 0.5/0.529, D 0.5/0.471, C 0.000.
