@@ -59,7 +59,9 @@ void UpDown::step(int delta) {
 }
 
 bool UpDown::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == buddy_ && event->type() == QEvent::KeyPress) {
+    // The type first: while the edit is being destroyed it is no longer a
+    // QLineEdit, and looking at the guarded pointer then is undefined.
+    if (event->type() == QEvent::KeyPress && watched == buddy_) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
             step(key->key() == Qt::Key_Up ? 1 : -1);
