@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QUndoStack>
 
 namespace pf {
 
@@ -28,7 +29,7 @@ TForm1::TForm1(EntryList& entries, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint),
-      title_(QString::fromUtf8(DefaultTitle)), entries_(entries),
+      undoStack_(new QUndoStack(this)), title_(QString::fromUtf8(DefaultTitle)), entries_(entries),
       sequential_(std::make_unique<SequentialState>()) {
     setObjectName(QStringLiteral("Form1"));
     setFont(proportionalGothic(12));

@@ -16,6 +16,7 @@ class QMenu;
 class QPushButton;
 class QScrollBar;
 class QTableWidget;
+class QUndoStack;
 
 namespace pf {
 
@@ -52,6 +53,9 @@ public:
     Session& session() { return session_; }
     const Session& session() const { return session_; }
     const QString& title() const { return title_; }
+    // The one undo history of the session: score changes and re-plans are
+    // pushed here; open, close and new pairing clear it, a save marks it clean.
+    QUndoStack* undoStack() const { return undoStack_; }
 
     // The dialogs created after this window at start-up.
     void setMemberDialogs(TDualListDlg* selection, TOKBottomDlg1* candidates);
@@ -121,7 +125,9 @@ private:
     void buildToolbar(QWidget* client);
     void buildMembersArea(QWidget* client);
     void buildMatchPanels(QWidget* client);
-    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QString& hint);
+    using Command = void (TForm1::*)();
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QString& hint,
+                        Command command);
     QPushButton* addSpeedButton(QWidget* client, const char* name, int left, int width,
                                 const QString& caption, const QString& hint);
 
@@ -138,6 +144,7 @@ private:
     bool saveExport(const QString& path, const QByteArray& bytes);
 
     Session session_;
+    QUndoStack* undoStack_ = nullptr;
     QString title_;
     EntryList& entries_;
     std::unique_ptr<SequentialState> sequential_;
@@ -152,6 +159,7 @@ private:
             *CSVT1 = nullptr, *HTMLH1 = nullptr, *X1 = nullptr, *S1 = nullptr, *E1 = nullptr,
             *N3 = nullptr, *B1 = nullptr, *G1 = nullptr, *T1 = nullptr, *S2 = nullptr,
             *C2 = nullptr, *R2 = nullptr, *N4 = nullptr;
+    QAction *undoAction_ = nullptr, *redoAction_ = nullptr;
     std::array<QPushButton*, 6> speedButtons_{};
     QLineEdit* Edit37 = nullptr;
     QLineEdit* Edit38 = nullptr;

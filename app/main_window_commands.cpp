@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QUndoStack>
 
 namespace pf {
 
@@ -53,6 +54,7 @@ void TForm1::N8Click() {
         HourglassCursor hourglass;
         GeneratePairing(session_, entries_, *sequential_);
     }
+    undoStack_->clear();
     ShowPage();
 }
 
@@ -71,6 +73,7 @@ void TForm1::C1Click() {
             QStringLiteral("閉じる確認"), Buttons::YesNo) != Answer::Yes)
         return;
     ClosePairing(session_, entries_);
+    undoStack_->clear();
     ScrollBar1->setValue(0);
     setNoPairingState();
     setWindowTitle(title_);
@@ -141,7 +144,7 @@ void TForm1::ScrollBar1Change() {
 // --- Scores and courts ------------------------------------------------------
 
 void TForm1::UpDown1Changing() {
-    session_.Modified = true;
+    session_.markModified();
 }
 
 void TForm1::UpDown13Click(int courts) {

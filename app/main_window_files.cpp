@@ -15,6 +15,7 @@
 
 #include <QDialog>
 #include <QScrollBar>
+#include <QUndoStack>
 
 namespace pf {
 
@@ -54,9 +55,10 @@ void TForm1::O1Click() {
     EnterPairingOpenState();
     session_.PageTop = 0;
     session_.CourtCursor = 0;
-    session_.Modified = false;
     session_.PairingOpen = true;
     session_.FileName = toPath(path);
+    session_.markSaved();
+    undoStack_->clear();
     UpdateCaption();
     CountMembers();
     ShowPage();
@@ -68,7 +70,8 @@ bool TForm1::WritePairingFile() {
         prompts().message(this, QString::fromUtf8(MsgWriteFailed), ErrorTitle, Buttons::Ok);
         return false;
     }
-    session_.Modified = false;
+    session_.markSaved();
+    undoStack_->setClean();
     UpdateCaption();
     return true;
 }

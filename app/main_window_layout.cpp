@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QUndoStack>
 
 namespace pf {
 namespace {
@@ -82,8 +83,8 @@ QLineEdit* nameEdit(QWidget* parent, const QString& name, const QRect& geometry)
 } // namespace
 
 QAction* TForm1::addCommand(QMenu* menu, const char* name, const QString& caption,
-                            const QString& hint) {
-    QAction* a = menu->addAction(caption);
+                            const QString& hint, Command command) {
+    QAction* a = menu->addAction(caption, this, command);
     a->setObjectName(QString::fromLatin1(name));
     a->setStatusTip(hint);
     return a;
@@ -113,68 +114,65 @@ void TForm1::buildMenu() {
     };
 
     QMenu* file = menu("FileF1", QStringLiteral("ファイル(&F)"));
-    N8 = addCommand(file, "N8", QStringLiteral("新規組み合わせ(&N)"), HintNewPairing);
+    N8 = addCommand(file, "N8", QStringLiteral("新規組み合わせ(&N)"), HintNewPairing,
+                    &TForm1::N8Click);
     O1 = addCommand(file, "O1", QStringLiteral("ファイルを開く(&O)..."),
-                    QStringLiteral("組み合わせファイルを開きます。"));
+                    QStringLiteral("組み合わせファイルを開きます。"), &TForm1::O1Click);
     C1 = addCommand(file, "C1", QStringLiteral("組み合わせを閉じる(&C)"),
-                    QStringLiteral("組み合わせを閉じます。"));
+                    QStringLiteral("組み合わせを閉じます。"), &TForm1::C1Click);
     separator(file, "N7");
-    N6 = addCommand(file, "N6", QStringLiteral("上書き保存する(&W)"), HintSave);
+    N6 = addCommand(file, "N6", QStringLiteral("上書き保存する(&W)"), HintSave, &TForm1::N6Click);
     R1 = addCommand(file, "R1", QStringLiteral("名前を付けて保存する(&R)..."),
-                    QStringLiteral("組み合わせを別のファイル名で保存する。"));
+                    QStringLiteral("組み合わせを別のファイル名で保存する。"), &TForm1::R1Click);
     CSVT1 = addCommand(file, "CSVT1", QStringLiteral("CSV形式で出力する(&T)..."),
-                       QStringLiteral("組み合わせをCSV形式で保存します。"));
+                       QStringLiteral("組み合わせをCSV形式で保存します。"), &TForm1::CSVT1Click);
     HTMLH1 = addCommand(file, "HTMLH1", QStringLiteral("HTML形式で出力する(&H)..."),
-                        QStringLiteral("組み合わせをHTML形式で保存します。"));
+                        QStringLiteral("組み合わせをHTML形式で保存します。"), &TForm1::HTMLH1Click);
     separator(file, "N1");
     X1 = addCommand(file, "X1", QStringLiteral("終了する(&X)"),
-                    QStringLiteral("プログラムを終了します。"));
+                    QStringLiteral("プログラムを終了します。"), &TForm1::X1Click);
 
     QMenu* members = menu("N2", QStringLiteral("メンバー(&M)"));
-    S1 = addCommand(members, "S1", QStringLiteral("メンバー選択(&S)..."), HintMembers);
+    S1 = addCommand(members, "S1", QStringLiteral("メンバー選択(&S)..."), HintMembers,
+                    &TForm1::S1Click);
     E1 = addCommand(members, "E1", QStringLiteral("メンバー候補リストの編集(&E)..."),
-                    HintCandidates);
+                    HintCandidates, &TForm1::E1Click);
 
     QMenu* show = menu("Show1", QStringLiteral("表示(&D)"));
     N3 = addCommand(show, "N3", QStringLiteral("次の対戦を表示する(&N)"),
-                    QStringLiteral("次の組み合わせを表示します。"));
+                    QStringLiteral("次の組み合わせを表示します。"), &TForm1::N3Click);
     B1 = addCommand(show, "B1", QStringLiteral("前の対戦を表示する(&B)"),
-                    QStringLiteral("前の組み合わせを表示します。"));
+                    QStringLiteral("前の組み合わせを表示します。"), &TForm1::B1Click);
 
     QMenu* games = menu("N5", QStringLiteral("試合(&S)"));
-    G1 = addCommand(games, "G1", QStringLiteral("試合を開始する(&G)..."), HintStart);
+    G1 = addCommand(games, "G1", QStringLiteral("試合を開始する(&G)..."), HintStart,
+                    &TForm1::G1Click);
     T1 = addCommand(games, "T1", QStringLiteral("順位を表示する(&T)..."),
-                    QStringLiteral("全順位を表示します。"));
-    S2 = addCommand(games, "S2", QStringLiteral("順位を発表する(&S)..."), HintAnnounce);
+                    QStringLiteral("全順位を表示します。"), &TForm1::T1Click);
+    S2 = addCommand(games, "S2", QStringLiteral("順位を発表する(&S)..."), HintAnnounce,
+                    &TForm1::S2Click);
+    separator(games, "UndoSeparator");
+    undoAction_ = games->addAction(QStringLiteral("元に戻す(&U)"), QKeySequence::Undo, undoStack_,
+                                   &QUndoStack::undo);
+    undoAction_->setObjectName(QStringLiteral("undoAction"));
+    undoAction_->setEnabled(false);
+    connect(undoStack_, &QUndoStack::canUndoChanged, undoAction_, &QAction::setEnabled);
+    redoAction_ =
+        games->addAction(QStringLiteral("やり直し(&R)"), QKeySequence(Qt::CTRL | Qt::Key_Y),
+                         undoStack_, &QUndoStack::redo);
+    redoAction_->setObjectName(QStringLiteral("redoAction"));
+    redoAction_->setEnabled(false);
+    connect(undoStack_, &QUndoStack::canRedoChanged, redoAction_, &QAction::setEnabled);
 
     QMenu* options = menu("O2", QStringLiteral("オプション(&O)"));
     C2 = addCommand(options, "C2", QStringLiteral("環境設定(&C)..."),
-                    QStringLiteral("プログラムの環境設定をする。"));
+                    QStringLiteral("プログラムの環境設定をする。"), &TForm1::C2Click);
 
     QMenu* help = menu("Help1", QStringLiteral("ヘルプ(&H)"));
-    R2 = addCommand(help, "R2", QStringLiteral("説明の表示(&R)"), QString());
+    R2 = addCommand(help, "R2", QStringLiteral("説明の表示(&R)"), QString(), &TForm1::R2Click);
     separator(help, "N9");
     N4 = addCommand(help, "N4", QStringLiteral("バージョン情報を表示する(&A)..."),
-                    QStringLiteral("バージョンを表示する。"));
-
-    connect(N8, &QAction::triggered, this, &TForm1::N8Click);
-    connect(O1, &QAction::triggered, this, &TForm1::O1Click);
-    connect(C1, &QAction::triggered, this, &TForm1::C1Click);
-    connect(N6, &QAction::triggered, this, &TForm1::N6Click);
-    connect(R1, &QAction::triggered, this, &TForm1::R1Click);
-    connect(CSVT1, &QAction::triggered, this, &TForm1::CSVT1Click);
-    connect(HTMLH1, &QAction::triggered, this, &TForm1::HTMLH1Click);
-    connect(X1, &QAction::triggered, this, &TForm1::X1Click);
-    connect(S1, &QAction::triggered, this, &TForm1::S1Click);
-    connect(E1, &QAction::triggered, this, &TForm1::E1Click);
-    connect(N3, &QAction::triggered, this, &TForm1::N3Click);
-    connect(B1, &QAction::triggered, this, &TForm1::B1Click);
-    connect(G1, &QAction::triggered, this, &TForm1::G1Click);
-    connect(T1, &QAction::triggered, this, &TForm1::T1Click);
-    connect(S2, &QAction::triggered, this, &TForm1::S2Click);
-    connect(C2, &QAction::triggered, this, &TForm1::C2Click);
-    connect(R2, &QAction::triggered, this, &TForm1::R2Click);
-    connect(N4, &QAction::triggered, this, &TForm1::N4Click);
+                    QStringLiteral("バージョンを表示する。"), &TForm1::N4Click);
 }
 
 void TForm1::buildToolbar(QWidget* client) {

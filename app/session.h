@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,22 @@ struct Session {
     // court edit are views of them.
     MemberRoster Roster{};
     std::int32_t CourtCount = 2;
+
+    // Every change that makes the pairing differ from its file goes through
+    // markModified, and every save, open or close through markSaved, so that
+    // whoever follows the pairing (the unsaved mark, the recovery copy, the
+    // windows that show the table) hears of each one through `changed`.
+    void markModified() {
+        Modified = true;
+        if (changed)
+            changed();
+    }
+    void markSaved() {
+        Modified = false;
+        if (changed)
+            changed();
+    }
+    std::function<void()> changed;
 };
 
 } // namespace pf

@@ -134,7 +134,7 @@ TOKBottomDlg2::TOKBottomDlg2(Session& session, QWidget* parent)
                           WinLabelNames[k][1], objName("Win", n, "B"));
         // Every click marks the pairing modified, also one at 0 or 20.
         for (UpDown* u : {c.upDownA, c.upDownB})
-            connect(u, &UpDown::changing, this, [this] { session_.Modified = true; });
+            connect(u, &UpDown::changing, this, [this] { session_.markModified(); });
     }
 
     Button1 = new QPushButton(QStringLiteral("＜前"), this);

@@ -43,11 +43,11 @@ RosterCheck GeneratePairing(Session& session, EntryList& entries, SequentialStat
         m.WinB = 0;
     }
     session.PairingOpen = true;
-    session.Modified = true;
     if (session.GenerationMethod != 0)
         GenerateSequential(sequential, session.Participants, courts, session.Matches);
     else
         GenerateRandomPairing(entries, session.Participants, courts, session.Matches);
+    session.markModified();
     return check;
 }
 
@@ -57,9 +57,9 @@ void ClosePairing(Session& session, EntryList& entries) {
     session.HtmlFileName.clear();
     session.PageTop = 0;
     session.CourtCursor = 0;
-    session.Modified = false;
     session.PairingOpen = false;
     entries.Clear();
+    session.markSaved();
 }
 
 } // namespace pf
