@@ -42,6 +42,7 @@ TForm1::TForm1(EntryList& entries, QWidget* parent)
     connect(UpDown13, &UpDown::clicked, this, &TForm1::UpDown13Click);
     connect(Edit37, &QLineEdit::textChanged, this, &TForm1::Edit37Change);
 
+    session_.changed = [this] { Q_EMIT pairingChanged(); };
     session_.FileName.clear();
     session_.HtmlFileName.clear();
     session_.PairingOpen = false;

@@ -108,6 +108,12 @@ public Q_SLOTS:
     void UpDown13Click(int courts);
     void Edit37Change();
 
+Q_SIGNALS:
+    // After every change of the pairing and every save, open or close: the
+    // windows that show the table, the unsaved mark and the recovery copy
+    // follow it from here.
+    void pairingChanged();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
