@@ -51,7 +51,7 @@ void TForm1::N8Click() {
     UpDown13->setEnabled(false);
     {
         HourglassCursor hourglass;
-        GeneratePairing(session_, entries_, *sequential_);
+        GeneratePairing(session_, generators_);
     }
     ShowPage();
 }
@@ -70,7 +70,7 @@ void TForm1::C1Click() {
                            "すが\n閉じてよろしいですか？"),
             QStringLiteral("閉じる確認"), Buttons::YesNo) != Answer::Yes)
         return;
-    ClosePairing(session_, entries_);
+    ClosePairing(session_, generators_);
     ScrollBar1->setValue(0);
     setNoPairingState();
     setWindowTitle(title_);
