@@ -33,9 +33,9 @@ bool installJapaneseQtTranslation(QApplication& app) {
     return true;
 }
 
-Windows createWindows(EntryList& entries) {
+Windows createWindows(Generators& generators) {
     Windows w;
-    w.form1 = std::make_unique<TForm1>(entries);
+    w.form1 = std::make_unique<TForm1>(generators);
     TForm1* main = w.form1.get();
     Session& session = main->session();
     w.dualListDlg = new TDualListDlg(main);
@@ -52,7 +52,7 @@ Windows createWindows(EntryList& entries) {
     return w;
 }
 
-int runApplication(QApplication& app, EntryList& entries) {
+int runApplication(QApplication& app, Generators& generators) {
     try {
         installJapaneseQtTranslation(app);
         // Visible while the rest loads; it closes itself on its timer.
@@ -60,7 +60,7 @@ int runApplication(QApplication& app, EntryList& entries) {
         QApplication::setOrganizationName(QStringLiteral("Sorvanta"));
         QApplication::setApplicationName(QStringLiteral("PAIRFORGE"));
         QApplication::setFont(proportionalGothic(12));
-        Windows windows = createWindows(entries);
+        Windows windows = createWindows(generators);
         windows.form1->show();
         if (splash) // stays in front until its timer closes it
             splash->raise();

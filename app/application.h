@@ -9,7 +9,7 @@ class QApplication;
 
 namespace pf {
 
-class EntryList;
+class Generators;
 class TForm1;
 class TDualListDlg;
 class TOKBottomDlg1;
@@ -41,10 +41,10 @@ struct Windows {
 
 // Creates every window of the run in its start-up order. The candidate file
 // is located in the current working directory at this moment.
-Windows createWindows(EntryList& entries);
+Windows createWindows(Generators& generators);
 
 // Everything after the application object exists: translation, title,
 // windows, the event loop until the main window has closed. Returns 0.
-int runApplication(QApplication& app, EntryList& entries);
+int runApplication(QApplication& app, Generators& generators);
 
 } // namespace pf

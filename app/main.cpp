@@ -1,11 +1,11 @@
 #include "app/application.h"
-#include "pairing/entry_list.h"
+#include "pairing/generators.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    // Made before any window: it seeds the generator from the clock.
-    pf::EntryList entries;
+    // Made before any window: its entry list seeds the generator from the clock.
+    pf::Generators generators;
     QApplication app(argc, argv);
-    return pf::runApplication(app, entries);
+    return pf::runApplication(app, generators);
 }

@@ -5,8 +5,7 @@
 #include "app/ui_fonts.h"
 #include "app/up_down.h"
 #include "dialogs/settings_store.h"
-#include "pairing/entry_list.h"
-#include "pairing/sequential_selection.h"
+#include "pairing/generators.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -25,12 +24,12 @@ namespace {
 const QColor ScoredGreen(0, 128, 0);
 } // namespace
 
-TForm1::TForm1(EntryList& entries, QWidget* parent)
+TForm1::TForm1(Generators& generators, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint),
-      undoStack_(new QUndoStack(this)), title_(QString::fromUtf8(DefaultTitle)), entries_(entries),
-      sequential_(std::make_unique<SequentialState>()) {
+      undoStack_(new QUndoStack(this)), title_(QString::fromUtf8(DefaultTitle)),
+      generators_(generators) {
     setObjectName(QStringLiteral("Form1"));
     setFont(proportionalGothic(12));
 

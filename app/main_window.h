@@ -20,8 +20,7 @@ class QUndoStack;
 
 namespace pf {
 
-class EntryList;
-struct SequentialState;
+class Generators;
 class UpDown;
 class TDualListDlg;
 class TOKBottomDlg1;
@@ -46,8 +45,9 @@ struct CommandWindows {
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    // `entries` is the random-selection memory, made once before any window.
-    explicit TForm1(EntryList& entries, QWidget* parent = nullptr);
+    // `generators` holds what the generation methods keep between pairings;
+    // it is made once, before any window.
+    explicit TForm1(Generators& generators, QWidget* parent = nullptr);
     ~TForm1() override;
 
     Session& session() { return session_; }
@@ -152,8 +152,7 @@ private:
     Session session_;
     QUndoStack* undoStack_ = nullptr;
     QString title_;
-    EntryList& entries_;
-    std::unique_ptr<SequentialState> sequential_;
+    Generators& generators_;
     TDualListDlg* dualListDlg_ = nullptr;
     TOKBottomDlg1* candidateDlg_ = nullptr;
     CommandWindows windows_;

@@ -52,7 +52,7 @@ void TForm1::N8Click() {
     UpDown13->setEnabled(false);
     {
         HourglassCursor hourglass;
-        GeneratePairing(session_, entries_, *sequential_);
+        GeneratePairing(session_, generators_);
     }
     undoStack_->clear();
     ShowPage();
@@ -72,7 +72,7 @@ void TForm1::C1Click() {
                            "すが\n閉じてよろしいですか？"),
             QStringLiteral("閉じる確認"), Buttons::YesNo) != Answer::Yes)
         return;
-    ClosePairing(session_, entries_);
+    ClosePairing(session_, generators_);
     undoStack_->clear();
     ScrollBar1->setValue(0);
     setNoPairingState();

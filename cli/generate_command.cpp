@@ -3,12 +3,11 @@
 
 #include "files/pairing_file.h"
 #include "members/candidate_file.h"
-#include "pairing/entry_list.h"
 #include "pairing/generation.h"
+#include "pairing/generators.h"
 #include "pairing/random_source.h"
 
 #include <QFile>
-#include <memory>
 
 namespace pf::cli {
 namespace {
@@ -38,7 +37,7 @@ int runGenerate(const QStringList& args) {
     }
     if (rest.size() != 1 || rest[0].startsWith(QLatin1Char('-'))) {
         printError(std::string("usage: pairforge-cli generate MEMBERS --courts 1|2|3 "
-                               "--method random|sequential [--seed S] [-o OUT]"));
+                               "--method random|sequential|balanced [--seed S] [-o OUT]"));
         return ExitUsage;
     }
     int courts = 2;
@@ -54,8 +53,10 @@ int runGenerate(const QStringList& args) {
     if (methodText) {
         if (*methodText == QStringLiteral("random"))
             method = 0;
+        else if (*methodText == QStringLiteral("balanced"))
+            method = 2;
         else if (*methodText != QStringLiteral("sequential")) {
-            printError(std::string("--method takes random or sequential"));
+            printError(std::string("--method takes random, sequential or balanced"));
             return ExitUsage;
         }
     }
@@ -88,10 +89,9 @@ int runGenerate(const QStringList& args) {
 
     if (seed)
         setSeedSource([s = *seed] { return s; });
-    auto entries = std::make_unique<EntryList>();
-    auto sequential = std::make_unique<SequentialState>();
+    Generators generators;
     seedFromClock(); // immediately before the generation
-    const RosterCheck check = GeneratePairing(session, *entries, *sequential);
+    const RosterCheck check = GeneratePairing(session, generators);
     if (!check.ok()) {
         printError(check.error);
         return ExitRefused;

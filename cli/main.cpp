@@ -13,7 +13,7 @@ constexpr char Help[] =
     "pairforge-cli - PAIRFORGE doubles schedules from the command line\n"
     "\n"
     "usage:\n"
-    "  pairforge-cli generate MEMBERS [--courts 1|2|3] [--method random|sequential]\n"
+    "  pairforge-cli generate MEMBERS [--courts 1|2|3] [--method random|sequential|balanced]\n"
     "                         [--seed S] [-o OUT]\n"
     "      Generates the 120 matches for the members listed in MEMBERS (a Shift-JIS\n"
     "      text file, one name a line, at most 100) and writes the pairing data file\n"

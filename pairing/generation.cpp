@@ -1,7 +1,6 @@
 #include "pairing/generation.h"
 
 #include "members/name_rules.h"
-#include "pairing/random_selection.h"
 
 namespace pf {
 
@@ -30,12 +29,14 @@ RosterCheck CheckRoster(const MemberRoster& roster, int courts) {
     return result;
 }
 
-RosterCheck GeneratePairing(Session& session, EntryList& entries, SequentialState& sequential) {
+namespace {
+
+// Everything of a new pairing but the filling itself.
+RosterCheck OpenPairing(Session& session) {
     RosterCheck check = CheckRoster(session.Roster, session.CourtCount);
     session.Participants = check.participants;
     if (!check.ok())
         return check;
-    const int courts = session.CourtCount;
     session.PageTop = 0;
     session.CourtCursor = 0;
     for (auto& m : session.Matches) {
@@ -43,21 +44,52 @@ RosterCheck GeneratePairing(Session& session, EntryList& entries, SequentialStat
         m.WinB = 0;
     }
     session.PairingOpen = true;
-    if (session.GenerationMethod != 0)
-        GenerateSequential(sequential, session.Participants, courts, session.Matches);
-    else
-        GenerateRandomPairing(entries, session.Participants, courts, session.Matches);
-    session.markModified();
     return check;
 }
 
-void ClosePairing(Session& session, EntryList& entries) {
+} // namespace
+
+RosterCheck GeneratePairing(Session& session, Generators& generators) {
+    RosterCheck check = OpenPairing(session);
+    if (check.ok())
+        generators.generate(pairingMethodFromSetting(session.GenerationMethod),
+                            session.Participants, session.CourtCount, session.Matches);
+    if (check.ok())
+        session.markModified();
+    return check;
+}
+
+RosterCheck GeneratePairing(Session& session, EntryList& entries, SequentialState& sequential) {
+    RosterCheck check = OpenPairing(session);
+    if (check.ok())
+        dispatch(pairingMethodFromSetting(session.GenerationMethod), entries, sequential,
+                 session.Participants, session.CourtCount, session.Matches);
+    if (check.ok())
+        session.markModified();
+    return check;
+}
+
+namespace {
+
+void EmptyPairing(Session& session) {
     clearMatches(session.Matches);
     session.FileName.clear();
     session.HtmlFileName.clear();
     session.PageTop = 0;
     session.CourtCursor = 0;
     session.PairingOpen = false;
+}
+
+} // namespace
+
+void ClosePairing(Session& session, Generators& generators) {
+    EmptyPairing(session);
+    generators.forget();
+    session.markSaved();
+}
+
+void ClosePairing(Session& session, EntryList& entries) {
+    EmptyPairing(session);
     entries.Clear();
     session.markSaved();
 }

@@ -4,6 +4,7 @@
 
 #include "app/session.h"
 #include "pairing/entry_list.h"
+#include "pairing/generators.h"
 #include "pairing/sequential_selection.h"
 
 #include <string>
@@ -27,9 +28,12 @@ RosterCheck CheckRoster(const MemberRoster& roster, int courts);
 // Validates, then puts the session into the pairing-open state and fills all
 // 120 slots with the method of session.GenerationMethod. On a refused roster
 // only session.Participants changes and the message is returned.
+RosterCheck GeneratePairing(Session& session, Generators& generators);
+// The same with the methods' states held by the caller.
 RosterCheck GeneratePairing(Session& session, EntryList& entries, SequentialState& sequential);
 
 // Empties the pairing; the roster and the court count stay.
+void ClosePairing(Session& session, Generators& generators);
 void ClosePairing(Session& session, EntryList& entries);
 
 } // namespace pf

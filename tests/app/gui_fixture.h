@@ -13,7 +13,7 @@
 #include "members/candidate_editor.h"
 #include "members/member_selection.h"
 #include "members/name_list_item.h"
-#include "pairing/entry_list.h"
+#include "pairing/generators.h"
 
 #include <QAction>
 #include <QDialog>
@@ -27,9 +27,9 @@
 
 namespace pf::testing_support {
 
-inline EntryList& sharedEntries() {
-    static EntryList entries;
-    return entries;
+inline Generators& sharedGenerators() {
+    static Generators generators;
+    return generators;
 }
 
 inline QByteArray sjis(const char* utf8) {
@@ -44,7 +44,7 @@ protected:
         // Every test starts from a clean account (the store is this process's own).
         programSettings().clear();
         programSettings().sync();
-        sharedEntries().Clear();
+        sharedGenerators().forget();
         ASSERT_TRUE(dir.isValid());
         previousDir = QDir::currentPath();
         QDir::setCurrent(dir.path());
@@ -64,7 +64,7 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
-    void start() { windows = createWindows(sharedEntries()); }
+    void start() { windows = createWindows(sharedGenerators()); }
     TForm1& form() { return *windows.form1; }
 
     template <class T> T* child(QObject* parent, const char* name) {

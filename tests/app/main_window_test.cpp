@@ -285,7 +285,7 @@ TEST_F(MainWindowTest, ClosingThePairingAsksOnlyWhenScoresAreUnsaved) {
     EXPECT_EQ(find<QLabel>("Label27")->text(), QStringLiteral("1"));
     EXPECT_TRUE(text("Edit1a").isEmpty());
     EXPECT_EQ(text("Edit38"), QStringLiteral("8")); // the roster stays
-    EXPECT_EQ(sharedEntries().MatchSerial, 0);
+    EXPECT_EQ(sharedGenerators().entries().MatchSerial, 0);
 
     // A pairing without unsaved changes closes without a question, and a new
     // one of the same members follows at once.

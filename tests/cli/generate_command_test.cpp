@@ -3,6 +3,7 @@
 #include "files/pairing_file.h"
 
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -83,6 +84,33 @@ TEST_F(GenerateCommand, OutputFileEqualsStandardOutputAndRepeatsWithTheSeed) {
         EXPECT_EQ(back.roster[12], "player13");
         for (const auto& m : back.matches)
             EXPECT_FALSE(m.a.empty() || m.d.empty() || m.hasScore());
+    }
+}
+
+TEST_F(GenerateCommand, BalancedMethodFollowsTheSeed) {
+    QByteArray text;
+    for (int i = 1; i <= 13; ++i)
+        text += "player" + QByteArray::number(i) + "\n";
+    const QString members = write("m.txt", text);
+    const auto run = [&](const char* seed) {
+        return runCli({QStringLiteral("generate"), members, QStringLiteral("--courts"),
+                       QStringLiteral("3"), QStringLiteral("--method"), QStringLiteral("balanced"),
+                       QStringLiteral("--seed"), QString::fromLatin1(seed)});
+    };
+    const auto first = run("5");
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+    EXPECT_EQ(run("5").out, first.out);
+    EXPECT_NE(run("6").out, first.out);
+    const PairingFileContent back = parsePairingFile(first.out);
+    ASSERT_TRUE(back.ok());
+    for (int r = 0; r < 40; ++r) {
+        QSet<QByteArray> round;
+        for (int j = 0; j < 3; ++j) {
+            const MatchRecord& m = back.matches[static_cast<std::size_t>(3 * r + j)];
+            for (const Name* x : {&m.a, &m.b, &m.c, &m.d})
+                round.insert(QByteArray::fromStdString(*x));
+        }
+        EXPECT_EQ(round.size(), 12) << r;
     }
 }
 

@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 #include "app/prompts.h"
 #include "app/up_down.h"
-#include "pairing/entry_list.h"
+#include "pairing/generators.h"
 #include "standings/standings_window.h"
 
 #include <QApplication>
@@ -18,8 +18,8 @@ namespace {
 TEST(StandingsBesideMainWindow, FollowsCountSteppedOnMatchPanel) {
     QStandardPaths::setTestModeEnabled(true); // keep the user's settings untouched
     setPrompts(std::make_unique<ScriptedPrompts>());
-    EntryList entries;
-    TForm1 main(entries);
+    Generators generators;
+    TForm1 main(generators);
     Session& s = main.session();
     s.Matches[0].a = "A";
     s.Matches[0].b = "B";

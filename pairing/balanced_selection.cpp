@@ -1,0 +1,610 @@
+#include "pairing/balanced_selection.h"
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <stdexcept>
+
+namespace pf {
+namespace {
+
+// How far a pair may drift from the mean before a single step outweighs any
+// number of smaller ones; past this the cost stops growing, which keeps the
+// sums far from overflow even for a wildly uneven start.
+constexpr int MaxCostedDistance = 12;
+
+// 0 inside [lo, hi]; 1, 8, 64, … per step outside, so that one pair three
+// apart is never kept to spare a handful of pairs one apart.
+std::int64_t excessCost(int count, int lo, int hi) {
+    const int d = count < lo ? lo - count : (count > hi ? count - hi : 0);
+    if (d == 0)
+        return 0;
+    return std::int64_t{1} << (3 * (std::min(d, MaxCostedDistance) - 1));
+}
+
+struct Window {
+    int lo = 0;
+    int hi = 0;
+};
+
+Window windowOf(std::int64_t total, std::int64_t pairs) {
+    return {static_cast<int>(total / pairs), static_cast<int>((total + pairs - 1) / pairs)};
+}
+
+int ceilDiv(int a, int b) {
+    return (a + b - 1) / b;
+}
+
+class Search {
+public:
+    Search(int members, int courts, int rounds, const BalancedHistory* history, std::uint32_t seed);
+
+    void run(std::int64_t budget);
+    int player(int round, int slot) const { return best_[at(round, slot)]; }
+
+private:
+    std::size_t at(int round, int slot) const {
+        return static_cast<std::size_t>(round * perRound_ + slot);
+    }
+    std::size_t sitAt(int round, int k) const {
+        return static_cast<std::size_t>(round * benched_ + k);
+    }
+    std::size_t whereAt(int round, int m) const {
+        return static_cast<std::size_t>(round * members_ + m);
+    }
+    std::size_t pairAt(int x, int y) const {
+        return x < y ? static_cast<std::size_t>(x * members_ + y)
+                     : static_cast<std::size_t>(y * members_ + x);
+    }
+    bool playing(int round, int m) const { return where_[whereAt(round, m)] >= 0; }
+
+    std::uint32_t below(std::uint32_t k) {
+        return static_cast<std::uint32_t>((static_cast<std::uint64_t>(rng_()) * k) >> 32);
+    }
+    double unit() { return static_cast<double>(rng_()) * (1.0 / 4294967296.0); }
+
+    void seatRotation();
+    std::int64_t countIn();
+    std::int64_t relationDelta(std::vector<int>& counts, const std::vector<std::int64_t>& price,
+                               int x, int y, int sign);
+    std::int64_t partnerStep(int x, int y, int sign) const {
+        const int c = partner_[pairAt(x, y)];
+        return partnerCost_[static_cast<std::size_t>(c + sign)] -
+               partnerCost_[static_cast<std::size_t>(c)];
+    }
+    std::int64_t opponentStep(int x, int y, int sign) const {
+        const int c = opponent_[pairAt(x, y)];
+        return opponentCost_[static_cast<std::size_t>(c + sign)] -
+               opponentCost_[static_cast<std::size_t>(c)];
+    }
+    void bump(std::vector<int>& counts, int x, int y, int sign) { counts[pairAt(x, y)] += sign; }
+    std::int64_t matchDelta(int round, int match, int sign);
+    bool runOk(int m, int round) const;
+    bool accept(std::int64_t delta, double temperature) {
+        return delta <= 0 || unit() < std::exp(-static_cast<double>(delta) / temperature);
+    }
+
+    void swapMove(double temperature);
+    void targetedMove(double temperature);
+    void trySwap(int r, int p, int q, double temperature);
+    void tradeMove(double temperature);
+    void roundSwapMove();
+
+    int members_;
+    int courts_;
+    int rounds_;
+    int perRound_; // members on court in a round
+    int benched_;  // members sitting out a round
+    int sitLimit_;
+    int playLimit_;
+    int sitBound_;
+    std::vector<int> carrySit_;
+    std::vector<int> carryPlay_;
+    std::vector<int> players_; // rounds × perRound: members; slots 4j … 4j+3 are match j
+    std::vector<int> sitters_; // rounds × benched
+    std::vector<int> where_;   // rounds × members: slot when on court, -1-k when sitter k
+    std::vector<int> partner_;
+    std::vector<int> opponent_;
+    Window partnerWindow_;
+    Window opponentWindow_;
+    std::vector<std::int64_t> partnerCost_; // by count
+    std::vector<std::int64_t> opponentCost_;
+    std::int64_t cost_ = 0;
+    std::vector<int> best_;
+    int tradeReach_ = 1; // how many rounds apart a trade's two rounds may lie
+    std::mt19937 rng_;
+};
+
+Search::Search(int members, int courts, int rounds, const BalancedHistory* history,
+               std::uint32_t seed)
+    : members_(members), courts_(courts), rounds_(rounds), perRound_(4 * courts),
+      benched_(members - 4 * courts), rng_(seed) {
+    const auto n = static_cast<std::size_t>(members);
+    carrySit_.assign(n, 0);
+    carryPlay_.assign(n, 0);
+    partner_.assign(n * n, 0);
+    opponent_.assign(n * n, 0);
+    std::int64_t partnerTotal = 2LL * rounds * courts;
+    std::int64_t opponentTotal = 4LL * rounds * courts;
+    if (history) {
+        for (int x = 0; x < members; ++x) {
+            carrySit_[static_cast<std::size_t>(x)] =
+                history->sitOutRun[static_cast<std::size_t>(x)];
+            carryPlay_[static_cast<std::size_t>(x)] = history->playRun[static_cast<std::size_t>(x)];
+            for (int y = x + 1; y < members; ++y) {
+                const auto i = static_cast<std::size_t>(x * members + y);
+                partner_[i] = history->partner[i];
+                opponent_[i] = history->opponent[i];
+                partnerTotal += partner_[i];
+                opponentTotal += opponent_[i];
+            }
+        }
+    }
+    const std::int64_t pairs = static_cast<std::int64_t>(members) * (members - 1) / 2;
+    partnerWindow_ = windowOf(partnerTotal, pairs);
+    opponentWindow_ = windowOf(opponentTotal, pairs);
+    // No count can pass the kept part's largest plus every new match.
+    int highest = 0;
+    for (std::size_t i = 0; i < n * n; ++i)
+        highest = std::max({highest, partner_[i], opponent_[i]});
+    const auto top = static_cast<std::size_t>(highest + rounds * courts + 2);
+    partnerCost_.resize(top);
+    opponentCost_.resize(top);
+    for (std::size_t c = 0; c < top; ++c) {
+        partnerCost_[c] = excessCost(static_cast<int>(c), partnerWindow_.lo, partnerWindow_.hi);
+        opponentCost_[c] = excessCost(static_cast<int>(c), opponentWindow_.lo, opponentWindow_.hi);
+    }
+
+    // The even rotation needs at most sitBound_ rounds out in a row and plays
+    // at most playBound rounds in a row; the search may stretch either by one
+    // round to find better pairings.
+    sitBound_ = benched_ == 0 ? 0 : ceilDiv(benched_, perRound_);
+    const int playBound = benched_ == 0 ? rounds : ceilDiv(members, benched_) - 1;
+    sitLimit_ = sitBound_ + 1;
+    tradeReach_ = std::max(1, std::min(rounds - 1, std::max(sitLimit_, playBound + 1)));
+    playLimit_ = benched_ == 0 ? rounds + 1 : playBound + 1;
+
+    players_.assign(static_cast<std::size_t>(rounds * perRound_), 0);
+    sitters_.assign(static_cast<std::size_t>(rounds * benched_), 0);
+    where_.assign(static_cast<std::size_t>(rounds * members), 0);
+    seatRotation();
+    cost_ = countIn();
+    best_ = players_;
+}
+
+// Whichever turn is rarer — sitting out or playing — goes round everybody
+// before anybody has it twice, earliest-waiting first, so every member's
+// turns come at even intervals. The waiting times are blurred by a couple of
+// rounds so that those who had their turn together do not keep having it
+// together; whoever would break a limit on runs is seated first (or last).
+void Search::seatRotation() {
+    constexpr double Blur = 2.5;
+    const bool rotateSitters = benched_ <= perRound_;
+    const int turnsPerRound = rotateSitters ? benched_ : perRound_;
+    const auto n = static_cast<std::size_t>(members_);
+    std::vector<int> turns(n, 0);
+    std::vector<int> last(n, 0);
+    std::vector<int> onRun(carryPlay_);
+    std::vector<int> offRun(carrySit_);
+    for (std::size_t m = 0; m < n; ++m) {
+        if (rotateSitters) {
+            // A newcomer sits late, like one who has just sat.
+            last[m] = carryPlay_[m] > 0 ? -1 - carryPlay_[m] : -1;
+        } else {
+            // A newcomer plays early, but after those who have waited longest.
+            last[m] = carrySit_[m] > 0 ? -1 - carrySit_[m] : (carryPlay_[m] > 0 ? -1 : -sitBound_);
+        }
+    }
+    std::vector<int> order(n);
+    std::vector<int> tier(n);
+    std::vector<double> wait(n);
+    std::vector<char> turn(n);
+    for (int r = 0; r < rounds_; ++r) {
+        for (std::size_t m = 0; m < n; ++m) {
+            order[m] = static_cast<int>(m);
+            wait[m] = last[m] + Blur * unit();
+            const bool mustPlay =
+                offRun[m] >= sitLimit_ || (r == 0 && carrySit_[m] > 0 && carrySit_[m] >= sitBound_);
+            const bool mustSit = onRun[m] >= playLimit_;
+            const bool turnNeeded = rotateSitters ? mustSit : mustPlay;
+            const bool turnBarred = rotateSitters ? mustPlay : mustSit;
+            tier[m] = turnNeeded ? 0 : (turnBarred ? 2 : 1);
+        }
+        std::sort(order.begin(), order.end(), [&](int a, int b) {
+            const auto ia = static_cast<std::size_t>(a);
+            const auto ib = static_cast<std::size_t>(b);
+            if (turns[ia] != turns[ib])
+                return turns[ia] < turns[ib];
+            if (tier[ia] != tier[ib])
+                return tier[ia] < tier[ib];
+            if (wait[ia] != wait[ib])
+                return wait[ia] < wait[ib];
+            return a < b;
+        });
+        std::fill(turn.begin(), turn.end(), 0);
+        for (int k = 0; k < turnsPerRound; ++k) {
+            const auto m = static_cast<std::size_t>(order[static_cast<std::size_t>(k)]);
+            turn[m] = 1;
+            ++turns[m];
+            last[m] = r;
+        }
+        for (std::size_t m = 0; m < n; ++m) {
+            const bool plays = (turn[m] != 0) != rotateSitters;
+            onRun[m] = plays ? onRun[m] + 1 : 0;
+            offRun[m] = plays ? 0 : offRun[m] + 1;
+        }
+        int slot = 0;
+        int bench = 0;
+        for (int m = 0; m < members_; ++m) {
+            const bool plays = (turn[static_cast<std::size_t>(m)] != 0) != rotateSitters;
+            if (plays)
+                players_[at(r, slot++)] = m;
+            else
+                sitters_[sitAt(r, bench++)] = m;
+        }
+        // Who meets whom on court is the annealing's business; start it from
+        // a random draw rather than from member order.
+        for (int i = perRound_ - 1; i > 0; --i)
+            std::swap(players_[at(r, i)],
+                      players_[at(r, static_cast<int>(below(static_cast<std::uint32_t>(i + 1))))]);
+        for (int i = 0; i < perRound_; ++i)
+            where_[whereAt(r, players_[at(r, i)])] = i;
+        for (int k = 0; k < benched_; ++k)
+            where_[whereAt(r, sitters_[sitAt(r, k)])] = -1 - k;
+    }
+}
+
+// Counts the new matches in on top of the kept part, then prices every pair.
+std::int64_t Search::countIn() {
+    for (int r = 0; r < rounds_; ++r) {
+        for (int j = 0; j < courts_; ++j) {
+            const int* p = &players_[at(r, 4 * j)];
+            ++partner_[pairAt(p[0], p[1])];
+            ++partner_[pairAt(p[2], p[3])];
+            for (int a = 0; a < 2; ++a)
+                for (int c = 2; c < 4; ++c)
+                    ++opponent_[pairAt(p[a], p[c])];
+        }
+    }
+    std::int64_t total = 0;
+    for (int x = 0; x < members_; ++x) {
+        for (int y = x + 1; y < members_; ++y) {
+            total += excessCost(partner_[pairAt(x, y)], partnerWindow_.lo, partnerWindow_.hi);
+            total += excessCost(opponent_[pairAt(x, y)], opponentWindow_.lo, opponentWindow_.hi);
+        }
+    }
+    return total;
+}
+
+std::int64_t Search::relationDelta(std::vector<int>& counts, const std::vector<std::int64_t>& price,
+                                   int x, int y, int sign) {
+    int& c = counts[pairAt(x, y)];
+    const std::int64_t before = price[static_cast<std::size_t>(c)];
+    c += sign;
+    return price[static_cast<std::size_t>(c)] - before;
+}
+
+std::int64_t Search::matchDelta(int round, int match, int sign) {
+    const int* p = &players_[at(round, 4 * match)];
+    std::int64_t d = relationDelta(partner_, partnerCost_, p[0], p[1], sign);
+    d += relationDelta(partner_, partnerCost_, p[2], p[3], sign);
+    d += relationDelta(opponent_, opponentCost_, p[0], p[2], sign);
+    d += relationDelta(opponent_, opponentCost_, p[0], p[3], sign);
+    d += relationDelta(opponent_, opponentCost_, p[1], p[2], sign);
+    d += relationDelta(opponent_, opponentCost_, p[1], p[3], sign);
+    return d;
+}
+
+// The run of equal rounds (on court or out) through `round`, with what the
+// kept part of the day ended on when the run reaches back to its start.
+bool Search::runOk(int m, int round) const {
+    const bool plays = playing(round, m);
+    int first = round;
+    while (first > 0 && playing(first - 1, m) == plays)
+        --first;
+    int last = round;
+    while (last + 1 < rounds_ && playing(last + 1, m) == plays)
+        ++last;
+    int length = last - first + 1;
+    const auto i = static_cast<std::size_t>(m);
+    if (plays)
+        return length + (first == 0 ? carryPlay_[i] : 0) <= playLimit_;
+    if (first == 0 && carrySit_[i] > 0) {
+        // Whoever already sat their full turn at the end of the kept part
+        // goes back on court first.
+        if (carrySit_[i] >= sitBound_)
+            return false;
+        length += carrySit_[i];
+    }
+    return length <= sitLimit_;
+}
+
+// Two players of a round change places: across two matches, or across the
+// net within one, which changes partners. The pairs touched are all
+// different, so the change is priced from the counts as they stand and only
+// made when accepted.
+void Search::swapMove(double temperature) {
+    const int r = static_cast<int>(below(static_cast<std::uint32_t>(rounds_)));
+    const int p = static_cast<int>(below(static_cast<std::uint32_t>(perRound_)));
+    int q = static_cast<int>(below(static_cast<std::uint32_t>(perRound_ - 1)));
+    if (q >= p)
+        ++q;
+    trySwap(r, p, q, temperature);
+}
+
+// Aims at one pair that meets too often or too seldom: in a round where
+// both play, one of them changes places so that they stop (or start) being
+// partners or opponents there.
+void Search::targetedMove(double temperature) {
+    const int x = static_cast<int>(below(static_cast<std::uint32_t>(members_)));
+    int y = -1;
+    int seen = 0;
+    for (int m = 0; m < members_; ++m) {
+        if (m == x)
+            continue;
+        const std::size_t i = pairAt(x, m);
+        if (partnerCost_[static_cast<std::size_t>(partner_[i])] == 0 &&
+            opponentCost_[static_cast<std::size_t>(opponent_[i])] == 0)
+            continue;
+        if (below(static_cast<std::uint32_t>(++seen)) == 0)
+            y = m;
+    }
+    if (y < 0)
+        return;
+    const std::size_t i = pairAt(x, y);
+    const bool partnerOff = partnerCost_[static_cast<std::size_t>(partner_[i])] != 0;
+    const bool opponentOff = opponentCost_[static_cast<std::size_t>(opponent_[i])] != 0;
+    const bool asPartners = partnerOff && (!opponentOff || below(2) == 0);
+    const bool tooOften =
+        asPartners ? partner_[i] > partnerWindow_.hi : opponent_[i] > opponentWindow_.hi;
+    // A round where both play and the relation is (or, when too seldom, is
+    // not) the one to change.
+    int round = -1;
+    seen = 0;
+    for (int r = 0; r < rounds_; ++r) {
+        const int px = where_[whereAt(r, x)];
+        const int py = where_[whereAt(r, y)];
+        if (px < 0 || py < 0)
+            continue;
+        const bool sameMatch = px / 4 == py / 4;
+        const bool related = sameMatch && ((px / 2 == py / 2) == asPartners);
+        if (related == tooOften && below(static_cast<std::uint32_t>(++seen)) == 0)
+            round = r;
+    }
+    if (round < 0)
+        return;
+    const int px = where_[whereAt(round, x)];
+    const int py = where_[whereAt(round, y)];
+    int target = 0;
+    if (tooOften) {
+        // y goes anywhere else in the round.
+        do
+            target = static_cast<int>(below(static_cast<std::uint32_t>(perRound_)));
+        while (target == px || target == py);
+    } else if (asPartners) {
+        target = px ^ 1;
+    } else {
+        target = ((px & ~3) | ((px & 2) ^ 2)) + static_cast<int>(below(2));
+    }
+    if (target != py)
+        trySwap(round, py, target, temperature);
+}
+
+void Search::trySwap(int r, int p, int q, double temperature) {
+    if (p / 2 == q / 2)
+        return; // the same side: nothing would change
+    int& u = players_[at(r, p)];
+    int& v = players_[at(r, q)];
+    std::int64_t delta = 0;
+    if (p / 4 == q / 4) {
+        const int a = players_[at(r, p ^ 1)]; // u's partner
+        const int b = players_[at(r, q ^ 1)]; // v's partner
+        delta = partnerStep(u, a, -1) + partnerStep(v, b, -1) + partnerStep(v, a, +1) +
+                partnerStep(u, b, +1) + opponentStep(u, b, -1) + opponentStep(a, v, -1) +
+                opponentStep(v, b, +1) + opponentStep(a, u, +1);
+        if (!accept(delta, temperature))
+            return;
+        bump(partner_, u, a, -1);
+        bump(partner_, v, b, -1);
+        bump(partner_, v, a, +1);
+        bump(partner_, u, b, +1);
+        bump(opponent_, u, b, -1);
+        bump(opponent_, a, v, -1);
+        bump(opponent_, v, b, +1);
+        bump(opponent_, a, u, +1);
+    } else {
+        auto across = [&](int from, int x, int y, bool apply) {
+            // x leaves slot `from`, y takes it.
+            std::int64_t d = 0;
+            const int first = from & ~3;
+            for (int s = first; s < first + 4; ++s) {
+                if (s == from)
+                    continue;
+                const int mate = players_[at(r, s)];
+                const bool partners = s / 2 == from / 2;
+                if (apply) {
+                    bump(partners ? partner_ : opponent_, x, mate, -1);
+                    bump(partners ? partner_ : opponent_, y, mate, +1);
+                } else {
+                    d += partners ? partnerStep(x, mate, -1) + partnerStep(y, mate, +1)
+                                  : opponentStep(x, mate, -1) + opponentStep(y, mate, +1);
+                }
+            }
+            return d;
+        };
+        delta = across(p, u, v, false) + across(q, v, u, false);
+        if (!accept(delta, temperature))
+            return;
+        across(p, u, v, true);
+        across(q, v, u, true);
+    }
+    cost_ += delta;
+    std::swap(u, v);
+    where_[whereAt(r, u)] = p;
+    where_[whereAt(r, v)] = q;
+}
+
+// A sitter of one round and a player of it change places, and change back in
+// a nearby round where the roles are reversed: play counts stay as they are.
+// Turns come at even intervals, so only nearby rounds can keep the runs
+// within their limits; both members are drawn from the side of the rarer
+// turn, where most draws fit.
+void Search::tradeMove(double temperature) {
+    const int r1 = static_cast<int>(below(static_cast<std::uint32_t>(rounds_)));
+    const int d = 1 + static_cast<int>(below(static_cast<std::uint32_t>(tradeReach_)));
+    const int r2 = (below(2) != 0) ? r1 + d : r1 - d;
+    if (r2 < 0 || r2 >= rounds_)
+        return;
+    int x = 0; // out in r1, on court in r2
+    int y = 0; // on court in r1, out in r2
+    if (benched_ <= perRound_) {
+        x = sitters_[sitAt(r1, static_cast<int>(below(static_cast<std::uint32_t>(benched_))))];
+        y = sitters_[sitAt(r2, static_cast<int>(below(static_cast<std::uint32_t>(benched_))))];
+    } else {
+        x = players_[at(r2, static_cast<int>(below(static_cast<std::uint32_t>(perRound_))))];
+        y = players_[at(r1, static_cast<int>(below(static_cast<std::uint32_t>(perRound_))))];
+    }
+    if (playing(r1, x) || !playing(r2, x) || !playing(r1, y) || playing(r2, y))
+        return;
+    const int p1 = where_[whereAt(r1, y)];
+    const int s1 = -1 - where_[whereAt(r1, x)];
+    const int p2 = where_[whereAt(r2, x)];
+    const int s2 = -1 - where_[whereAt(r2, y)];
+
+    auto place = [&](int px, int py) {
+        // px: x on court in r1 (and out in r2); py the reverse for y.
+        where_[whereAt(r1, px)] = p1;
+        where_[whereAt(r1, py)] = -1 - s1;
+        where_[whereAt(r2, py)] = p2;
+        where_[whereAt(r2, px)] = -1 - s2;
+        players_[at(r1, p1)] = px;
+        sitters_[sitAt(r1, s1)] = py;
+        players_[at(r2, p2)] = py;
+        sitters_[sitAt(r2, s2)] = px;
+    };
+    auto price = [&](int sign) {
+        return matchDelta(r1, p1 / 4, sign) + matchDelta(r2, p2 / 4, sign);
+    };
+    // Runs first, on the seating alone; the pairs are priced only when the
+    // trade keeps everyone's turns within their limits.
+    where_[whereAt(r1, x)] = p1;
+    where_[whereAt(r1, y)] = -1 - s1;
+    where_[whereAt(r2, y)] = p2;
+    where_[whereAt(r2, x)] = -1 - s2;
+    const bool runsOk = runOk(x, r1) && runOk(x, r2) && runOk(y, r1) && runOk(y, r2);
+    where_[whereAt(r1, y)] = p1;
+    where_[whereAt(r1, x)] = -1 - s1;
+    where_[whereAt(r2, x)] = p2;
+    where_[whereAt(r2, y)] = -1 - s2;
+    if (!runsOk)
+        return;
+    std::int64_t delta = price(-1);
+    place(x, y);
+    delta += price(+1);
+    if (accept(delta, temperature)) {
+        cost_ += delta;
+        return;
+    }
+    price(-1);
+    place(y, x);
+    price(+1);
+}
+
+// Two rounds change places whole. No pair changes, only whose turns run
+// together; that opens trades the limits on runs would otherwise block.
+void Search::roundSwapMove() {
+    const int r1 = static_cast<int>(below(static_cast<std::uint32_t>(rounds_)));
+    int r2 = static_cast<int>(below(static_cast<std::uint32_t>(rounds_ - 1)));
+    if (r2 >= r1)
+        ++r2;
+    auto exchange = [&] {
+        std::swap_ranges(players_.begin() + static_cast<std::ptrdiff_t>(at(r1, 0)),
+                         players_.begin() + static_cast<std::ptrdiff_t>(at(r1, perRound_)),
+                         players_.begin() + static_cast<std::ptrdiff_t>(at(r2, 0)));
+        std::swap_ranges(sitters_.begin() + static_cast<std::ptrdiff_t>(sitAt(r1, 0)),
+                         sitters_.begin() + static_cast<std::ptrdiff_t>(sitAt(r1, benched_)),
+                         sitters_.begin() + static_cast<std::ptrdiff_t>(sitAt(r2, 0)));
+        std::swap_ranges(where_.begin() + static_cast<std::ptrdiff_t>(whereAt(r1, 0)),
+                         where_.begin() + static_cast<std::ptrdiff_t>(whereAt(r1, members_)),
+                         where_.begin() + static_cast<std::ptrdiff_t>(whereAt(r2, 0)));
+    };
+    exchange();
+    for (int m = 0; m < members_; ++m) {
+        if (playing(r1, m) != playing(r2, m) && (!runOk(m, r1) || !runOk(m, r2))) {
+            exchange();
+            return;
+        }
+    }
+}
+
+void Search::run(std::int64_t budget) {
+    std::int64_t bestCost = cost_;
+    best_ = players_;
+    if (cost_ == 0 || budget <= 0)
+        return;
+    constexpr double StartTemperature = 1.5;
+    constexpr double EndTemperature = 0.05;
+    const double cooling = std::log(EndTemperature / StartTemperature);
+    constexpr int Step = 1024;
+    constexpr std::uint32_t TargetedShare = 5; // in hundredths
+    double temperature = StartTemperature;
+    for (std::int64_t done = 0; done < budget; ++done) {
+        if (done % Step == 0)
+            temperature = StartTemperature * std::exp(cooling * static_cast<double>(done) /
+                                                      static_cast<double>(budget));
+        const std::uint32_t kind = below(100);
+        if (kind < TargetedShare)
+            targetedMove(temperature);
+        else if (benched_ == 0 || kind < 55)
+            swapMove(temperature);
+        else if (kind < 97)
+            tradeMove(temperature);
+        else
+            roundSwapMove();
+        if (cost_ < bestCost) {
+            bestCost = cost_;
+            best_ = players_;
+            if (cost_ == 0)
+                return;
+        }
+    }
+}
+
+} // namespace
+
+// A move costs about the same whatever the roster, so one budget serves all:
+// about a quarter of a second on an ordinary desktop core.
+std::int64_t DefaultBalancedBudget(int /*members*/, int /*courts*/) {
+    return 1'200'000;
+}
+
+void GenerateBalanced(const std::vector<Name>& participants, int courts, int firstMatch,
+                      const BalancedHistory* history, const BalancedOptions& options,
+                      MatchTable& table) {
+    const int members = static_cast<int>(participants.size());
+    if (courts < MinCourts || courts > MaxCourts || members < 4 * courts || members > MaxMembers ||
+        firstMatch < 0 || firstMatch > MaxMatches || firstMatch % courts != 0)
+        throw std::invalid_argument("GenerateBalanced: roster, courts or first match out of range");
+    const auto n = static_cast<std::size_t>(members);
+    if (history && (history->partner.size() != n * n || history->opponent.size() != n * n ||
+                    history->sitOutRun.size() != n || history->playRun.size() != n))
+        throw std::invalid_argument("GenerateBalanced: history does not match the roster");
+    const int firstRound = firstMatch / courts;
+    const int rounds = MaxMatches / courts - firstRound;
+    if (rounds == 0)
+        return;
+    Search search(members, courts, rounds, history, options.seed);
+    search.run(options.moveBudget < 0 ? DefaultBalancedBudget(members, courts)
+                                      : options.moveBudget);
+    for (int r = 0; r < rounds; ++r) {
+        for (int j = 0; j < courts; ++j) {
+            MatchRecord& m = table[static_cast<std::size_t>(firstMatch + r * courts + j)];
+            auto name = [&](int k) -> const Name& {
+                return participants[static_cast<std::size_t>(search.player(r, 4 * j + k))];
+            };
+            m = MatchRecord{name(0), name(1), name(2), name(3), 0, 0};
+        }
+    }
+}
+
+} // namespace pf

@@ -1,0 +1,53 @@
+#pragma once
+// Balanced selection: first decides who sits out each round, by a rotation in
+// which nobody sits again before everybody has had their turn, then rearranges
+// who partners and who opposes whom by simulated annealing until every pair
+// has met about as often as every other.
+//
+// Hard rules of every schedule it makes: nobody twice in a round; the play
+// counts of the filled part differ by at most one (by none when they can be
+// equal); nobody sits out more than one round longer than the even rotation
+// would need. Within those rules it aims for partner and opponent counts that
+// all lie within one of each other, and for play runs that are not longer than
+// the rotation needs.
+//
+// Deterministic: the same participants, courts, history and seed give the same
+// table. The search stops on a number of moves, never on the clock.
+
+#include "app/session.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace pf {
+
+// What the kept part of a day already holds, for the members present from the
+// first re-planned match on, in the order of `participants`.
+struct BalancedHistory {
+    std::vector<int> partner;   // N*N, symmetric: matches already played on the same side
+    std::vector<int> opponent;  // N*N, symmetric: matches already played on opposite sides
+    std::vector<int> sitOutRun; // rounds each sat out in a row at the end of the kept part
+                                // (0 = played the last kept round, or new)
+    std::vector<int> playRun;   // rounds each played in a row at the end of the kept part
+};
+
+struct BalancedOptions {
+    std::uint32_t seed = 0;
+    std::int64_t moveBudget = -1; // -1: the program's own budget; tests pass small budgets
+};
+
+// Fills matches [firstMatch, 120) (0-based; firstMatch a multiple of courts) of
+// `table` with `participants` (4*courts <= N <= 100, names all different) on
+// `courts` courts; scores of the filled slots are set to 0; slots before
+// firstMatch are not touched. With history == nullptr the whole-day case
+// (firstMatch = 0); a history's vectors are sized for N members.
+void GenerateBalanced(const std::vector<Name>& participants, int courts, int firstMatch,
+                      const BalancedHistory* history, const BalancedOptions& options,
+                      MatchTable& table);
+
+// The number of moves the search may make for N members on `courts` courts
+// when the caller does not set one; chosen so the largest roster still
+// finishes well within a second.
+std::int64_t DefaultBalancedBudget(int members, int courts);
+
+} // namespace pf

@@ -1,0 +1,57 @@
+#include "pairing/generators.h"
+
+#include "pairing/balanced_selection.h"
+#include "pairing/random_selection.h"
+#include "pairing/random_source.h"
+#include "pairing/sequential_selection.h"
+
+namespace pf {
+
+PairingMethod pairingMethodFromSetting(std::int32_t stored) {
+    switch (stored) {
+    case 0:
+        return PairingMethod::Random;
+    case 2:
+        return PairingMethod::Balanced;
+    default:
+        return PairingMethod::Sequential;
+    }
+}
+
+void dispatch(PairingMethod method, EntryList& entries, SequentialState& sequential,
+              const std::vector<Name>& participants, int courts, MatchTable& table) {
+    switch (method) {
+    case PairingMethod::Random:
+        GenerateRandomPairing(entries, participants, courts, table);
+        return;
+    case PairingMethod::Sequential:
+        GenerateSequential(sequential, participants, courts, table);
+        return;
+    case PairingMethod::Balanced: {
+        // Two draws of 15 bits each: enough seeds that two pairings of one
+        // day hardly ever repeat, and --seed still fixes them.
+        Lcg& random = processRandom();
+        const auto high = static_cast<std::uint32_t>(random.next());
+        const auto low = static_cast<std::uint32_t>(random.next());
+        BalancedOptions options;
+        options.seed = (high << 15) | low;
+        GenerateBalanced(participants, courts, 0, nullptr, options, table);
+        return;
+    }
+    }
+}
+
+Generators::Generators() : sequential_(std::make_unique<SequentialState>()) {}
+
+Generators::~Generators() = default;
+
+void Generators::generate(PairingMethod method, const std::vector<Name>& participants, int courts,
+                          MatchTable& table) {
+    dispatch(method, entries_, *sequential_, participants, courts, table);
+}
+
+void Generators::forget() {
+    entries_.Clear();
+}
+
+} // namespace pf

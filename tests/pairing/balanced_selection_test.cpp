@@ -1,0 +1,172 @@
+#include "pairing/balanced_selection.h"
+#include "pairing/generators.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+
+namespace pf {
+namespace {
+
+std::vector<Name> names(int n) {
+    std::vector<Name> out;
+    for (int i = 1; i <= n; ++i)
+        out.push_back("m" + std::to_string(i));
+    return out;
+}
+
+MatchTable balanced(int n, int courts, std::uint32_t seed) {
+    MatchTable table{};
+    GenerateBalanced(names(n), courts, 0, nullptr, {seed, 20'000}, table);
+    return table;
+}
+
+// Per member, over the rounds from `firstRound`: matches played and the
+// longest run of rounds out.
+struct Turns {
+    std::map<Name, int> plays;
+    int longestOut = 0;
+    std::set<Name> firstRoundOut;
+};
+
+Turns turnsOf(const MatchTable& t, const std::vector<Name>& members, int courts, int firstRound) {
+    Turns turns;
+    std::map<Name, int> out;
+    for (int r = firstRound; r < MaxMatches / courts; ++r) {
+        std::set<Name> on;
+        for (int j = 0; j < courts; ++j) {
+            const MatchRecord& m = t[static_cast<std::size_t>(r * courts + j)];
+            for (const Name* x : {&m.a, &m.b, &m.c, &m.d}) {
+                EXPECT_TRUE(on.insert(*x).second) << "twice in round " << r;
+                ++turns.plays[*x];
+            }
+            EXPECT_EQ(m.WinA, 0);
+            EXPECT_EQ(m.WinB, 0);
+        }
+        for (const Name& x : members) {
+            out[x] = on.count(x) ? 0 : out[x] + 1;
+            turns.longestOut = std::max(turns.longestOut, out[x]);
+            if (r == firstRound && !on.count(x))
+                turns.firstRoundOut.insert(x);
+        }
+    }
+    return turns;
+}
+
+int spread(const std::map<Name, int>& plays, const std::vector<Name>& members) {
+    int lo = MaxMatches, hi = 0;
+    for (const Name& x : members) {
+        const auto it = plays.find(x);
+        const int p = it == plays.end() ? 0 : it->second;
+        lo = std::min(lo, p);
+        hi = std::max(hi, p);
+    }
+    return hi - lo;
+}
+
+struct Roster {
+    int members;
+    int courts;
+};
+
+class BalancedRoster : public ::testing::TestWithParam<Roster> {};
+
+TEST_P(BalancedRoster, KeepsTheHardRulesAndFollowsItsSeed) {
+    const auto [n, courts] = GetParam();
+    const MatchTable t = balanced(n, courts, 7);
+    const Turns turns = turnsOf(t, names(n), courts, 0);
+    EXPECT_EQ(spread(turns.plays, names(n)), 480 % n == 0 ? 0 : 1);
+    const int benched = n - 4 * courts;
+    const int sitBound = (benched + 4 * courts - 1) / (4 * courts);
+    EXPECT_LE(turns.longestOut, sitBound + 1);
+    EXPECT_EQ(balanced(n, courts, 7), t);
+    EXPECT_NE(balanced(n, courts, 8), t);
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, BalancedRoster,
+                         ::testing::Values(Roster{4, 1}, Roster{5, 1}, Roster{8, 1}, Roster{9, 2},
+                                           Roster{13, 3}, Roster{16, 2}, Roster{24, 3},
+                                           Roster{30, 3}, Roster{100, 3}, Roster{100, 1}),
+                         [](const auto& info) {
+                             return std::to_string(info.param.members) + "on" +
+                                    std::to_string(info.param.courts);
+                         });
+
+// Re-planning from round 20 of 10 members on two courts: the kept matches
+// stay, the rest is an even share, and whoever sat round 19 plays round 20.
+TEST(BalancedHistory, FillsOnlyTheRestAndSeatsLastRoundsSittersFirst) {
+    const int n = 10, courts = 2, firstRound = 20, firstMatch = firstRound * courts;
+    const auto members = names(n);
+    const MatchTable day = balanced(n, courts, 3);
+    BalancedHistory h;
+    h.partner.assign(n * n, 0);
+    h.opponent.assign(n * n, 0);
+    h.sitOutRun.assign(n, 0);
+    h.playRun.assign(n, 0);
+    auto id = [&](const Name& x) { return std::stoi(x.substr(1)) - 1; };
+    for (int i = 0; i < firstMatch; ++i) {
+        const MatchRecord& m = day[static_cast<std::size_t>(i)];
+        const int p[4] = {id(m.a), id(m.b), id(m.c), id(m.d)};
+        for (auto [x, y] : {std::pair{p[0], p[1]}, {p[2], p[3]}}) {
+            ++h.partner[static_cast<std::size_t>(x * n + y)];
+            ++h.partner[static_cast<std::size_t>(y * n + x)];
+        }
+        for (int a : {p[0], p[1]})
+            for (int c : {p[2], p[3]}) {
+                ++h.opponent[static_cast<std::size_t>(a * n + c)];
+                ++h.opponent[static_cast<std::size_t>(c * n + a)];
+            }
+    }
+    for (int r = 0; r < firstRound; ++r) {
+        std::set<int> on;
+        for (int j = 0; j < courts; ++j) {
+            const MatchRecord& m = day[static_cast<std::size_t>(r * courts + j)];
+            for (const Name* x : {&m.a, &m.b, &m.c, &m.d})
+                on.insert(id(*x));
+        }
+        for (int x = 0; x < n; ++x) {
+            auto& run = on.count(x) ? h.playRun : h.sitOutRun;
+            auto& other = on.count(x) ? h.sitOutRun : h.playRun;
+            ++run[static_cast<std::size_t>(x)];
+            other[static_cast<std::size_t>(x)] = 0;
+        }
+    }
+    MatchTable t = day;
+    for (int i = firstMatch; i < MaxMatches; ++i)
+        t[static_cast<std::size_t>(i)] = MatchRecord{"", "", "", "", 5, 5};
+    GenerateBalanced(members, courts, firstMatch, &h, {11, 20'000}, t);
+    for (int i = 0; i < firstMatch; ++i)
+        ASSERT_EQ(t[static_cast<std::size_t>(i)], day[static_cast<std::size_t>(i)]);
+    const Turns turns = turnsOf(t, members, courts, firstRound);
+    EXPECT_LE(spread(turns.plays, members), 1);
+    for (int x = 0; x < n; ++x) {
+        if (h.sitOutRun[static_cast<std::size_t>(x)] >= 1) {
+            EXPECT_FALSE(turns.firstRoundOut.count(members[static_cast<std::size_t>(x)])) << x;
+        }
+    }
+}
+
+struct Setting {
+    std::int32_t stored;
+    PairingMethod method;
+};
+
+class MethodSetting : public ::testing::TestWithParam<Setting> {};
+
+TEST_P(MethodSetting, MapsTheStoredValue) {
+    EXPECT_EQ(pairingMethodFromSetting(GetParam().stored), GetParam().method);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, MethodSetting,
+                         ::testing::Values(Setting{0, PairingMethod::Random},
+                                           Setting{1, PairingMethod::Sequential},
+                                           Setting{2, PairingMethod::Balanced},
+                                           Setting{7, PairingMethod::Sequential},
+                                           Setting{-2, PairingMethod::Sequential}),
+                         [](const auto& info) {
+                             const int v = info.param.stored;
+                             return v < 0 ? "minus" + std::to_string(-v) : std::to_string(v);
+                         });
+
+} // namespace
+} // namespace pf
