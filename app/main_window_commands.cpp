@@ -54,6 +54,7 @@ void TForm1::N8Click() {
         GeneratePairing(session_, entries_, *sequential_);
     }
     ShowPage();
+    pairingChanged();
 }
 
 void TForm1::SpeedButton3Click() {
@@ -75,6 +76,7 @@ void TForm1::C1Click() {
     setNoPairingState();
     setWindowTitle(title_);
     ShowPage();
+    pairingChanged();
 }
 
 void TForm1::SpeedButton4Click() {
@@ -159,6 +161,7 @@ void TForm1::Edit37Change() {
     // second for two, after the third for three.
     for (int i = 0; i < static_cast<int>(separators_.size()); ++i)
         separators_[static_cast<std::size_t>(i)]->setVisible((i + 1) % c == 0);
+    pairingChanged();
 }
 
 // --- Help and exit ----------------------------------------------------------

@@ -60,6 +60,7 @@ void TForm1::O1Click() {
     UpdateCaption();
     CountMembers();
     ShowPage();
+    pairingChanged();
 }
 
 bool TForm1::WritePairingFile() {

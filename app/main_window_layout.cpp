@@ -140,6 +140,10 @@ void TForm1::buildMenu() {
                     QStringLiteral("次の組み合わせを表示します。"));
     B1 = addCommand(show, "B1", QStringLiteral("前の対戦を表示する(&B)"),
                     QStringLiteral("前の組み合わせを表示します。"));
+    separator(show, "statsSeparator");
+    scheduleStatsAction_ =
+        addCommand(show, "scheduleStatsAction", QStringLiteral("組合せの統計を表示する(&S)..."),
+                   QStringLiteral("試合数、ペア、対戦相手、休みの偏りを表示します。"));
 
     QMenu* games = menu("N5", QStringLiteral("試合(&S)"));
     G1 = addCommand(games, "G1", QStringLiteral("試合を開始する(&G)..."), HintStart);
@@ -171,6 +175,7 @@ void TForm1::buildMenu() {
     connect(B1, &QAction::triggered, this, &TForm1::B1Click);
     connect(G1, &QAction::triggered, this, &TForm1::G1Click);
     connect(T1, &QAction::triggered, this, &TForm1::T1Click);
+    connect(scheduleStatsAction_, &QAction::triggered, this, &TForm1::showScheduleStats);
     connect(S2, &QAction::triggered, this, &TForm1::S2Click);
     connect(C2, &QAction::triggered, this, &TForm1::C2Click);
     connect(R2, &QAction::triggered, this, &TForm1::R2Click);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <unordered_map>
 
 namespace pf {
@@ -158,6 +159,16 @@ ScheduleQuality computeQuality(const std::vector<Name>& members, const MatchTabl
     if (resting > 0)
         q.longestPlayRun.bound = ceilDiv(n, resting) - 1;
     return q;
+}
+
+int distanceFromEven(int count, double mean) {
+    const int low = static_cast<int>(std::floor(mean));
+    const int high = static_cast<int>(std::ceil(mean));
+    if (count > high)
+        return count - high;
+    if (count < low)
+        return count - low;
+    return 0;
 }
 
 } // namespace pf

@@ -78,4 +78,9 @@ struct ScheduleQuality {
 ScheduleQuality computeQuality(const std::vector<Name>& members, const MatchTable& table,
                                int courts, int firstMatch = 0);
 
+// How far a pair's count is from what an even share allows: 0 when it is the
+// mean rounded down or up (no table can do better for every pair), +k when it
+// is k above the rounded-up mean, −k when k below the rounded-down one.
+int distanceFromEven(int count, double mean);
+
 } // namespace pf

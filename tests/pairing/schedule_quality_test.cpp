@@ -129,5 +129,16 @@ TEST(ScheduleQuality, TooFewMembersForPairs) {
     EXPECT_EQ(one.partnerMax.value, 0);
 }
 
+TEST(ScheduleQuality, DistanceFromAnEvenShare) {
+    // 240 pairings over 36 pairs: 6 or 7 each is as even as it gets.
+    const double mean = 240.0 / 36.0;
+    EXPECT_EQ(distanceFromEven(6, mean), 0);
+    EXPECT_EQ(distanceFromEven(7, mean), 0);
+    EXPECT_EQ(distanceFromEven(9, mean), 2);
+    EXPECT_EQ(distanceFromEven(5, mean), -1);
+    EXPECT_EQ(distanceFromEven(8, 8.0), 0);
+    EXPECT_EQ(distanceFromEven(7, 8.0), -1);
+}
+
 } // namespace
 } // namespace pf
