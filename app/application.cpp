@@ -7,7 +7,6 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/court_display.h"
 #include "dialogs/schedule_stats_window.h"
-#include "dialogs/schedule_stats_window.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/splash_window.h"
 #include "files/html_options_dialog.h"
