@@ -6,6 +6,7 @@
 #include "app/ui_fonts.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/court_display.h"
+#include "dialogs/schedule_stats_window.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/splash_window.h"
 #include "files/html_options_dialog.h"
@@ -46,9 +47,10 @@ Windows createWindows(Generators& generators) {
     w.okBottomDlg3 = new TOKBottomDlg3(main);
     w.okBottomDlg4 = new TOKBottomDlg4(session, *w.form4, main);
     w.htmlSaveCustom = new THtmlSaveCustom(main);
+    w.scheduleStats = new ScheduleStatsWindow(session, main);
     main->setMemberDialogs(w.dualListDlg, w.okBottomDlg1);
-    main->setCommandWindows(
-        {w.okBottomDlg, w.form4, w.okBottomDlg2, w.okBottomDlg3, w.okBottomDlg4, w.htmlSaveCustom});
+    main->setCommandWindows({w.okBottomDlg, w.form4, w.okBottomDlg2, w.okBottomDlg3, w.okBottomDlg4,
+                             w.htmlSaveCustom, w.scheduleStats});
     return w;
 }
 

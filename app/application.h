@@ -19,6 +19,7 @@ class TOKBottomDlg3;
 class TOKBottomDlg4;
 class TForm4;
 class THtmlSaveCustom;
+class ScheduleStatsWindow;
 
 // Qt's own texts (buttons of the message boxes, standard dialogs, context
 // menus) in Japanese whatever the system's locale; false when the
@@ -37,6 +38,7 @@ struct Windows {
     TOKBottomDlg3* okBottomDlg3 = nullptr;
     TOKBottomDlg4* okBottomDlg4 = nullptr;
     THtmlSaveCustom* htmlSaveCustom = nullptr;
+    ScheduleStatsWindow* scheduleStats = nullptr;
 };
 
 // Creates every window of the run in its start-up order. The candidate file

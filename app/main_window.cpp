@@ -42,6 +42,7 @@ TForm1::TForm1(Generators& generators, QWidget* parent)
     connect(Edit37, &QLineEdit::textChanged, this, &TForm1::Edit37Change);
 
     session_.changed = [this] { Q_EMIT pairingChanged(); };
+    connect(this, &TForm1::pairingChanged, this, &TForm1::followPairing);
     session_.FileName.clear();
     session_.HtmlFileName.clear();
     session_.PairingOpen = false;
@@ -110,7 +111,8 @@ void TForm1::EnterPairingOpenState() {
         a->setEnabled(false);
     speedButtons_[1]->setEnabled(false);
     speedButtons_[2]->setEnabled(false);
-    for (QAction* a : {O1, C1, N6, R1, CSVT1, HTMLH1, X1, E1, G1, T1, S2, C2, R2, N4})
+    for (QAction* a :
+         {O1, C1, N6, R1, CSVT1, HTMLH1, X1, E1, G1, T1, S2, C2, R2, N4, scheduleStatsAction_})
         a->setEnabled(true);
     for (std::size_t i : {0u, 3u, 4u, 5u})
         speedButtons_[i]->setEnabled(true);
@@ -126,7 +128,7 @@ void TForm1::EnterPairingOpenState() {
 void TForm1::setNoPairingState() {
     for (QAction* a : {N8, O1, X1, S1, E1, C2, R2, N4})
         a->setEnabled(true);
-    for (QAction* a : {C1, N6, R1, CSVT1, HTMLH1, N3, B1, G1, T1, S2})
+    for (QAction* a : {C1, N6, R1, CSVT1, HTMLH1, N3, B1, G1, T1, S2, scheduleStatsAction_})
         a->setEnabled(false);
     for (std::size_t i : {0u, 1u, 2u})
         speedButtons_[i]->setEnabled(true);

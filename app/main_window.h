@@ -30,6 +30,7 @@ class TOKBottomDlg3;
 class TOKBottomDlg4;
 class TForm4;
 class THtmlSaveCustom;
+class ScheduleStatsWindow;
 
 // The windows the main window's commands open, created after it at start-up
 // and owned by it (Qt parent).
@@ -40,6 +41,7 @@ struct CommandWindows {
     TOKBottomDlg3* settings = nullptr;
     TOKBottomDlg4* announcement = nullptr;
     THtmlSaveCustom* htmlOptions = nullptr;
+    ScheduleStatsWindow* scheduleStats = nullptr;
 };
 
 class TForm1 : public QMainWindow {
@@ -96,6 +98,8 @@ public Q_SLOTS:
     void G1Click();
     void SpeedButton5Click();
     void T1Click();
+    // 表示 menu: the schedule statistics beside the main window.
+    void showScheduleStats();
     void S2Click();
     void SpeedButton6Click();
     // Options and help.
@@ -141,6 +145,9 @@ private:
     void colourPanel(int panel);
     void setNoPairingState();
     void setScoreArrowsEnabled(bool on);
+    // Lets the windows that show the table follow the pairing or another
+    // court count.
+    void followPairing();
     bool FormCloseQuery();
     void FormDestroy();
     // Writes the pairing to session().FileName; false (and a message) when
@@ -165,6 +172,7 @@ private:
             *N3 = nullptr, *B1 = nullptr, *G1 = nullptr, *T1 = nullptr, *S2 = nullptr,
             *C2 = nullptr, *R2 = nullptr, *N4 = nullptr;
     QAction *undoAction_ = nullptr, *redoAction_ = nullptr;
+    QAction* scheduleStatsAction_ = nullptr;
     std::array<QPushButton*, 6> speedButtons_{};
     QLineEdit* Edit37 = nullptr;
     QLineEdit* Edit38 = nullptr;

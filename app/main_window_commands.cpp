@@ -162,6 +162,7 @@ void TForm1::Edit37Change() {
     // second for two, after the third for three.
     for (int i = 0; i < static_cast<int>(separators_.size()); ++i)
         separators_[static_cast<std::size_t>(i)]->setVisible((i + 1) % c == 0);
+    followPairing();
 }
 
 // --- Help and exit ----------------------------------------------------------

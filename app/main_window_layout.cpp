@@ -143,6 +143,11 @@ void TForm1::buildMenu() {
                     QStringLiteral("次の組み合わせを表示します。"), &TForm1::N3Click);
     B1 = addCommand(show, "B1", QStringLiteral("前の対戦を表示する(&B)"),
                     QStringLiteral("前の組み合わせを表示します。"), &TForm1::B1Click);
+    separator(show, "statsSeparator");
+    scheduleStatsAction_ =
+        addCommand(show, "scheduleStatsAction", QStringLiteral("組合せの統計を表示する(&S)..."),
+                   QStringLiteral("試合数、ペア、対戦相手、休みの偏りを表示します。"),
+                   &TForm1::showScheduleStats);
 
     QMenu* games = menu("N5", QStringLiteral("試合(&S)"));
     G1 = addCommand(games, "G1", QStringLiteral("試合を開始する(&G)..."), HintStart,

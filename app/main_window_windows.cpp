@@ -6,6 +6,7 @@
 #include "app/modal_runner.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/court_display.h"
+#include "dialogs/schedule_stats_window.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/settings_store.h"
 #include "standings/announcement_dialog.h"
@@ -29,6 +30,17 @@ void TForm1::T1Click() {
     windows_.standings->activateWindow();
     // Offscreen and some window managers never activate: compute anyway.
     windows_.standings->recompute();
+}
+
+void TForm1::showScheduleStats() {
+    if (!session_.PairingOpen || !windows_.scheduleStats)
+        return;
+    windows_.scheduleStats->showAndRaise();
+}
+
+void TForm1::followPairing() {
+    if (windows_.scheduleStats)
+        windows_.scheduleStats->followSession();
 }
 
 void TForm1::S2Click() {

@@ -10,5 +10,6 @@ int runGenerate(const QStringList& args);
 int runStandings(const QStringList& args);
 int runCsv(const QStringList& args);
 int runHtml(const QStringList& args);
+int runReport(const QStringList& args);
 
 } // namespace pf::cli

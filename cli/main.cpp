@@ -26,6 +26,13 @@ constexpr char Help[] =
     "  pairforge-cli html FILE [--rule 1|2] [--range all|results|FROM-TO]\n"
     "                     [--colors PAGE,LINE,TITLE,DATA] [-o OUT]\n"
     "      Exports a pairing data file as an HTML page (Shift-JIS).\n"
+    "  pairforge-cli report FILE [--courts 1|2|3] [-o OUT]\n"
+    "      Prints how evenly the schedule shares out play, partners, opponents and\n"
+    "      rests, as tab-separated UTF-8 lines FIGURE, VALUE, BOUND under a heading\n"
+    "      line; BOUND is the best any table of that size could reach (empty when\n"
+    "      nothing limits it). Without --courts the count is taken from the rounds\n"
+    "      (the largest of 3, 2, 1 whose rounds hold different members) and the\n"
+    "      courts line reads \"courts<TAB>n<TAB>guessed\".\n"
     "\n"
     "Without -o the output goes to standard output; with -o the file is replaced\n"
     "only when the whole output could be written.\n"
@@ -59,6 +66,8 @@ int main(int argc, char** argv) {
         return pf::cli::runCsv(args);
     if (command == QStringLiteral("html"))
         return pf::cli::runHtml(args);
+    if (command == QStringLiteral("report"))
+        return pf::cli::runReport(args);
     pf::cli::printError("unknown command: " + command.toStdString());
     std::fputs(Help, stderr);
     return pf::cli::ExitUsage;

@@ -24,6 +24,9 @@ const char* const Explanation2 =
     "か、極端に対戦数に差分が生じないか、極端に同じ組み合わせとならないかをチェックし決定し、適切"
     "な組み合わせが無い場合前の組み合わせを選び直して同じ様にチェックしていく方式で、組み合わせを"
     "生成します。";
+const char* const ExplanationBalanced =
+    "全員の試合数が等しくなるように、また休みが続かず均等に回るように割り振り、同じペアや同じ対戦"
+    "相手の組み合わせができるだけ重ならないように選んでいく方式で、組み合わせを生成します。";
 const char* const Explanation3 = "各試合の勝率にて順位を決定します。ただし、同率の場合は、全てのゲ"
                                  "ームの勝率にて順位を決定します。";
 const char* const Explanation4 = "全てのゲームの勝率にて順位を決定します。";
@@ -38,9 +41,16 @@ QString u(const char* s) {
     return QString::fromUtf8(s);
 }
 
-// Sized for the longer of the group's two texts, so the box does not jump
-// when the choice changes.
-QLabel* explanationBox(QWidget* parent, const char* name, const char* first, const char* second) {
+struct Choice {
+    QRadioButton*& button;
+    const char* name;
+    const char* caption;
+    const char* explanation;
+};
+
+// Sized for the longest of the group's texts, so the box does not jump when
+// the choice changes.
+QLabel* explanationBox(QWidget* parent, const char* name, std::initializer_list<Choice> choices) {
     auto* box = new QLabel(parent);
     box->setObjectName(QLatin1String(name));
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -50,27 +60,25 @@ QLabel* explanationBox(QWidget* parent, const char* name, const char* first, con
     box->setMargin(3);
     const QFontMetrics fm(box->font());
     const QRect wrap(0, 0, ExplanationWidth - 10, 10000);
-    const int lines = std::max(fm.boundingRect(wrap, Qt::TextWordWrap, u(first)).height(),
-                               fm.boundingRect(wrap, Qt::TextWordWrap, u(second)).height());
+    int lines = 0;
+    for (const Choice& c : choices)
+        lines = std::max(lines, fm.boundingRect(wrap, Qt::TextWordWrap, u(c.explanation)).height());
     box->setFixedHeight(lines + 12);
     return box;
 }
 
-QGroupBox* group(QWidget* parent, const char* name, const char* caption, QRadioButton*& first,
-                 const char* firstName, const char* firstCaption, QRadioButton*& second,
-                 const char* secondName, const char* secondCaption, QLabel*& box,
-                 const char* boxName, const char* firstText, const char* secondText) {
+QGroupBox* group(QWidget* parent, const char* name, const char* caption,
+                 std::initializer_list<Choice> choices, QLabel*& box, const char* boxName) {
     auto* g = new QGroupBox(u(caption), parent);
     g->setObjectName(QLatin1String(name));
-    first = new QRadioButton(u(firstCaption), g);
-    first->setObjectName(QLatin1String(firstName));
-    second = new QRadioButton(u(secondCaption), g);
-    second->setObjectName(QLatin1String(secondName));
-    box = explanationBox(g, boxName, firstText, secondText);
     auto* layout = new QVBoxLayout(g);
     layout->setSpacing(4);
-    layout->addWidget(first);
-    layout->addWidget(second);
+    for (const Choice& c : choices) {
+        c.button = new QRadioButton(u(c.caption), g);
+        c.button->setObjectName(QLatin1String(c.name));
+        layout->addWidget(c.button);
+    }
+    box = explanationBox(g, boxName, choices);
     layout->addWidget(box);
     return g;
 }
@@ -88,16 +96,21 @@ TOKBottomDlg3::TOKBottomDlg3(QWidget* parent) : QDialog(parent) {
     bevel->setObjectName(QStringLiteral("Bevel1"));
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
-    auto* g1 = group(bevel, "GroupBox1", "組み合わせ生成方式", RadioButton1, "RadioButton1",
-                     "乱数選択方式(&R)", RadioButton2, "RadioButton2", "順次選択方式(&S)",
-                     StaticText1, "StaticText1", Explanation1, Explanation2);
-    auto* g2 = group(bevel, "GroupBox2", "順位決定方式", RadioButton3, "RadioButton3",
-                     "各試合の勝率、同率の場合は、各ゲームの合計のゲーム率(&A)", RadioButton4,
-                     "RadioButton4", "各ゲームの合計の勝率(&G)", StaticText2, "StaticText2",
-                     Explanation3, Explanation4);
-    auto* g3 = group(bevel, "GroupBox3", "CSV出力形式", RadioButton5, "RadioButton5", "旧形式",
-                     RadioButton6, "RadioButton6", "新形式", StaticText3, "StaticText3",
-                     Explanation5, Explanation6);
+    auto* g1 = group(
+        bevel, "GroupBox1", "組み合わせ生成方式",
+        {{RadioButton1, "RadioButton1", "乱数選択方式(&R)", Explanation1},
+         {RadioButton2, "RadioButton2", "順次選択方式(&S)", Explanation2},
+         {balancedMethodButton, "balancedMethodButton", "均等化方式(&B)", ExplanationBalanced}},
+        StaticText1, "StaticText1");
+    auto* g2 = group(bevel, "GroupBox2", "順位決定方式",
+                     {{RadioButton3, "RadioButton3",
+                       "各試合の勝率、同率の場合は、各ゲームの合計のゲーム率(&A)", Explanation3},
+                      {RadioButton4, "RadioButton4", "各ゲームの合計の勝率(&G)", Explanation4}},
+                     StaticText2, "StaticText2");
+    auto* g3 = group(bevel, "GroupBox3", "CSV出力形式",
+                     {{RadioButton5, "RadioButton5", "旧形式", Explanation5},
+                      {RadioButton6, "RadioButton6", "新形式", Explanation6}},
+                     StaticText3, "StaticText3");
 
     auto* bevelLayout = new QVBoxLayout(bevel);
     bevelLayout->setContentsMargins(12, 10, 12, 10);
@@ -115,7 +128,9 @@ TOKBottomDlg3::TOKBottomDlg3(QWidget* parent) : QDialog(parent) {
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(bevel, 1);
     layout->addLayout(buttons.layout);
-    setFixedSize(ClientWidth, ClientHeight);
+    // The third generation choice needs more than the old height; the dialog
+    // grows by what the fonts in use ask for and keeps its width.
+    setFixedSize(ClientWidth, std::max(ClientHeight, layout->minimumSize().height()));
 
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -130,6 +145,7 @@ TOKBottomDlg3::TOKBottomDlg3(QWidget* parent) : QDialog(parent) {
     };
     onChecked(RadioButton1, &TOKBottomDlg3::RadioButton1Click);
     onChecked(RadioButton2, &TOKBottomDlg3::RadioButton2Click);
+    onChecked(balancedMethodButton, &TOKBottomDlg3::balancedMethodClick);
     onChecked(RadioButton3, &TOKBottomDlg3::RadioButton3Click);
     onChecked(RadioButton4, &TOKBottomDlg3::RadioButton4Click);
     onChecked(RadioButton5, &TOKBottomDlg3::RadioButton5Click);
@@ -139,14 +155,18 @@ TOKBottomDlg3::TOKBottomDlg3(QWidget* parent) : QDialog(parent) {
 }
 
 void TOKBottomDlg3::prepare(const Settings& s) {
-    (s.GenerationMethod == 0 ? RadioButton1 : RadioButton2)->setChecked(true);
+    // Values other than 0 and 2 have always meant the sequential method.
+    (s.GenerationMethod == 0   ? RadioButton1
+     : s.GenerationMethod == 2 ? balancedMethodButton
+                               : RadioButton2)
+        ->setChecked(true);
     (s.RankingMethod == 0 ? RadioButton3 : RadioButton4)->setChecked(true);
     (s.CsvMode == 0 ? RadioButton5 : RadioButton6)->setChecked(true);
 }
 
 Settings TOKBottomDlg3::chosen() const {
     Settings s;
-    s.GenerationMethod = RadioButton1->isChecked() ? 0 : 1;
+    s.GenerationMethod = RadioButton1->isChecked() ? 0 : balancedMethodButton->isChecked() ? 2 : 1;
     s.RankingMethod = RadioButton3->isChecked() ? 0 : 1;
     s.CsvMode = RadioButton5->isChecked() ? 0 : 1;
     return s;
@@ -165,6 +185,9 @@ void TOKBottomDlg3::RadioButton1Click() {
 }
 void TOKBottomDlg3::RadioButton2Click() {
     StaticText1->setText(u(Explanation2));
+}
+void TOKBottomDlg3::balancedMethodClick() {
+    StaticText1->setText(u(ExplanationBalanced));
 }
 void TOKBottomDlg3::RadioButton3Click() {
     StaticText2->setText(u(Explanation3));

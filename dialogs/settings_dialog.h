@@ -11,7 +11,8 @@
 // run() prepares the radio buttons from the values (0 selects the first
 // choice of a group, any other value the second), shows the dialog modally
 // and, only when it is closed with OK, writes 0 or 1 per group back into the
-// values. Cancel leaves them untouched, including a stored value such as 7.
+// values (the generation group also 2, the balanced method). Cancel leaves
+// them untouched, including a stored value such as 7.
 
 #include "dialogs/settings_store.h"
 
@@ -40,6 +41,7 @@ public:
 private:
     void RadioButton1Click();
     void RadioButton2Click();
+    void balancedMethodClick();
     void RadioButton3Click();
     void RadioButton4Click();
     void RadioButton5Click();
@@ -47,6 +49,7 @@ private:
 
     QRadioButton* RadioButton1;
     QRadioButton* RadioButton2;
+    QRadioButton* balancedMethodButton;
     QRadioButton* RadioButton3;
     QRadioButton* RadioButton4;
     QRadioButton* RadioButton5;

@@ -20,7 +20,7 @@
 namespace pf {
 
 struct Settings {
-    std::int32_t GenerationMethod = 1; // "Seisei": 0 random, otherwise sequential
+    std::int32_t GenerationMethod = 1; // "Seisei": 0 random, 2 balanced, otherwise sequential
     std::int32_t RankingMethod = 0;    // "Jyuni": 0 rule 1, otherwise rule 2
     std::int32_t CsvMode = 0;          // "CsvMode": 0 old layout, otherwise new
 

@@ -4,7 +4,9 @@
 
 #include "dialogs/settings_dialog.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -26,6 +28,9 @@ const QString Text2 = QStringLiteral("選ぶ順番を最初にランダムに並
                                      "いかをチェックし決定し、適切な組み合"
                                      "わせが無い場合前の組み合わせを選び直して同じ様にチェックして"
                                      "いく方式で、組み合わせを生成します。");
+const QString TextBalanced = QStringLiteral(
+    "全員の試合数が等しくなるように、また休みが続かず均等に回るように割り振り、同じペアや同じ対戦"
+    "相手の組み合わせができるだけ重ならないように選んでいく方式で、組み合わせを生成します。");
 const QString Text3 =
     QStringLiteral("各試合の勝率にて順位を決定します。ただし、同率の場合は、全ての"
                    "ゲームの勝率にて順位を決定します。");
@@ -43,17 +48,24 @@ protected:
         EXPECT_NE(b, nullptr) << n;
         return b;
     }
+    QRadioButton* balanced() {
+        return dlg.findChild<QRadioButton*>(QStringLiteral("balancedMethodButton"));
+    }
     QString explanation(int n) {
         auto* l = dlg.findChild<QLabel*>(QStringLiteral("StaticText%1").arg(n));
         EXPECT_NE(l, nullptr) << n;
         return l ? l->text() : QString();
     }
-    // Which button of each group is checked, as "1 3 5"-style text.
+    // Which button of each group is checked, as "1 3 5"-style text; B for
+    // the balanced method.
     std::string checked() {
         std::string s;
-        for (int n = 1; n <= 6; ++n)
+        for (int n = 1; n <= 6; ++n) {
             if (radio(n)->isChecked())
                 s += (s.empty() ? "" : " ") + std::to_string(n);
+            if (n == 2 && balanced()->isChecked())
+                s += (s.empty() ? "" : " ") + std::string("B");
+        }
         return s;
     }
     // Runs the real modal loop, doing `inside` once the dialog is up.
@@ -68,10 +80,18 @@ protected:
 
 TEST_F(SettingsDialog, LooksAsDesigned) {
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("環境設定"));
-    EXPECT_EQ(dlg.size(), QSize(434, 559));
+    dlg.show();
+    QApplication::processEvents();
+    // Grown to hold the third generation choice without squeezing a box.
+    EXPECT_EQ(dlg.width(), 434);
+    EXPECT_GE(dlg.height(), 559);
+    EXPECT_GE(dlg.height(), dlg.layout()->minimumSize().height());
+    if (const QByteArray out = qgetenv("PF_SHOT_DIR"); !out.isEmpty())
+        dlg.grab().save(QString::fromLocal8Bit(out) + QStringLiteral("/settings_dialog.png"));
     EXPECT_EQ(dlg.minimumSize(), dlg.maximumSize());
     EXPECT_EQ(radio(1)->text(), QStringLiteral("乱数選択方式(&R)"));
     EXPECT_EQ(radio(2)->text(), QStringLiteral("順次選択方式(&S)"));
+    EXPECT_EQ(balanced()->text(), QStringLiteral("均等化方式(&B)"));
     EXPECT_EQ(radio(3)->text(),
               QStringLiteral("各試合の勝率、同率の場合は、各ゲームの合計のゲーム率(&A)"));
     EXPECT_EQ(radio(4)->text(), QStringLiteral("各ゲームの合計の勝率(&G)"));
@@ -95,6 +115,13 @@ TEST_F(SettingsDialog, PreparedFromTheValuesWithMatchingExplanations) {
     EXPECT_EQ(explanation(1), Text1);
     EXPECT_EQ(explanation(2), Text4);
     EXPECT_EQ(explanation(3), Text6);
+
+    dlg.prepare(Settings{2, 0, 0});
+    EXPECT_EQ(checked(), "B 3 5");
+    EXPECT_EQ(explanation(1), TextBalanced);
+    dlg.prepare(Settings{7, 0, 0}); // still the sequential method
+    EXPECT_EQ(checked(), "2 3 5");
+    EXPECT_EQ(explanation(1), Text2);
 }
 
 TEST_F(SettingsDialog, ClickingAChoiceShowsItsExplanation) {
@@ -115,7 +142,7 @@ TEST_F(SettingsDialog, ClickingAChoiceShowsItsExplanation) {
     EXPECT_FALSE(dlg.isVisible());
 }
 
-TEST_F(SettingsDialog, OkWritesZeroOrOnePerGroup) {
+TEST_F(SettingsDialog, OkWritesTheCheckedChoicePerGroup) {
     Settings s{1, 7, 0};
     EXPECT_TRUE(runWith(s, [&] {
         radio(1)->click();
@@ -132,6 +159,19 @@ TEST_F(SettingsDialog, OkWritesZeroOrOnePerGroup) {
         dlg.okButton()->click();
     }));
     EXPECT_EQ(s, (Settings{1, 0, 0}));
+
+    EXPECT_TRUE(runWith(s, [&] {
+        balanced()->click();
+        EXPECT_EQ(explanation(1), TextBalanced);
+        dlg.okButton()->click();
+    }));
+    EXPECT_EQ(s, (Settings{2, 0, 0}));
+    EXPECT_FALSE(runWith(s, [&] {
+        EXPECT_EQ(checked(), "B 3 5");
+        radio(1)->click();
+        dlg.cancelButton()->click();
+    }));
+    EXPECT_EQ(s, (Settings{2, 0, 0}));
 }
 
 TEST_F(SettingsDialog, CancelLeavesAllThreeUnchangedAndTheNextOpeningShowsThem) {

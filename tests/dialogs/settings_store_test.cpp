@@ -87,6 +87,40 @@ TEST_F(SettingsStore, ValueSevenIsWrittenBackUnchanged) {
     EXPECT_EQ(bytesOf(ini()), QByteArray("[CONFIG]\nCsvMode=0\nJyuni=7\nSeisei=1\n"));
 }
 
+// The generation setting: 0, 1 and 2 name the three methods; other integers
+// are kept (and act as the sequential method); text that is no integer is
+// the default 1.
+struct SeiseiCase {
+    const char* name;
+    const char* stored;
+    int read;
+    const char* written;
+};
+
+class SeiseiReading : public testing::TestWithParam<SeiseiCase> {
+protected:
+    QTemporaryDir dir;
+};
+
+TEST_P(SeiseiReading, ReadAndWrittenBack) {
+    const SeiseiCase& c = GetParam();
+    const QString ini = dir.filePath(QStringLiteral("PAIRFORGE.conf"));
+    writeFile(ini, QByteArray("[CONFIG]\nCsvMode=0\nJyuni=0\nSeisei=") + c.stored + "\n");
+    {
+        QSettings store(ini, QSettings::IniFormat);
+        const Settings s = pf::loadSettings(store);
+        EXPECT_EQ(s.GenerationMethod, c.read);
+        ASSERT_TRUE(pf::saveSettings(store, s));
+    }
+    EXPECT_EQ(bytesOf(ini), QByteArray("[CONFIG]\nCsvMode=0\nJyuni=0\nSeisei=") + c.written + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, SeiseiReading,
+                         testing::Values(SeiseiCase{"Balanced", "2", 2, "2"},
+                                         SeiseiCase{"Seven", "7", 7, "7"},
+                                         SeiseiCase{"Letters", "zwei", 1, "1"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(SettingsStore, RoundTripThroughAFreshStore) {
     for (const Settings& s : {Settings{0, 1, 1}, Settings{1, 0, 0}, Settings{5, -2, 2147483647}}) {
         {

@@ -1,0 +1,259 @@
+#include "dialogs/schedule_stats_window.h"
+
+#include "app/text_codec.h"
+#include "app/ui_fonts.h"
+#include "pairing/court_guess.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+
+namespace pf {
+namespace {
+
+constexpr int TableFontPixels = 13;
+constexpr int RowHeight = 20;
+constexpr int GridCellSize = 28;
+
+QTableWidget* makeTable(QWidget* parent, const char* name, const QStringList& headings) {
+    auto* t = new QTableWidget(0, static_cast<int>(headings.size()), parent);
+    t->setObjectName(QLatin1String(name));
+    t->setFont(proportionalGothic(TableFontPixels));
+    t->setHorizontalHeaderLabels(headings);
+    t->horizontalHeader()->setFont(proportionalGothic(TableFontPixels));
+    t->horizontalHeader()->setHighlightSections(false);
+    t->verticalHeader()->setFont(proportionalGothic(TableFontPixels));
+    t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    t->verticalHeader()->setMinimumSectionSize(RowHeight);
+    t->verticalHeader()->setDefaultSectionSize(RowHeight);
+    t->verticalHeader()->setHighlightSections(false);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->setWordWrap(false);
+    return t;
+}
+
+QTableWidgetItem* cell(const QString& text, Qt::Alignment align = Qt::AlignCenter) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(align | Qt::AlignVCenter);
+    return item;
+}
+
+QTableWidgetItem* number(int value) {
+    return cell(QString::number(value), Qt::AlignRight);
+}
+
+// Above an even share warm, below it cool, deeper the further off; an even
+// count stays white so that only the pairs worth a look stand out.
+QColor meetingColour(int distance) {
+    static const std::array<QColor, 3> more{QColor(0xFF, 0xD8, 0xC8), QColor(0xFF, 0xA8, 0x88),
+                                            QColor(0xF0, 0x70, 0x50)};
+    static const std::array<QColor, 3> fewer{QColor(0xD8, 0xE4, 0xFF), QColor(0xA8, 0xC4, 0xFF),
+                                             QColor(0x78, 0x9C, 0xF0)};
+    if (distance == 0)
+        return Qt::white;
+    const auto step = static_cast<std::size_t>(std::min(std::abs(distance), 3) - 1);
+    return distance > 0 ? more[step] : fewer[step];
+}
+
+} // namespace
+
+ScheduleStatsWindow::ScheduleStatsWindow(const Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session) {
+    setObjectName(QStringLiteral("scheduleStatsWindow"));
+    setWindowTitle(QStringLiteral("組合せの統計"));
+    setFont(proportionalGothic(12));
+
+    summaryTable =
+        makeTable(this, "summaryTable",
+                  {QStringLiteral("項目"), QStringLiteral("値"), QStringLiteral("最良値")});
+    summaryTable->verticalHeader()->hide();
+    summaryTable->setFocusPolicy(Qt::NoFocus); // nothing to pick in a list of figures
+    memberTable = makeTable(this, "memberTable",
+                            {QStringLiteral("メンバー名"), QStringLiteral("試合数"),
+                             QStringLiteral("最長連続休み"), QStringLiteral("最長連続出場"),
+                             QStringLiteral("ペア人数"), QStringLiteral("対戦人数")});
+    meetingGrid = makeTable(this, "meetingGrid", {});
+    meetingGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    meetingGrid->horizontalHeader()->setMinimumSectionSize(GridCellSize);
+    meetingGrid->horizontalHeader()->setDefaultSectionSize(GridCellSize);
+    meetingGrid->verticalHeader()->setMinimumSectionSize(GridCellSize);
+    meetingGrid->verticalHeader()->setDefaultSectionSize(GridCellSize);
+
+    courtWarning = new QLabel(
+        QStringLiteral("この面数では、同じラウンドに同じメンバーが二度入る組み合わせがあります。"),
+        this);
+    courtWarning->setObjectName(QStringLiteral("courtWarning"));
+    courtWarning->setStyleSheet(QStringLiteral("color: #C00000;"));
+    courtWarning->hide();
+
+    auto* legend =
+        new QLabel(QStringLiteral("対角線の右上はペアを組んだ回数、左下は対戦した回数です。"
+                                  "均等な回数より多いほど赤く、少ないほど青く表示します。"),
+                   this);
+    legend->setObjectName(QStringLiteral("gridLegend"));
+    legend->setWordWrap(true);
+
+    closeButton = new QPushButton(QStringLiteral("閉じる"), this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton->setFixedSize(75, 25);
+    closeButton->setDefault(true);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(summaryTable);
+    top->addWidget(memberTable, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(courtWarning);
+    layout->addWidget(legend);
+    layout->addWidget(meetingGrid, 1);
+    layout->addLayout(bottom);
+
+    setMinimumSize(640, 480);
+    resize(900, 700);
+}
+
+void ScheduleStatsWindow::showAndRaise() {
+    show();
+    raise();
+    activateWindow();
+    // Offscreen and some window managers never activate: compute anyway.
+    recompute();
+}
+
+void ScheduleStatsWindow::followSession() {
+    if (!session_.PairingOpen)
+        hide();
+    else if (isVisible())
+        recompute();
+}
+
+void ScheduleStatsWindow::recompute() {
+    quality_ =
+        computeQuality(participantsOf(session_.Roster), session_.Matches, session_.CourtCount);
+    courtWarning->setVisible(session_.PairingOpen &&
+                             !roundsHoldDistinctMembers(session_.Matches, session_.CourtCount));
+    fillSummary();
+    fillMembers();
+    fillGrid();
+}
+
+void ScheduleStatsWindow::fillSummary() {
+    struct Line {
+        const char* label;
+        QualityFigure figure;
+    };
+    const ScheduleQuality& q = quality_;
+    const std::array<Line, 10> lines{{
+        {"メンバー数", {q.members, std::nullopt}},
+        {"コート数", {q.courts, std::nullopt}},
+        {"ラウンド数", {q.rounds, std::nullopt}},
+        {"試合数の差（最多−最少）", q.playSpread},
+        {"ペア回数の差（最多−最少）", q.partnerSpread},
+        {"同じペアの最多回数", q.partnerMax},
+        {"対戦回数の差（最多−最少）", q.opponentSpread},
+        {"同じ相手との最多対戦回数", q.opponentMax},
+        {"最長の連続休み（ラウンド）", q.longestSitOut},
+        {"最長の連続出場（ラウンド）", q.longestPlayRun},
+    }};
+    summaryTable->setRowCount(static_cast<int>(lines.size()));
+    for (int r = 0; r < static_cast<int>(lines.size()); ++r) {
+        const Line& line = lines[static_cast<std::size_t>(r)];
+        summaryTable->setItem(r, 0, cell(QString::fromUtf8(line.label), Qt::AlignLeft));
+        QTableWidgetItem* value = number(line.figure.value);
+        // Off the best possible: worth a look.
+        if (line.figure.bound && line.figure.value > *line.figure.bound)
+            value->setBackground(meetingColour(1));
+        summaryTable->setItem(r, 1, value);
+        summaryTable->setItem(r, 2,
+                              line.figure.bound ? number(*line.figure.bound)
+                                                : cell(QStringLiteral("－"), Qt::AlignRight));
+    }
+    summaryTable->resizeColumnsToContents();
+    int width = 2 * summaryTable->frameWidth();
+    for (int c = 0; c < summaryTable->columnCount(); ++c)
+        width += summaryTable->columnWidth(c);
+    summaryTable->setFixedSize(width, 2 * summaryTable->frameWidth() +
+                                          summaryTable->horizontalHeader()->sizeHint().height() +
+                                          RowHeight * summaryTable->rowCount());
+    memberTable->setFixedHeight(summaryTable->height());
+}
+
+void ScheduleStatsWindow::fillMembers() {
+    const auto& rows = quality_.rows;
+    memberTable->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const MemberQuality& m = rows[static_cast<std::size_t>(r)];
+        memberTable->setVerticalHeaderItem(r, cell(QString::number(r + 1)));
+        memberTable->setItem(r, 0, cell(decodeCp932(m.name), Qt::AlignLeft));
+        memberTable->setItem(r, 1, number(m.plays));
+        memberTable->setItem(r, 2, number(m.longestSitOut));
+        memberTable->setItem(r, 3, number(m.longestPlayRun));
+        memberTable->setItem(r, 4, number(m.distinctPartners));
+        memberTable->setItem(r, 5, number(m.distinctOpponents));
+    }
+    memberTable->resizeColumnsToContents();
+}
+
+void ScheduleStatsWindow::fillGrid() {
+    const ScheduleQuality& q = quality_;
+    const int n = q.members;
+    meetingGrid->clear();
+    meetingGrid->setRowCount(n);
+    meetingGrid->setColumnCount(n);
+    for (int i = 0; i < n; ++i) {
+        const QString name = decodeCp932(q.rows[static_cast<std::size_t>(i)].name);
+        auto* across = cell(QString::number(i + 1));
+        across->setToolTip(name);
+        meetingGrid->setHorizontalHeaderItem(i, across);
+        meetingGrid->setVerticalHeaderItem(
+            i, cell(QString::number(i + 1) + QLatin1Char(' ') + name, Qt::AlignLeft));
+    }
+    for (int i = 0; i < n; ++i) {
+        const QString a = decodeCp932(q.rows[static_cast<std::size_t>(i)].name);
+        for (int j = 0; j < n; ++j) {
+            if (i == j) {
+                auto* diagonal = cell(QString());
+                diagonal->setBackground(QColor(0x80, 0x80, 0x80));
+                meetingGrid->setItem(i, j, diagonal);
+                continue;
+            }
+            const bool partners = j > i;
+            const int count = partners ? q.partners.at(i, j) : q.opponents.at(i, j);
+            auto* item = cell(QString::number(count));
+            item->setBackground(
+                meetingColour(distanceFromEven(count, partners ? q.partnerMean : q.opponentMean)));
+            const QString b = decodeCp932(q.rows[static_cast<std::size_t>(j)].name);
+            item->setToolTip(partners ? QStringLiteral("%1 と %2：ペア %3回").arg(a, b).arg(count)
+                                      : QStringLiteral("%1 と %2：対戦 %3回").arg(a, b).arg(count));
+            meetingGrid->setItem(i, j, item);
+        }
+    }
+}
+
+bool ScheduleStatsWindow::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate && session_.PairingOpen)
+        recompute();
+    if (e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            close();
+            return true;
+        }
+    }
+    return QWidget::event(e);
+}
+
+} // namespace pf

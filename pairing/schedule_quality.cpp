@@ -1,0 +1,174 @@
+#include "pairing/schedule_quality.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <unordered_map>
+
+namespace pf {
+namespace {
+
+int ceilDiv(int a, int b) {
+    return (a + b - 1) / b;
+}
+
+// Spread and maximum over every pair i < j, pairs that never met counting 0.
+struct PairStats {
+    int min = 0;
+    int max = 0;
+    long long total = 0;
+};
+
+PairStats pairStats(const PairMatrix& m) {
+    PairStats s;
+    bool first = true;
+    for (int i = 0; i < m.size(); ++i) {
+        for (int j = i + 1; j < m.size(); ++j) {
+            const int v = m.at(i, j);
+            s.min = first ? v : std::min(s.min, v);
+            s.max = first ? v : std::max(s.max, v);
+            s.total += v;
+            first = false;
+        }
+    }
+    return s;
+}
+
+// A total shared as evenly as it can be over `parts` leaves a spread of 0 only
+// when it divides exactly; the largest share is at least the rounded-up mean.
+QualityFigure spreadFigure(int value, long long total, long long parts) {
+    return {value, parts > 0 && total % parts != 0 ? 1 : 0};
+}
+
+QualityFigure maxFigure(int value, long long total, long long parts) {
+    return {value, parts > 0 ? static_cast<int>((total + parts - 1) / parts) : 0};
+}
+
+} // namespace
+
+ScheduleQuality computeQuality(const std::vector<Name>& members, const MatchTable& table,
+                               int courts, int firstMatch) {
+    ScheduleQuality q;
+    const int n = static_cast<int>(members.size());
+    courts = std::clamp(courts, MinCourts, MaxCourts);
+    firstMatch = std::clamp(firstMatch, 0, MaxMatches);
+    q.members = n;
+    q.courts = courts;
+    q.partners = PairMatrix(n);
+    q.opponents = PairMatrix(n);
+    q.rows.resize(static_cast<std::size_t>(n));
+
+    std::unordered_map<Name, int> indexOf;
+    for (int i = 0; i < n; ++i) {
+        indexOf.emplace(members[static_cast<std::size_t>(i)], i);
+        q.rows[static_cast<std::size_t>(i)].name = members[static_cast<std::size_t>(i)];
+    }
+    auto lookup = [&indexOf](const Name& name) {
+        const auto it = indexOf.find(name);
+        return it == indexOf.end() ? -1 : it->second;
+    };
+
+    std::vector<int> sitOut(static_cast<std::size_t>(n), 0);
+    std::vector<int> playRun(static_cast<std::size_t>(n), 0);
+    std::vector<char> inRound(static_cast<std::size_t>(n));
+    for (int roundStart = firstMatch - firstMatch % courts; roundStart < MaxMatches;
+         roundStart += courts) {
+        std::fill(inRound.begin(), inRound.end(), 0);
+        bool roundHeld = false;
+        for (int k = std::max(roundStart, firstMatch); k < roundStart + courts; ++k) {
+            const MatchRecord& m = table[static_cast<std::size_t>(k)];
+            if (m.a.empty() && m.b.empty() && m.c.empty() && m.d.empty())
+                continue;
+            roundHeld = true;
+            ++q.matches;
+            const std::array<int, 4> who{lookup(m.a), lookup(m.b), lookup(m.c), lookup(m.d)};
+            std::array<bool, 4> counted{};
+            for (std::size_t s = 0; s < 4; ++s) {
+                // A name written twice in one match plays it once.
+                counted[s] = who[s] >= 0 &&
+                             std::find(who.begin(), who.begin() + static_cast<long>(s), who[s]) ==
+                                 who.begin() + static_cast<long>(s);
+                if (counted[s]) {
+                    ++q.rows[static_cast<std::size_t>(who[s])].plays;
+                    inRound[static_cast<std::size_t>(who[s])] = 1;
+                }
+            }
+            // Only first mentions pair up, so a pair meets at most once a match.
+            auto pairUp = [&who, &counted](PairMatrix& matrix, std::size_t s, std::size_t t) {
+                if (counted[s] && counted[t] && who[s] != who[t])
+                    matrix.add(who[s], who[t]);
+            };
+            pairUp(q.partners, 0, 1);
+            pairUp(q.partners, 2, 3);
+            for (std::size_t s : {0u, 1u})
+                for (std::size_t t : {2u, 3u})
+                    pairUp(q.opponents, s, t);
+        }
+        if (!roundHeld)
+            continue;
+        ++q.rounds;
+        for (std::size_t i = 0; i < inRound.size(); ++i) {
+            MemberQuality& row = q.rows[i];
+            if (inRound[i]) {
+                sitOut[i] = 0;
+                row.longestPlayRun = std::max(row.longestPlayRun, ++playRun[i]);
+            } else {
+                playRun[i] = 0;
+                row.longestSitOut = std::max(row.longestSitOut, ++sitOut[i]);
+            }
+        }
+    }
+
+    int totalPlays = 0;
+    int minPlays = 0;
+    int maxPlays = 0;
+    for (int i = 0; i < n; ++i) {
+        MemberQuality& row = q.rows[static_cast<std::size_t>(i)];
+        for (int j = 0; j < n; ++j) {
+            row.distinctPartners += q.partners.at(i, j) > 0 ? 1 : 0;
+            row.distinctOpponents += q.opponents.at(i, j) > 0 ? 1 : 0;
+        }
+        totalPlays += row.plays;
+        minPlays = i == 0 ? row.plays : std::min(minPlays, row.plays);
+        maxPlays = i == 0 ? row.plays : std::max(maxPlays, row.plays);
+        q.longestSitOut.value = std::max(q.longestSitOut.value, row.longestSitOut);
+        q.longestPlayRun.value = std::max(q.longestPlayRun.value, row.longestPlayRun);
+    }
+
+    // The bounds share the plays and pairings this table actually made among
+    // the members; for a full generated table those are 4, 2 and 4 per match.
+    const long long pairs = static_cast<long long>(n) * (n - 1) / 2;
+    const PairStats partner = pairStats(q.partners);
+    const PairStats opponent = pairStats(q.opponents);
+    q.playSpread = spreadFigure(maxPlays - minPlays, totalPlays, n);
+    q.partnerSpread = spreadFigure(partner.max - partner.min, partner.total, pairs);
+    q.partnerMax = maxFigure(partner.max, partner.total, pairs);
+    q.opponentSpread = spreadFigure(opponent.max - opponent.min, opponent.total, pairs);
+    q.opponentMax = maxFigure(opponent.max, opponent.total, pairs);
+    if (pairs > 0) {
+        q.partnerMean = static_cast<double>(partner.total) / static_cast<double>(pairs);
+        q.opponentMean = static_cast<double>(opponent.total) / static_cast<double>(pairs);
+    }
+
+    // B members rest each round while 4n play. Every member has to play within
+    // any S + 1 rounds, so 4n(S + 1) ≥ N; and has to rest within any L + 1
+    // rounds, so B(L + 1) ≥ N.
+    const int playing = 4 * courts;
+    const int resting = std::max(0, n - playing);
+    q.longestSitOut.bound = resting > 0 ? ceilDiv(resting, playing) : 0;
+    if (resting > 0)
+        q.longestPlayRun.bound = ceilDiv(n, resting) - 1;
+    return q;
+}
+
+int distanceFromEven(int count, double mean) {
+    const int low = static_cast<int>(std::floor(mean));
+    const int high = static_cast<int>(std::ceil(mean));
+    if (count > high)
+        return count - high;
+    if (count < low)
+        return count - low;
+    return 0;
+}
+
+} // namespace pf

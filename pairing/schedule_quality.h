@@ -1,0 +1,86 @@
+#pragma once
+// How evenly a table of matches shares out play, partners, opponents and
+// rests among the day's members, beside the best any table of the same size
+// could do. The statistics window, pairforge-cli report and the benchmarks
+// all read the same figures.
+
+#include "app/session.h"
+
+#include <optional>
+#include <vector>
+
+namespace pf {
+
+struct QualityFigure {
+    int value = 0;
+    // The best value any table with the same members, courts and number of
+    // plays could reach; none when nothing limits the figure.
+    std::optional<int> bound;
+};
+
+struct MemberQuality {
+    Name name;
+    int plays = 0;             // matches played
+    int longestSitOut = 0;     // most consecutive rounds without a match
+    int longestPlayRun = 0;    // most consecutive rounds with a match
+    int distinctPartners = 0;  // members met on the same side at least once
+    int distinctOpponents = 0; // members met on the other side at least once
+};
+
+// Counts between two members by their roster index; symmetric, the diagonal
+// stays 0.
+class PairMatrix {
+public:
+    explicit PairMatrix(int size = 0)
+        : size_(size), cells_(static_cast<std::size_t>(size) * static_cast<std::size_t>(size)) {}
+    int size() const { return size_; }
+    int at(int i, int j) const { return cells_[index(i, j)]; }
+    void add(int i, int j) {
+        ++cells_[index(i, j)];
+        ++cells_[index(j, i)];
+    }
+
+private:
+    std::size_t index(int i, int j) const {
+        return static_cast<std::size_t>(i) * static_cast<std::size_t>(size_) +
+               static_cast<std::size_t>(j);
+    }
+    int size_;
+    std::vector<int> cells_;
+};
+
+struct ScheduleQuality {
+    int members = 0;                 // N
+    int courts = 0;                  // n, matches per round
+    int matches = 0;                 // slots from firstMatch on that name anybody
+    int rounds = 0;                  // rounds holding at least one of those matches
+    std::vector<MemberQuality> rows; // in roster order
+    PairMatrix partners;
+    PairMatrix opponents;
+    double partnerMean = 0;  // over all N(N−1)/2 pairs, never-met pairs included
+    double opponentMean = 0; // likewise
+
+    QualityFigure playSpread;     // max − min of plays
+    QualityFigure partnerSpread;  // max − min of partner counts over all pairs
+    QualityFigure partnerMax;     // most matches two members share a side
+    QualityFigure opponentSpread; // max − min of opponent counts over all pairs
+    QualityFigure opponentMax;    // most matches two members face each other
+    QualityFigure longestSitOut;  // over all members
+    QualityFigure longestPlayRun; // over all members; no bound when nobody rests
+};
+
+// Figures over the slots firstMatch … 119 (0-based) for `members`, taken as
+// the day's roster (participantsOf). Round r is slots r·courts … r·courts +
+// courts − 1; a round whose counted slots are all empty is not a round at all,
+// so a part-filled table is not judged by its blank end. Names in a match that
+// are not among `members` count for nobody (a hand-edited file may hold them);
+// when a name appears twice in `members`, the first row owns it.
+ScheduleQuality computeQuality(const std::vector<Name>& members, const MatchTable& table,
+                               int courts, int firstMatch = 0);
+
+// How far a pair's count is from what an even share allows: 0 when it is the
+// mean rounded down or up (no table can do better for every pair), +k when it
+// is k above the rounded-up mean, −k when k below the rounded-down one.
+int distanceFromEven(int count, double mean);
+
+} // namespace pf

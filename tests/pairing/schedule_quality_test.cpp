@@ -1,0 +1,123 @@
+#include "pairing/schedule_quality.h"
+
+#include <gtest/gtest.h>
+
+namespace pf {
+namespace {
+
+std::vector<Name> numbered(int n) {
+    std::vector<Name> names;
+    for (int i = 0; i < n; ++i)
+        names.push_back("m" + std::to_string(i + 1));
+    return names;
+}
+
+std::string figure(const QualityFigure& f) {
+    return std::to_string(f.value) + "/" + (f.bound ? std::to_string(*f.bound) : "-");
+}
+
+// "value/bound" of play spread, partner spread and max, opponent spread and
+// max, longest sit-out, longest play run.
+std::string figures(const ScheduleQuality& q) {
+    std::string s;
+    for (const QualityFigure* f :
+         {&q.playSpread, &q.partnerSpread, &q.partnerMax, &q.opponentSpread, &q.opponentMax,
+          &q.longestSitOut, &q.longestPlayRun})
+        s += (s.empty() ? "" : " ") + figure(*f);
+    return s;
+}
+
+// Plays, longest sit-out, longest play run, distinct partners and opponents.
+std::string row(const MemberQuality& m) {
+    return std::to_string(m.plays) + " " + std::to_string(m.longestSitOut) + " " +
+           std::to_string(m.longestPlayRun) + " " + std::to_string(m.distinctPartners) + " " +
+           std::to_string(m.distinctOpponents);
+}
+
+// Two matches among m1 … m4, the rest of the table blank: m5 never plays, and
+// m1–m4, m2–m3 never share a side.
+TEST(ScheduleQuality, FiguresOfATwoMatchTable) {
+    MatchTable table{};
+    table[0] = {"m1", "m2", "m3", "m4", 0, 0};
+    table[1] = {"m1", "m3", "m2", "m4", 0, 0};
+    const ScheduleQuality q = computeQuality(numbered(5), table, 1);
+
+    EXPECT_EQ(q.matches, 2);
+    EXPECT_EQ(q.rounds, 2); // the 118 blank rounds are no rests
+    EXPECT_EQ(row(q.rows[0]), "2 0 2 2 3");
+    EXPECT_EQ(row(q.rows[4]), "0 2 0 0 0");
+    EXPECT_EQ(q.partners.at(0, 1), 1);
+    EXPECT_EQ(q.partners.at(1, 2), 0);
+    EXPECT_EQ(q.opponents.at(3, 0), 2);
+    EXPECT_DOUBLE_EQ(q.partnerMean, 0.4);  // 4 pairings over 10 pairs
+    EXPECT_DOUBLE_EQ(q.opponentMean, 0.8); // 8 over 10
+    // 8 plays over 5 members cannot be even; 4 pairings over 10 pairs leave a
+    // spread of 1 at best; one rests of five: sit-outs of ceil(1/4), runs of
+    // ceil(5/1) − 1.
+    EXPECT_EQ(figures(q), "2/1 1/1 1/1 2/1 2/1 2/1 2/4");
+}
+
+TEST(ScheduleQuality, NamesOffTheRosterCountForNobody) {
+    MatchTable table{};
+    table[0] = {"m1", "x", "m2", "m3", 0, 0};
+    table[1] = {"m1", "m1", "m2", "", 0, 0}; // hand-edited: a name twice, a blank
+    const ScheduleQuality q = computeQuality(numbered(3), table, 1);
+    EXPECT_EQ(row(q.rows[0]), "2 0 2 0 2");
+    EXPECT_EQ(q.partners.at(1, 2), 1);
+    EXPECT_EQ(q.opponents.at(0, 1), 2);
+    EXPECT_EQ(q.opponents.at(0, 0), 0);
+    // Nobody to pair with: no division by zero pairs.
+    EXPECT_EQ(figures(computeQuality({"m1"}, table, 2)), "0/0 0/0 0/0 0/0 0/0 0/0 1/-");
+}
+
+// Twelve members in three fixed fours; match k is played by four k mod 3. How
+// long members play and rest in a row depends on how many matches make a
+// round.
+struct RoundCase {
+    const char* name;
+    int courts;
+    int firstMatch;
+    int rounds;
+    int plays;
+    const char* sitOutAndRun;
+};
+
+class QualityRounds : public ::testing::TestWithParam<RoundCase> {};
+
+TEST_P(QualityRounds, RunsOfPlayAndRest) {
+    const RoundCase& c = GetParam();
+    const auto members = numbered(12);
+    MatchTable table{};
+    for (std::size_t k = 0; k < MaxMatches; ++k) {
+        const std::size_t four = 4 * (k % 3);
+        table[k] = {members[four], members[four + 1], members[four + 2], members[four + 3], 0, 0};
+    }
+    const ScheduleQuality q = computeQuality(members, table, c.courts, c.firstMatch);
+    EXPECT_EQ(q.rounds, c.rounds);
+    for (const MemberQuality& m : q.rows)
+        EXPECT_EQ(m.plays, c.plays) << m.name;
+    EXPECT_EQ(figure(q.longestSitOut) + " " + figure(q.longestPlayRun), c.sitOutAndRun);
+}
+
+INSTANTIATE_TEST_SUITE_P(Courts, QualityRounds,
+                         ::testing::Values(
+                             // 8 rest while 4 play: nobody can avoid two rests in a row.
+                             RoundCase{"OneCourt", 1, 0, 120, 40, "2/2 1/1"},
+                             // Rounds (0,1), (2,0), (1,2): each four plays two rounds, rests one.
+                             RoundCase{"TwoCourts", 2, 0, 60, 40, "1/1 2/2"},
+                             // Everybody plays every round; no rest, so no limit on a run.
+                             RoundCase{"ThreeCourts", 3, 0, 40, 40, "0/0 40/-"},
+                             RoundCase{"TwoCourtsFromMatch61", 2, 60, 30, 20, "1/1 2/2"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ScheduleQuality, DistanceFromAnEvenShare) {
+    const double mean = 240.0 / 36.0; // 6 or 7 each is as even as it gets
+    EXPECT_EQ(distanceFromEven(6, mean), 0);
+    EXPECT_EQ(distanceFromEven(7, mean), 0);
+    EXPECT_EQ(distanceFromEven(9, mean), 2);
+    EXPECT_EQ(distanceFromEven(5, mean), -1);
+    EXPECT_EQ(distanceFromEven(7, 8.0), -1);
+}
+
+} // namespace
+} // namespace pf
