@@ -14,7 +14,8 @@
 namespace pf {
 
 // `standings` is the table just computed by ComputeStandings with the same
-// rankingMethod (0: rule 1, eleven columns; otherwise rule 2, six columns).
+// rankingMethod (0: rule 1, eleven columns; otherwise rule 2, six columns);
+// its headings and cells are printed as they are.
 QByteArray htmlPageBytes(const MatchTable& matches, const StandingsTable& standings,
                          int rankingMethod, const HtmlOptions& options);
 

@@ -34,6 +34,9 @@ public:
 
     StandingsTable& table() { return table_; }
     const StandingsTable& table() const { return table_; }
+    // The numbers behind the last recompute(), for readers that need ranks
+    // and names rather than texts.
+    const Standings& standings() const { return standings_; }
 
     // Runs ComputeStandings on the session's match table under its ranking
     // rule into table(), then refreshes the grid and the rule text.
@@ -63,6 +66,7 @@ private:
     void fitRuleText();
 
     Session& session_;
+    Standings standings_;
     StandingsTable table_;
     QAbstractButton* corner_ = nullptr; // shows the heading of the rank column
 };
