@@ -5,6 +5,7 @@
 #include "app/modal_runner.h"
 #include "app/prompts.h"
 #include "app/text_codec.h"
+#include "app/texts.h"
 #include "app/up_down.h"
 #include "members/candidate_editor.h"
 #include "members/member_selection.h"
@@ -22,8 +23,6 @@
 namespace pf {
 
 namespace {
-
-const QString ErrorTitle = QStringLiteral("エラー");
 
 // The hourglass for the whole application while the schedule is computed.
 class HourglassCursor {
@@ -44,7 +43,7 @@ void TForm1::N8Click() {
     const RosterCheck check = CheckRoster(session_.Roster, session_.CourtCount);
     if (!check.ok()) {
         session_.Participants = check.participants;
-        prompts().message(this, fromUtf8(check.error), ErrorTitle, Buttons::Ok);
+        prompts().message(this, fromUtf8(check.error), QString::fromUtf8(ErrorTitle), Buttons::Ok);
         return;
     }
     EnterPairingOpenState();
@@ -166,8 +165,7 @@ void TForm1::Edit37Change() {
 void TForm1::R2Click() {
     const QString page = QDir::current().absoluteFilePath(QStringLiteral("index.html"));
     if (!QFileInfo(page).isFile() || !prompts().openUrl(page))
-        prompts().message(this, QStringLiteral("実行する事が出来ませんでした。"), title_,
-                          Buttons::Ok);
+        prompts().message(this, QString::fromUtf8(MsgCannotOpen), title_, Buttons::Ok);
 }
 
 void TForm1::X1Click() {

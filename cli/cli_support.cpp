@@ -24,8 +24,8 @@ bool emitOutput(const QString& out, const QByteArray& bytes) {
         }
         return true;
     }
-    if (!saveFileAtomically(out, bytes)) {
-        printError(std::string(MsgWriteFailed) + " (" + out.toStdString() + ")");
+    if (const Status saved = saveFileAtomically(out, bytes); !saved) {
+        printError(saved.error + " (" + out.toStdString() + ")");
         return false;
     }
     return true;

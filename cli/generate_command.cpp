@@ -13,8 +13,6 @@
 namespace pf::cli {
 namespace {
 
-constexpr char MsgTooManyMembers[] = "メンバーは100人まで選択出来ます。";
-
 std::optional<std::uint32_t> parseSeed(const QString& text) {
     bool ok = false;
     const qulonglong v = text.toULongLong(&ok, 10);
@@ -68,13 +66,12 @@ int runGenerate(const QStringList& args) {
         }
     }
 
-    bool opened = false;
-    const QByteArray text = readCandidateFile(rest[0], &opened);
-    if (!opened) {
-        printError(std::string(MsgReadFailed) + " (" + rest[0].toStdString() + ")");
+    const CandidateFileText members = readCandidateFile(rest[0]);
+    if (!members.ok()) {
+        printError(members.error + " (" + rest[0].toStdString() + ")");
         return ExitRefused;
     }
-    const std::vector<Name> lines = parseCandidateLines(text);
+    const std::vector<Name> lines = parseCandidateLines(members.text);
     if (lines.size() > static_cast<std::size_t>(MaxMembers)) {
         printError(std::string(MsgTooManyMembers));
         return ExitRefused;

@@ -148,8 +148,9 @@ QByteArray htmlPageBytes(const MatchTable& matches, const StandingsTable& standi
     return p.take();
 }
 
-bool writeHtmlFile(const QString& path, const MatchTable& matches, const StandingsTable& standings,
-                   int rankingMethod, const HtmlOptions& options) {
+Status writeHtmlFile(const QString& path, const MatchTable& matches,
+                     const StandingsTable& standings, int rankingMethod,
+                     const HtmlOptions& options) {
     return saveFileAtomically(path, htmlPageBytes(matches, standings, rankingMethod, options));
 }
 

@@ -22,8 +22,8 @@ RosterCheck CheckRoster(const MemberRoster& roster, int courts) {
         return result;
     }
     for (const Name& name : p) {
-        if (auto error = checkMemberName(name)) {
-            result.error = *error;
+        if (std::string error = checkMemberName(name); !error.empty()) {
+            result.error = std::move(error);
             return result;
         }
     }

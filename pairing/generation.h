@@ -3,6 +3,7 @@
 // call of the chosen method. The window adds the enabling and the cursor.
 
 #include "app/session.h"
+#include "app/texts.h"
 #include "pairing/entry_list.h"
 #include "pairing/sequential_selection.h"
 
@@ -10,9 +11,6 @@
 #include <vector>
 
 namespace pf {
-
-inline constexpr char MsgDuplicateMember[] = "同じメンバー名は、登録出来ません。";
-inline constexpr char MsgTooFewMembers[] = "（４人×コート数）以上のメンバーを登録して下さい。";
 
 struct RosterCheck {
     std::vector<Name> participants; // roster rows 0 … MemberCount-1

@@ -78,11 +78,11 @@ TEST(NameRules, TypedNamesAreMappedEncodedOrRefused) {
 }
 
 TEST(NameRules, StoredBytesAreCheckedCharacterByCharacter) {
-    EXPECT_EQ(checkMemberName("\x8e\x52\x93\x63"), std::nullopt);
+    EXPECT_EQ(checkMemberName("\x8e\x52\x93\x63"), "");
     EXPECT_EQ(checkMemberName("\x8e"), MsgNameBadChar);   // lead byte cut off
     EXPECT_EQ(checkMemberName("a\x7f"), MsgNameBadChar);  // DEL
     EXPECT_EQ(checkMemberName("\x81\x2c"), MsgNameComma); // a comma byte is a comma
-    EXPECT_EQ(checkMemberName("\xb1\xb2"), std::nullopt); // half-width katakana
+    EXPECT_EQ(checkMemberName("\xb1\xb2"), "");           // half-width katakana
 }
 
 TEST(GeneratePairing, OpensAFullPairingAndCloseEmptiesItKeepingTheRoster) {
