@@ -161,5 +161,33 @@ TEST(ExportCommands, UsageErrors) {
         EXPECT_EQ(runCli({"html", Day, "--range", range}).exitCode, 0) << range;
 }
 
+// Each command answers --help with its own usage line and options, on
+// standard output, without touching any file.
+struct HelpCase {
+    const char* command;
+    const char* usage;
+    const char* option;
+};
+
+class CommandHelp : public ::testing::TestWithParam<HelpCase> {};
+
+TEST_P(CommandHelp, PrintsTheCommandsUsageAndOptions) {
+    const auto r = runCli({QString::fromLatin1(GetParam().command), QStringLiteral("--help")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.startsWith(QByteArray("usage: pairforge-cli ") + GetParam().usage))
+        << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(GetParam().option)) << r.out.toStdString();
+    EXPECT_FALSE(r.out.contains("help-all"));
+    EXPECT_TRUE(r.err.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCommand, CommandHelp,
+                         ::testing::Values(HelpCase{"generate", "generate MEMBERS", "--seed <S>"},
+                                           HelpCase{"standings", "standings FILE", "--rule <1|2>"},
+                                           HelpCase{"csv", "csv FILE", "-o, --output <OUT>"},
+                                           HelpCase{"html", "html FILE",
+                                                    "--colors <PAGE,LINE,TITLE,DATA>"}),
+                         [](const auto& info) { return std::string(info.param.command); });
+
 } // namespace
 } // namespace pf
