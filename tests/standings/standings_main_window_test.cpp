@@ -5,6 +5,7 @@
 #include "app/prompts.h"
 #include "app/up_down.h"
 #include "pairing/entry_list.h"
+#include "scripted_prompts.h"
 #include "standings/standings_window.h"
 
 #include <QApplication>
