@@ -40,7 +40,7 @@ public:
 void TForm1::N8Click() {
     if (session_.PairingOpen)
         return; // the command is disabled while a pairing is open
-    const RosterCheck check = CheckRoster(session_.Roster, session_.CourtCount);
+    const RosterCheck check = checkRoster(session_.Roster, session_.CourtCount);
     if (!check.ok()) {
         session_.Participants = check.participants;
         prompts().message(this, fromUtf8(check.error), QString::fromUtf8(ErrorTitle), Buttons::Ok);
@@ -69,7 +69,7 @@ void TForm1::C1Click() {
                            "すが\n閉じてよろしいですか？"),
             QStringLiteral("閉じる確認"), Buttons::YesNo) != Answer::Yes)
         return;
-    ClosePairing(session_, entries_);
+    closePairing(session_, entries_);
     ScrollBar1->setValue(0);
     setNoPairingState();
     setWindowTitle(title_);

@@ -5,7 +5,7 @@
 
 namespace pf {
 
-RosterCheck CheckRoster(const MemberRoster& roster, int courts) {
+RosterCheck checkRoster(const MemberRoster& roster, int courts) {
     RosterCheck result;
     result.participants = participantsOf(roster);
     const auto& p = result.participants;
@@ -31,7 +31,7 @@ RosterCheck CheckRoster(const MemberRoster& roster, int courts) {
 }
 
 RosterCheck GeneratePairing(Session& session, EntryList& entries, SequentialState& sequential) {
-    RosterCheck check = CheckRoster(session.Roster, session.CourtCount);
+    RosterCheck check = checkRoster(session.Roster, session.CourtCount);
     session.Participants = check.participants;
     if (!check.ok())
         return check;
@@ -47,11 +47,11 @@ RosterCheck GeneratePairing(Session& session, EntryList& entries, SequentialStat
     if (session.GenerationMethod != 0)
         GenerateSequential(sequential, session.Participants, courts, session.Matches);
     else
-        GenerateRandomPairing(entries, session.Participants, courts, session.Matches);
+        generateRandomPairing(entries, session.Participants, courts, session.Matches);
     return check;
 }
 
-void ClosePairing(Session& session, EntryList& entries) {
+void closePairing(Session& session, EntryList& entries) {
     clearMatches(session.Matches);
     session.FileName.clear();
     session.HtmlFileName.clear();

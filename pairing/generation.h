@@ -20,7 +20,7 @@ struct RosterCheck {
 
 // Duplicates first, then the count of at least 4 × courts, then (a last
 // guard) the rules for names.
-RosterCheck CheckRoster(const MemberRoster& roster, int courts);
+RosterCheck checkRoster(const MemberRoster& roster, int courts);
 
 // Validates, then puts the session into the pairing-open state and fills all
 // 120 slots with the method of session.GenerationMethod. On a refused roster
@@ -28,6 +28,6 @@ RosterCheck CheckRoster(const MemberRoster& roster, int courts);
 RosterCheck GeneratePairing(Session& session, EntryList& entries, SequentialState& sequential);
 
 // Empties the pairing; the roster and the court count stay.
-void ClosePairing(Session& session, EntryList& entries);
+void closePairing(Session& session, EntryList& entries);
 
 } // namespace pf
