@@ -10,10 +10,6 @@
 namespace pf {
 namespace {
 
-QFileDialog::Options dialogOptions() {
-    return QFileDialog::Options();
-}
-
 QString withSuffix(const QString& path, const QString& suffix) {
     if (path.isEmpty() || suffix.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
@@ -50,7 +46,6 @@ public:
 
     QString openFile(QWidget* parent, const FileChoice& c) override {
         QFileDialog dialog(parent, c.caption, c.initialPath, qtFilterFromWindows(c.filter));
-        dialog.setOptions(dialogOptions());
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setDefaultSuffix(c.defaultSuffix);
@@ -61,7 +56,6 @@ public:
 
     QString saveFile(QWidget* parent, const FileChoice& c) override {
         QFileDialog dialog(parent, c.caption, c.initialPath, qtFilterFromWindows(c.filter));
-        dialog.setOptions(dialogOptions());
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(c.defaultSuffix);
