@@ -2,6 +2,7 @@
 
 #include "app/prompts.h"
 #include "app/text_codec.h"
+#include "app/texts.h"
 #include "app/ui_fonts.h"
 #include "app/up_down.h"
 #include "dialogs/settings_store.h"
@@ -186,9 +187,9 @@ bool TForm1::FormCloseQuery() {
 }
 
 void TForm1::FormDestroy() {
-    if (!saveSettings(programSettings(), settingsOf(session_)))
-        prompts().message(nullptr, QString::fromUtf8(MsgSettingsWriteFailed),
-                          QStringLiteral("エラー"), Buttons::Ok);
+    if (const Status saved = saveSettings(programSettings(), settingsOf(session_)); !saved)
+        prompts().message(nullptr, fromUtf8(saved.error), QString::fromUtf8(ErrorTitle),
+                          Buttons::Ok);
 }
 
 } // namespace pf

@@ -5,6 +5,7 @@
 #include "app/modal_runner.h"
 #include "app/prompts.h"
 #include "app/text_codec.h"
+#include "app/texts.h"
 #include "app/up_down.h"
 #include "members/candidate_editor.h"
 #include "members/member_selection.h"
@@ -24,8 +25,6 @@ namespace pf {
 
 namespace {
 
-const QString ErrorTitle = QStringLiteral("エラー");
-
 // The hourglass for the whole application while the schedule is computed.
 class HourglassCursor {
 public:
@@ -42,10 +41,10 @@ public:
 void TForm1::N8Click() {
     if (session_.PairingOpen)
         return; // the command is disabled while a pairing is open
-    const RosterCheck check = CheckRoster(session_.Roster, session_.CourtCount);
+    const RosterCheck check = checkRoster(session_.Roster, session_.CourtCount);
     if (!check.ok()) {
         session_.Participants = check.participants;
-        prompts().message(this, fromUtf8(check.error), ErrorTitle, Buttons::Ok);
+        prompts().message(this, fromUtf8(check.error), QString::fromUtf8(ErrorTitle), Buttons::Ok);
         return;
     }
     EnterPairingOpenState();
@@ -72,7 +71,7 @@ void TForm1::C1Click() {
                            "すが\n閉じてよろしいですか？"),
             QStringLiteral("閉じる確認"), Buttons::YesNo) != Answer::Yes)
         return;
-    ClosePairing(session_, generators_);
+    closePairing(session_, generators_);
     undoStack_->clear();
     ScrollBar1->setValue(0);
     setNoPairingState();
@@ -170,8 +169,7 @@ void TForm1::Edit37Change() {
 void TForm1::R2Click() {
     const QString page = QDir::current().absoluteFilePath(QStringLiteral("index.html"));
     if (!QFileInfo(page).isFile() || !prompts().openUrl(page))
-        prompts().message(this, QStringLiteral("実行する事が出来ませんでした。"), title_,
-                          Buttons::Ok);
+        prompts().message(this, QString::fromUtf8(MsgCannotOpen), title_, Buttons::Ok);
 }
 
 void TForm1::X1Click() {

@@ -6,6 +6,7 @@
 #include "app/modal_runner.h"
 #include "app/prompts.h"
 #include "app/text_codec.h"
+#include "app/texts.h"
 #include "files/atomic_save.h"
 #include "files/csv_writer.h"
 #include "files/html_options_dialog.h"
@@ -21,7 +22,6 @@ namespace pf {
 
 namespace {
 
-const QString ErrorTitle = QStringLiteral("エラー");
 const QString PairingFilter =
     QStringLiteral("PAIRFORGEファイル(*.pf1)|*.pf1|全てのファイル(*.*)|*.*");
 
@@ -47,7 +47,8 @@ void TForm1::O1Click() {
     const PairingFileContent content = readPairingFile(path);
     if (!content.ok()) {
         // Nothing of the pairing on screen has changed.
-        prompts().message(this, fromUtf8(content.error), ErrorTitle, Buttons::Ok);
+        prompts().message(this, fromUtf8(content.error), QString::fromUtf8(ErrorTitle),
+                          Buttons::Ok);
         return;
     }
     session_.Roster = content.roster;
@@ -65,9 +66,11 @@ void TForm1::O1Click() {
 }
 
 bool TForm1::WritePairingFile() {
-    if (!writePairingFile(fromUtf8(session_.FileName), session_.Roster, session_.Matches)) {
+    if (const Status saved =
+            writePairingFile(fromUtf8(session_.FileName), session_.Roster, session_.Matches);
+        !saved) {
         // The file on disk is as it was; the results are still only here.
-        prompts().message(this, QString::fromUtf8(MsgWriteFailed), ErrorTitle, Buttons::Ok);
+        prompts().message(this, fromUtf8(saved.error), QString::fromUtf8(ErrorTitle), Buttons::Ok);
         return false;
     }
     session_.markSaved();
@@ -101,9 +104,10 @@ void TForm1::R1Click() {
 }
 
 bool TForm1::saveExport(const QString& path, const QByteArray& bytes) {
-    if (saveFileAtomically(path, bytes))
+    const Status saved = saveFileAtomically(path, bytes);
+    if (saved)
         return true;
-    prompts().message(this, QString::fromUtf8(MsgWriteFailed), ErrorTitle, Buttons::Ok);
+    prompts().message(this, fromUtf8(saved.error), QString::fromUtf8(ErrorTitle), Buttons::Ok);
     return false;
 }
 

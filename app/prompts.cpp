@@ -10,10 +10,6 @@
 namespace pf {
 namespace {
 
-QFileDialog::Options dialogOptions() {
-    return QFileDialog::Options();
-}
-
 QString withSuffix(const QString& path, const QString& suffix) {
     if (path.isEmpty() || suffix.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
@@ -50,7 +46,6 @@ public:
 
     QString openFile(QWidget* parent, const FileChoice& c) override {
         QFileDialog dialog(parent, c.caption, c.initialPath, qtFilterFromWindows(c.filter));
-        dialog.setOptions(dialogOptions());
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setDefaultSuffix(c.defaultSuffix);
@@ -61,7 +56,6 @@ public:
 
     QString saveFile(QWidget* parent, const FileChoice& c) override {
         QFileDialog dialog(parent, c.caption, c.initialPath, qtFilterFromWindows(c.filter));
-        dialog.setOptions(dialogOptions());
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(c.defaultSuffix);
@@ -114,43 +108,6 @@ QString qtFilterFromWindows(const QString& filter) {
         out << description;
     }
     return out.join(QStringLiteral(";;"));
-}
-
-Answer ScriptedPrompts::message(QWidget*, const QString& text, const QString& title,
-                                Buttons buttons) {
-    asked.push_back({text, title, buttons});
-    if (answers.empty())
-        return buttons == Buttons::YesNo ? Answer::No
-                                         : (buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel);
-    const Answer a = answers.front();
-    answers.pop_front();
-    return a;
-}
-
-QString ScriptedPrompts::openFile(QWidget*, const FileChoice& choice) {
-    fileChoices.push_back(choice);
-    if (files.empty())
-        return {};
-    QString f = files.front();
-    files.pop_front();
-    return f;
-}
-
-QString ScriptedPrompts::saveFile(QWidget* parent, const FileChoice& choice) {
-    return openFile(parent, choice);
-}
-
-std::optional<QColor> ScriptedPrompts::chooseColor(QWidget*, const QColor&) {
-    if (colors.empty())
-        return std::nullopt;
-    auto c = colors.front();
-    colors.pop_front();
-    return c;
-}
-
-bool ScriptedPrompts::openUrl(const QString& target) {
-    opened.push_back(target);
-    return openUrlResult;
 }
 
 } // namespace pf

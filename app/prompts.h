@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QString>
-#include <deque>
 #include <memory>
 #include <optional>
 
@@ -45,28 +44,5 @@ void setPrompts(std::unique_ptr<Prompts> p);
 
 // "A|*.a|B|*.b" -> "A (*.a);;B (*.b)" for Qt's file dialogs.
 QString qtFilterFromWindows(const QString& filter);
-
-// Answers queued by a test, consumed in order; every question is recorded.
-class ScriptedPrompts : public Prompts {
-public:
-    struct Asked {
-        QString text;
-        QString title;
-        Buttons buttons;
-    };
-    std::deque<Answer> answers;
-    std::deque<QString> files;
-    std::deque<std::optional<QColor>> colors;
-    std::deque<Asked> asked;
-    std::deque<FileChoice> fileChoices;
-    std::deque<QString> opened;
-    bool openUrlResult = true;
-
-    Answer message(QWidget*, const QString& text, const QString& title, Buttons buttons) override;
-    QString openFile(QWidget*, const FileChoice& choice) override;
-    QString saveFile(QWidget*, const FileChoice& choice) override;
-    std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override;
-    bool openUrl(const QString& target) override;
-};
 
 } // namespace pf

@@ -49,7 +49,7 @@ void BM_Random(benchmark::State& state) {
     for (auto _ : state) {
         list.Clear();
         pf::processRandom().seed(1);
-        pf::GenerateRandomPairing(list, names, courts, table);
+        pf::generateRandomPairing(list, names, courts, table);
         benchmark::DoNotOptimize(table);
     }
 }
@@ -93,7 +93,7 @@ void BM_RandomMemory100(benchmark::State& state) {
     pf::MatchTable table{};
     for (auto _ : state) {
         pf::EntryList list;
-        pf::GenerateRandomPairing(list, names, 3, table);
+        pf::generateRandomPairing(list, names, 3, table);
         state.counters["tally_bytes"] = static_cast<double>(list.tallyBytes());
     }
     rusage usage{};

@@ -24,43 +24,79 @@ bool emitOutput(const QString& out, const QByteArray& bytes) {
         }
         return true;
     }
-    if (!saveFileAtomically(out, bytes)) {
-        printError(std::string(MsgWriteFailed) + " (" + out.toStdString() + ")");
+    if (const Status saved = saveFileAtomically(out, bytes); !saved) {
+        printError(saved.error + " (" + out.toStdString() + ")");
         return false;
     }
     return true;
 }
 
-std::optional<QString> ArgReader::take(const QString& name, const QString& shortName) {
-    std::optional<QString> value;
-    for (int i = 0; i < args_.size();) {
-        const QString& a = args_[i];
-        if (a == name || (!shortName.isEmpty() && a == shortName)) {
-            if (i + 1 >= args_.size()) {
-                error_ = a + QStringLiteral(" needs a value");
-                args_.removeAt(i);
-                return std::nullopt;
-            }
-            if (value)
-                error_ = a + QStringLiteral(" is given twice");
-            value = args_[i + 1];
-            args_.remove(i, 2);
-            continue;
-        }
-        if (a.startsWith(name + QLatin1Char('='))) {
-            if (value)
-                error_ = name + QStringLiteral(" is given twice");
-            value = a.mid(name.size() + 1);
-            args_.removeAt(i);
-            continue;
-        }
-        ++i;
-    }
-    return value;
+CommandLine::CommandLine(const char* synopsis, int positionals)
+    : synopsis_(QString::fromUtf8(synopsis)), positionals_(positionals) {
+    // Not addHelpOption(): its --help-all would offer Qt's own options, which
+    // the tool does not take.
+    parser_.addOption(
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")});
 }
 
-QStringList ArgReader::rest() const {
-    return args_;
+void CommandLine::addOutputOption() {
+    parser_.addOption({{QStringLiteral("o"), QStringLiteral("output")},
+                       QStringLiteral("Write to OUT, replacing it only when the whole output "
+                                      "could be written, instead of to standard output."),
+                       QStringLiteral("OUT")});
+}
+
+QString CommandLine::usageLine() const {
+    return QStringLiteral("usage: pairforge-cli ") + synopsis_;
+}
+
+std::optional<int> CommandLine::parse(const QStringList& args) {
+    // The parser takes the first argument as the program's name.
+    if (!parser_.parse(QStringList{QStringLiteral("pairforge-cli")} + args))
+        return usageError(parser_.errorText());
+    if (parser_.isSet(QStringLiteral("help"))) {
+        // Qt's usage line names the program as it was started; ours names
+        // the command as well.
+        const QString help = parser_.helpText();
+        const QString text = usageLine() + help.mid(help.indexOf(QLatin1Char('\n')));
+        std::fputs(text.toUtf8().constData(), stdout);
+        return ExitOk;
+    }
+    for (const QString& name : parser_.optionNames()) {
+        if (parser_.values(name).size() > 1)
+            return usageError(QStringLiteral("option '%1' is given twice").arg(name));
+    }
+    if (parser_.positionalArguments().size() != positionals_) {
+        printError(usageLine());
+        return ExitUsage;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> CommandLine::value(const QString& name) const {
+    if (!parser_.isSet(name))
+        return std::nullopt;
+    return parser_.value(name);
+}
+
+int CommandLine::usageError(const QString& message) const {
+    printError(message);
+    printError(usageLine());
+    return ExitUsage;
+}
+
+int CommandLine::writeOutput(const QByteArray& bytes) const {
+    return emitOutput(value(QStringLiteral("output")).value_or(QString()), bytes) ? ExitOk
+                                                                                  : ExitRefused;
+}
+
+std::optional<PairingFileContent> readPairingInput(const QString& path) {
+    PairingFileContent content = readPairingFile(path);
+    if (!content.ok()) {
+        printError(content.error);
+        return std::nullopt;
+    }
+    return content;
 }
 
 } // namespace pf::cli

@@ -1,7 +1,12 @@
 #pragma once
-// Small pieces shared by the command-line tool's commands.
+// Pieces every command of the command-line tool shares: exit statuses,
+// messages on standard error, one argument parser per command, the output to
+// -o OUT or standard output, and the reading of a pairing data file.
+
+#include "files/pairing_file.h"
 
 #include <QByteArray>
+#include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -21,20 +26,48 @@ void printError(const QString& message);
 // On failure prints the write-failure message and returns false.
 bool emitOutput(const QString& out, const QByteArray& bytes);
 
-// Options of the form "--name value" / "-o value" after the positional ones.
-class ArgReader {
+// One command's arguments. The command adds its options to parser(), then
+// calls parse(); every option takes at most one value, and --help prints the
+// usage line with the options' descriptions.
+//
+//     CommandLine cmd("csv FILE [--layout old|new] [-o OUT]", 1);
+//     cmd.parser().addOption({"layout", "…", "old|new"});
+//     cmd.addOutputOption();
+//     if (const auto done = cmd.parse(args))
+//         return *done;
+class CommandLine {
 public:
-    explicit ArgReader(QStringList args) : args_(std::move(args)) {}
-    // Takes the value of `name` (or of its short form); error set when the
-    // option is given without a value or twice.
-    std::optional<QString> take(const QString& name, const QString& shortName = {});
-    // Positional arguments left after the options were taken.
-    QStringList rest() const;
-    const QString& error() const { return error_; }
+    // `synopsis` is what follows "pairforge-cli " in the usage line;
+    // `positionals` how many plain arguments the command takes.
+    CommandLine(const char* synopsis, int positionals);
+
+    QCommandLineParser& parser() { return parser_; }
+    // -o OUT / --output OUT, written by writeOutput().
+    void addOutputOption();
+
+    // The arguments after the command name. nullopt when the command goes on;
+    // otherwise its exit status, with the help or the error already printed.
+    std::optional<int> parse(const QStringList& args);
+
+    std::optional<QString> value(const QString& name) const;
+    QString positional(int index) const { return parser_.positionalArguments().value(index); }
+
+    // Prints `message` and the usage line; returns ExitUsage.
+    int usageError(const QString& message) const;
+    // The bytes to -o OUT or to standard output: ExitOk, or ExitRefused with
+    // the message printed.
+    int writeOutput(const QByteArray& bytes) const;
 
 private:
-    QStringList args_;
-    QString error_;
+    QString usageLine() const;
+
+    QCommandLineParser parser_;
+    QString synopsis_;
+    int positionals_;
 };
+
+// The pairing data file at `path`, or nullopt with the reader's message
+// printed (the command then exits with ExitRefused).
+std::optional<PairingFileContent> readPairingInput(const QString& path);
 
 } // namespace pf::cli

@@ -12,20 +12,6 @@
 namespace pf::cli {
 namespace {
 
-// FILE as the one positional argument, nothing unknown left over.
-std::optional<QString> singleFile(const ArgReader& reader, const char* usage) {
-    const QStringList rest = reader.rest();
-    if (!reader.error().isEmpty()) {
-        printError(reader.error());
-        return std::nullopt;
-    }
-    if (rest.size() != 1 || rest[0].startsWith(QLatin1Char('-'))) {
-        printError(std::string("usage: pairforge-cli ") + usage);
-        return std::nullopt;
-    }
-    return rest[0];
-}
-
 // 0 for rule 1 and 1 for rule 2, as the ranking setting stores them.
 std::optional<int> rankingMethodOf(const std::optional<QString>& text) {
     if (!text || *text == QStringLiteral("1"))
@@ -34,6 +20,13 @@ std::optional<int> rankingMethodOf(const std::optional<QString>& text) {
         return 1;
     printError(std::string("--rule takes 1 or 2"));
     return std::nullopt;
+}
+
+void addRuleOption(CommandLine& cmd) {
+    cmd.parser().addOption({QStringLiteral("rule"),
+                            QStringLiteral("Ranking rule: 1 by match win rate, then game rate "
+                                           "(default); 2 by game rate alone."),
+                            QStringLiteral("1|2")});
 }
 
 std::optional<OutputRange> rangeOf(const std::optional<QString>& text) {
@@ -79,32 +72,22 @@ bool takeColors(const std::optional<QString>& text, HtmlOptions& options) {
     return false;
 }
 
-std::optional<PairingFileContent> readInput(const QString& path) {
-    PairingFileContent content = readPairingFile(path);
-    if (!content.ok()) {
-        printError(content.error);
-        return std::nullopt;
-    }
-    return content;
-}
-
 } // namespace
 
 int runStandings(const QStringList& args) {
-    ArgReader reader(args);
-    const auto ruleText = reader.take(QStringLiteral("--rule"));
-    const auto file = singleFile(reader, "standings FILE [--rule 1|2]");
-    if (!file)
-        return ExitUsage;
-    const auto method = rankingMethodOf(ruleText);
+    CommandLine cmd("standings FILE [--rule 1|2]", 1);
+    addRuleOption(cmd);
+    if (const auto done = cmd.parse(args))
+        return *done;
+    const auto method = rankingMethodOf(cmd.value(QStringLiteral("rule")));
     if (!method)
         return ExitUsage;
-    const auto content = readInput(*file);
+    const auto content = readPairingInput(cmd.positional(0));
     if (!content)
         return ExitRefused;
 
-    StandingsTable table;
-    ComputeStandings(content->matches, *method, table);
+    const StandingsTable table =
+        standingsTable(computeStandings(content->matches, rankingRuleOf(*method)));
     QString text;
     for (int row = 0; row <= table.memberRows(); ++row) {
         for (int col = 0; col < StandingsColumns; ++col) {
@@ -118,12 +101,14 @@ int runStandings(const QStringList& args) {
 }
 
 int runCsv(const QStringList& args) {
-    ArgReader reader(args);
-    const auto layoutText = reader.take(QStringLiteral("--layout"));
-    const auto outText = reader.take(QStringLiteral("--output"), QStringLiteral("-o"));
-    const auto file = singleFile(reader, "csv FILE [--layout old|new] [-o OUT]");
-    if (!file)
-        return ExitUsage;
+    CommandLine cmd("csv FILE [--layout old|new] [-o OUT]", 1);
+    cmd.parser().addOption({QStringLiteral("layout"),
+                            QStringLiteral("old: two lines per match (default); new: one."),
+                            QStringLiteral("old|new")});
+    cmd.addOutputOption();
+    if (const auto done = cmd.parse(args))
+        return *done;
+    const auto layoutText = cmd.value(QStringLiteral("layout"));
     int csvMode = 0;
     if (layoutText && *layoutText == QStringLiteral("new")) {
         csvMode = 1;
@@ -131,42 +116,45 @@ int runCsv(const QStringList& args) {
         printError(std::string("--layout takes old or new"));
         return ExitUsage;
     }
-    const auto content = readInput(*file);
+    const auto content = readPairingInput(cmd.positional(0));
     if (!content)
         return ExitRefused;
-    return emitOutput(outText.value_or(QString()), csvFileBytes(content->matches, csvMode))
-               ? ExitOk
-               : ExitRefused;
+    return cmd.writeOutput(csvFileBytes(content->matches, csvMode));
 }
 
 int runHtml(const QStringList& args) {
-    ArgReader reader(args);
-    const auto ruleText = reader.take(QStringLiteral("--rule"));
-    const auto rangeText = reader.take(QStringLiteral("--range"));
-    const auto colorsText = reader.take(QStringLiteral("--colors"));
-    const auto outText = reader.take(QStringLiteral("--output"), QStringLiteral("-o"));
-    const auto file = singleFile(reader, "html FILE [--rule 1|2] [--range all|results|FROM-TO] "
-                                         "[--colors PAGE,LINE,TITLE,DATA] [-o OUT]");
-    if (!file)
-        return ExitUsage;
-    const auto method = rankingMethodOf(ruleText);
+    CommandLine cmd("html FILE [--rule 1|2] [--range all|results|FROM-TO] "
+                    "[--colors PAGE,LINE,TITLE,DATA] [-o OUT]",
+                    1);
+    addRuleOption(cmd);
+    cmd.parser().addOption({QStringLiteral("range"),
+                            QStringLiteral("Matches listed: all (default), those with results, "
+                                           "or the numbers FROM to TO."),
+                            QStringLiteral("all|results|FROM-TO")});
+    cmd.parser().addOption({QStringLiteral("colors"),
+                            QStringLiteral("Colours of the page, the lines, the titles and the "
+                                           "data cells, e.g. 99CCFF,3399FF,66CCFF,FFFFCC."),
+                            QStringLiteral("PAGE,LINE,TITLE,DATA")});
+    cmd.addOutputOption();
+    if (const auto done = cmd.parse(args))
+        return *done;
+    const auto method = rankingMethodOf(cmd.value(QStringLiteral("rule")));
     if (!method)
         return ExitUsage;
     HtmlOptions options;
-    const auto range = rangeOf(rangeText);
+    const auto range = rangeOf(cmd.value(QStringLiteral("range")));
     if (!range)
         return ExitUsage;
     options.range = *range;
-    if (!takeColors(colorsText, options))
+    if (!takeColors(cmd.value(QStringLiteral("colors")), options))
         return ExitUsage;
-    const auto content = readInput(*file);
+    const auto content = readPairingInput(cmd.positional(0));
     if (!content)
         return ExitRefused;
 
     StandingsTable table;
     ComputeStandings(content->matches, *method, table);
-    const QByteArray page = htmlPageBytes(content->matches, table, *method, options);
-    return emitOutput(outText.value_or(QString()), page) ? ExitOk : ExitRefused;
+    return cmd.writeOutput(htmlPageBytes(content->matches, table, *method, options));
 }
 
 } // namespace pf::cli

@@ -12,8 +12,6 @@
 namespace pf::cli {
 namespace {
 
-constexpr char MsgTooManyMembers[] = "メンバーは100人まで選択出来ます。";
-
 std::optional<std::uint32_t> parseSeed(const QString& text) {
     bool ok = false;
     const qulonglong v = text.toULongLong(&ok, 10);
@@ -25,21 +23,26 @@ std::optional<std::uint32_t> parseSeed(const QString& text) {
 } // namespace
 
 int runGenerate(const QStringList& args) {
-    ArgReader reader(args);
-    const auto courtsText = reader.take(QStringLiteral("--courts"));
-    const auto methodText = reader.take(QStringLiteral("--method"));
-    const auto seedText = reader.take(QStringLiteral("--seed"));
-    const auto outText = reader.take(QStringLiteral("--output"), QStringLiteral("-o"));
-    const QStringList rest = reader.rest();
-    if (!reader.error().isEmpty()) {
-        printError(reader.error());
-        return ExitUsage;
-    }
-    if (rest.size() != 1 || rest[0].startsWith(QLatin1Char('-'))) {
-        printError(std::string("usage: pairforge-cli generate MEMBERS --courts 1|2|3 "
-                               "--method random|sequential|balanced [--seed S] [-o OUT]"));
-        return ExitUsage;
-    }
+    CommandLine cmd("generate MEMBERS [--courts 1|2|3] [--method random|sequential|balanced] "
+                    "[--seed S] "
+                    "[-o OUT]",
+                    1);
+    cmd.parser().addOption({QStringLiteral("courts"), QStringLiteral("Courts in use (default 2)."),
+                            QStringLiteral("1|2|3")});
+    cmd.parser().addOption({QStringLiteral("method"),
+                            QStringLiteral("Generation method (default sequential)."),
+                            QStringLiteral("random|sequential|balanced")});
+    cmd.parser().addOption({QStringLiteral("seed"),
+                            QStringLiteral("Seed from 0 to 4294967295, for a repeatable "
+                                           "schedule (default: from the clock)."),
+                            QStringLiteral("S")});
+    cmd.addOutputOption();
+    if (const auto done = cmd.parse(args))
+        return *done;
+    const auto courtsText = cmd.value(QStringLiteral("courts"));
+    const auto methodText = cmd.value(QStringLiteral("method"));
+    const auto seedText = cmd.value(QStringLiteral("seed"));
+    const QString membersPath = cmd.positional(0);
     int courts = 2;
     if (courtsText) {
         bool ok = false;
@@ -69,13 +72,12 @@ int runGenerate(const QStringList& args) {
         }
     }
 
-    bool opened = false;
-    const QByteArray text = readCandidateFile(rest[0], &opened);
-    if (!opened) {
-        printError(std::string(MsgReadFailed) + " (" + rest[0].toStdString() + ")");
+    const CandidateFileText members = readCandidateFile(membersPath);
+    if (!members.ok()) {
+        printError(members.error + " (" + membersPath.toStdString() + ")");
         return ExitRefused;
     }
-    const std::vector<Name> lines = parseCandidateLines(text);
+    const std::vector<Name> lines = parseCandidateLines(members.text);
     if (lines.size() > static_cast<std::size_t>(MaxMembers)) {
         printError(std::string(MsgTooManyMembers));
         return ExitRefused;
@@ -96,8 +98,7 @@ int runGenerate(const QStringList& args) {
         printError(check.error);
         return ExitRefused;
     }
-    const QByteArray bytes = pairingFileBytes(session.Roster, session.Matches);
-    return emitOutput(outText.value_or(QString()), bytes) ? ExitOk : ExitRefused;
+    return cmd.writeOutput(pairingFileBytes(session.Roster, session.Matches));
 }
 
 } // namespace pf::cli

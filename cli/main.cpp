@@ -36,7 +36,8 @@ constexpr char Help[] =
     "\n"
     "Without -o the output goes to standard output; with -o the file is replaced\n"
     "only when the whole output could be written.\n"
-    "Exit status: 0 done, 1 refused input or unreadable file, 2 wrong arguments.\n";
+    "Exit status: 0 done, 1 refused input or unreadable file, 2 wrong arguments.\n"
+    "pairforge-cli COMMAND --help describes the options of one command.\n";
 
 } // namespace
 
@@ -51,10 +52,6 @@ int main(int argc, char** argv) {
     const QString command = args.takeFirst();
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h") ||
         command == QStringLiteral("help")) {
-        std::fputs(Help, stdout);
-        return pf::cli::ExitOk;
-    }
-    if (args.contains(QStringLiteral("--help"))) {
         std::fputs(Help, stdout);
         return pf::cli::ExitOk;
     }

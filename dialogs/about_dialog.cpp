@@ -2,6 +2,7 @@
 
 #include "app/prompts.h"
 #include "app/session.h"
+#include "app/texts.h"
 
 #include "app/ui_fonts.h"
 
@@ -80,8 +81,8 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent) {
 
 void TOKBottomDlg::Button1Click() {
     if (!prompts().openUrl(QString::fromLatin1(HomePageAddress)))
-        prompts().message(this, QStringLiteral("実行する事が出来ませんでした。"),
-                          QString::fromUtf8(DefaultTitle), Buttons::Ok);
+        prompts().message(this, QString::fromUtf8(MsgCannotOpen), QString::fromUtf8(DefaultTitle),
+                          Buttons::Ok);
 }
 
 } // namespace pf

@@ -44,16 +44,17 @@ Settings loadSettings(QSettings& store) {
     return s;
 }
 
-bool saveSettings(QSettings& store, const Settings& s) {
+Status saveSettings(QSettings& store, const Settings& s) {
     if (!store.isWritable())
-        return false;
+        return Status::failure(MsgSettingsWriteFailed);
     store.beginGroup(Group);
     store.setValue(QStringLiteral("Seisei"), QString::number(s.GenerationMethod));
     store.setValue(QStringLiteral("Jyuni"), QString::number(s.RankingMethod));
     store.setValue(QStringLiteral("CsvMode"), QString::number(s.CsvMode));
     store.endGroup();
     store.sync();
-    return store.status() != QSettings::AccessError;
+    return store.status() != QSettings::AccessError ? Status{}
+                                                    : Status::failure(MsgSettingsWriteFailed);
 }
 
 QSettings& programSettings() {

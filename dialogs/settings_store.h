@@ -8,11 +8,13 @@
 //
 //     applySettings(session, loadSettings(programSettings()));
 //     …
-//     if (!saveSettings(programSettings(), settingsOf(session)))
-//         prompts().message(this, QString::fromUtf8(MsgSettingsWriteFailed),
-//                           QStringLiteral("エラー"), Buttons::Ok);
+//     if (const Status saved = saveSettings(programSettings(), settingsOf(session)); !saved)
+//         prompts().message(this, fromUtf8(saved.error), QString::fromUtf8(ErrorTitle),
+//                           Buttons::Ok);
 
 #include "app/session.h"
+#include "app/status.h"
+#include "app/texts.h"
 
 #include <QSettings>
 #include <cstdint>
@@ -27,16 +29,13 @@ struct Settings {
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
-// Shown when the settings could not be written at exit.
-inline constexpr char MsgSettingsWriteFailed[] = "環境設定を保存出来ませんでした。";
-
 // Missing values and text that is not a valid decimal integer give the
 // defaults; any other value, also a non-zero one other than 1, is kept as it
 // is so that it is written back unchanged.
 Settings loadSettings(QSettings& store);
-// Writes the three values as decimal text and flushes the store; false when
-// they could not be written (the caller reports it).
-bool saveSettings(QSettings& store, const Settings& settings);
+// Writes the three values as decimal text and flushes the store;
+// MsgSettingsWriteFailed when they could not be written (the caller shows it).
+Status saveSettings(QSettings& store, const Settings& settings);
 
 // The program's own store (QSettings("Sorvanta", "PAIRFORGE")).
 QSettings& programSettings();

@@ -15,17 +15,17 @@ bool writeAll(QIODevice& device, const QByteArray& bytes) {
     return true;
 }
 
-bool saveFileAtomically(const QString& path, const QByteArray& bytes) {
+Status saveFileAtomically(const QString& path, const QByteArray& bytes) {
     if (path.isEmpty())
-        return false;
+        return Status::failure(MsgWriteFailed);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return Status::failure(MsgWriteFailed);
     if (!writeAll(file, bytes)) {
         file.cancelWriting();
-        return false;
+        return Status::failure(MsgWriteFailed);
     }
-    return file.commit();
+    return file.commit() ? Status{} : Status::failure(MsgWriteFailed);
 }
 
 } // namespace pf

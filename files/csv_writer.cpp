@@ -26,7 +26,7 @@ QByteArray csvFileBytes(const MatchTable& matches, int csvMode) {
     return out;
 }
 
-bool writeCsvFile(const QString& path, const MatchTable& matches, int csvMode) {
+Status writeCsvFile(const QString& path, const MatchTable& matches, int csvMode) {
     return saveFileAtomically(path, csvFileBytes(matches, csvMode));
 }
 

@@ -5,6 +5,7 @@
 //   any other layout (new): one line per match, "a,b,WinA,c,d,WinB"
 
 #include "app/session.h"
+#include "app/status.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,6 +16,6 @@ QByteArray csvFileBytes(const MatchTable& matches, int csvMode);
 
 // Builds the whole file, then saves it by write-then-rename; false (and the
 // earlier file untouched) when it cannot be written.
-bool writeCsvFile(const QString& path, const MatchTable& matches, int csvMode);
+Status writeCsvFile(const QString& path, const MatchTable& matches, int csvMode);
 
 } // namespace pf

@@ -4,11 +4,12 @@
 //
 // Created once at start-up and kept, so the choices carry over from one
 // export to the next within the run (they are not stored between runs).
-// HTMLH1Click uses it as
+// HTMLH1Click runs it through the modal seam before asking for the file:
 //
-//     if (!htmlSaveCustom->run())
+//     if (runModal(*windows_.htmlOptions) != QDialog::Accepted)
 //         return;                              // キャンセル: no export
-//     const HtmlOptions options = htmlSaveCustom->options();
+//     …
+//     htmlPageBytes(…, windows_.htmlOptions->options());
 //
 // Either way the dialog keeps what the organiser set in it.
 

@@ -44,22 +44,14 @@ void rowStart(Page& p, const std::string& color) {
     p.raw("<TR BGCOLOR=\"#").text(color).raw("\">").eol();
 }
 
-void standingsSection(Page& p, const StandingsTable& standings, bool rule1, const HtmlOptions& o) {
+void standingsSection(Page& p, const StandingsTable& standings, int columns, const HtmlOptions& o) {
     tableStart(p, o.lineColor);
     rowStart(p, o.titleColor);
-    p.raw(rule1 ? "<TH COLSPAN=\"11\" BGCOLOR=\"#" : "<TH COLSPAN=\"6\" BGCOLOR=\"#")
-        .text(o.titleColor)
-        .raw("\">");
+    p.raw("<TH COLSPAN=\"").number(columns).raw("\" BGCOLOR=\"#").text(o.titleColor).raw("\">");
     p.jp("順位表示").raw("</TH></TR>").eol();
     rowStart(p, o.titleColor);
-    static constexpr const char* Rule1[] = {"順位",     "メンバー名", "試合数",  "勝数",
-                                            "敗数",     "分数",       "勝率",    "ゲーム数",
-                                            "勝ゲーム", "敗ゲーム",   "ゲーム率"};
-    static constexpr const char* Rule2[] = {"順位",     "メンバー名", "ゲーム数",
-                                            "勝ゲーム", "敗ゲーム",   "ゲーム率"};
-    const int columns = rule1 ? 11 : 6;
     for (int col = 0; col < columns; ++col) {
-        p.raw("<TH>").jp(rule1 ? Rule1[col] : Rule2[col]).raw("</TH>");
+        p.raw("<TH>").text(standings.cell(0, col)).raw("</TH>");
         if (col == columns - 1)
             p.raw("</TR>");
         p.eol();
@@ -149,15 +141,16 @@ QByteArray htmlPageBytes(const MatchTable& matches, const StandingsTable& standi
     p.jp("テニス組み合わせ＆対戦結果").eol();
     p.raw("</TITLE></HEAD>");
     p.raw("<BODY BGCOLOR=\"#").text(options.pageColor).raw("\">").eol();
-    standingsSection(p, standings, rankingMethod == 0, options);
+    standingsSection(p, standings, standingsColumnCount(rankingRuleOf(rankingMethod)), options);
     matchSection(p, matches, options);
     p.raw("</TABLE>").eol();
     p.raw("</BODY></HTML>").eol();
     return p.take();
 }
 
-bool writeHtmlFile(const QString& path, const MatchTable& matches, const StandingsTable& standings,
-                   int rankingMethod, const HtmlOptions& options) {
+Status writeHtmlFile(const QString& path, const MatchTable& matches,
+                     const StandingsTable& standings, int rankingMethod,
+                     const HtmlOptions& options) {
     return saveFileAtomically(path, htmlPageBytes(matches, standings, rankingMethod, options));
 }
 

@@ -5,6 +5,7 @@
 // is posted for the whole club; any other text is written exactly as held.
 
 #include "app/session.h"
+#include "app/status.h"
 #include "files/html_options.h"
 #include "standings/standings.h"
 
@@ -14,14 +15,16 @@
 namespace pf {
 
 // `standings` is the table just computed by ComputeStandings with the same
-// rankingMethod (0: rule 1, eleven columns; otherwise rule 2, six columns).
+// rankingMethod (0: rule 1, eleven columns; otherwise rule 2, six columns);
+// its headings and cells are printed as they are.
 QByteArray htmlPageBytes(const MatchTable& matches, const StandingsTable& standings,
                          int rankingMethod, const HtmlOptions& options);
 
-// Builds the whole page, then saves it by write-then-rename; false (and the
-// earlier file untouched) when it cannot be written.
-bool writeHtmlFile(const QString& path, const MatchTable& matches, const StandingsTable& standings,
-                   int rankingMethod, const HtmlOptions& options);
+// Builds the whole page, then saves it by write-then-rename; on failure the
+// earlier file stays untouched.
+Status writeHtmlFile(const QString& path, const MatchTable& matches,
+                     const StandingsTable& standings, int rankingMethod,
+                     const HtmlOptions& options);
 
 // The texts with & < > " replaced by their entities. Byte-wise replacement is
 // safe in Shift-JIS: no trail byte of a double-byte character is below 0x40.

@@ -151,7 +151,8 @@ PairingFileContent readPairingFile(const QString& path) {
     return parsePairingFile(bytes);
 }
 
-bool writePairingFile(const QString& path, const MemberRoster& roster, const MatchTable& matches) {
+Status writePairingFile(const QString& path, const MemberRoster& roster,
+                        const MatchTable& matches) {
     return saveFileAtomically(path, pairingFileBytes(roster, matches));
 }
 

@@ -3,6 +3,8 @@
 // match lines "a,b,c,d,WinA,WinB", Shift-JIS, CR LF.
 
 #include "app/session.h"
+#include "app/status.h"
+#include "app/texts.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,8 +13,6 @@
 namespace pf {
 
 inline constexpr char PairingFormatLine[] = "PAIRFORGE Ver0.2 DATA FILE";
-inline constexpr char MsgReadFailed[] = "ファイルの読み込みに失敗しました。";
-inline constexpr char MsgBadContent[] = "ファイルの内容が不正です。";
 
 QByteArray pairingFileBytes(const MemberRoster& roster, const MatchTable& matches);
 
@@ -29,7 +29,7 @@ PairingFileContent parsePairingFile(const QByteArray& bytes);
 PairingFileContent readPairingFile(const QString& path);
 
 // Builds the whole file, then saves it by write-then-rename.
-bool writePairingFile(const QString& path, const MemberRoster& roster, const MatchTable& matches);
+Status writePairingFile(const QString& path, const MemberRoster& roster, const MatchTable& matches);
 
 // Decimal conversion as the old reader did it: leading white space, a sign,
 // digits up to the first non-digit, no digits gives 0; clamped to 32 bits.

@@ -46,11 +46,10 @@ TOKBottomDlg1::TOKBottomDlg1(TDualListDlg& selection, QWidget* parent)
 }
 
 void TOKBottomDlg1::FormActivate() {
-    bool opened = false;
-    const QByteArray bytes = readCandidateFile(selection_.candidateFileName(), &opened);
-    if (!opened)
+    const CandidateFileText file = readCandidateFile(selection_.candidateFileName());
+    if (!file.ok())
         return;
-    QString text = decodeCp932(normalizeLineEnds(bytes));
+    QString text = decodeCp932(normalizeLineEnds(file.text));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Memo1->setPlainText(text);
 }
@@ -67,8 +66,8 @@ void TOKBottomDlg1::SaveBtnClick() {
             QTextCursor cursor(block);
             cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
             Memo1->setTextCursor(cursor);
-            prompts().message(this, QString::fromUtf8(MsgNameBadChar), QStringLiteral("エラー"),
-                              Buttons::Ok);
+            prompts().message(this, QString::fromUtf8(MsgNameBadChar),
+                              QString::fromUtf8(ErrorTitle), Buttons::Ok);
             return;
         }
         if (i > 0)
@@ -86,7 +85,7 @@ void TOKBottomDlg1::SaveBtnClick() {
         prompts().message(
             this,
             QStringLiteral("ファイル %1 を作成できません").arg(QDir::toNativeSeparators(path)),
-            QStringLiteral("エラー"), Buttons::Ok);
+            QString::fromUtf8(ErrorTitle), Buttons::Ok);
         return;
     }
     selection_.replaceCandidates(parseCandidateLines(cleaned));

@@ -26,12 +26,11 @@ std::vector<Name> parseCandidateLines(const QByteArray& bytes) {
     return lines;
 }
 
-QByteArray readCandidateFile(const QString& path, bool* opened) {
+CandidateFileText readCandidateFile(const QString& path) {
     QFile file(path);
-    const bool ok = file.open(QIODevice::ReadOnly);
-    if (opened)
-        *opened = ok;
-    return ok ? file.readAll() : QByteArray();
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, MsgReadFailed};
+    return {file.readAll(), {}};
 }
 
 } // namespace pf

@@ -2,6 +2,7 @@
 // The candidate list file pairforge.txt: one Shift-JIS name a line.
 
 #include "app/session.h"
+#include "app/texts.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,7 +17,12 @@ inline constexpr char CandidateFileBaseName[] = "pairforge.txt";
 // an empty line inside gives an empty entry.
 std::vector<Name> parseCandidateLines(const QByteArray& bytes);
 
-// The whole file, or an empty text when it is missing or unreadable.
-QByteArray readCandidateFile(const QString& path, bool* opened = nullptr);
+struct CandidateFileText {
+    QByteArray text;
+    std::string error; // MsgReadFailed when the file is missing or unreadable
+    bool ok() const { return error.empty(); }
+};
+
+CandidateFileText readCandidateFile(const QString& path);
 
 } // namespace pf

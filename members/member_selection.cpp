@@ -106,10 +106,8 @@ TDualListDlg::TDualListDlg(QWidget* parent)
 
     candidateFileName_ =
         QDir::current().absoluteFilePath(QString::fromLatin1(CandidateFileBaseName));
-    bool opened = false;
-    const QByteArray text = readCandidateFile(candidateFileName_, &opened);
-    if (opened)
-        replaceCandidates(parseCandidateLines(text));
+    if (const CandidateFileText file = readCandidateFile(candidateFileName_); file.ok())
+        replaceCandidates(parseCandidateLines(file.text));
     ExcludeBtn->setEnabled(false);
     ExAllBtn->setEnabled(false);
 }
@@ -216,8 +214,8 @@ void TDualListDlg::Button1Click() {
     if (text.isEmpty())
         return;
     const NameEntry entry = memberNameFromText(text);
-    if (!entry.error.empty()) {
-        prompts().message(this, fromUtf8(entry.error), QStringLiteral("エラー"), Buttons::Ok);
+    if (!entry.ok()) {
+        prompts().message(this, fromUtf8(entry.error), QString::fromUtf8(ErrorTitle), Buttons::Ok);
         Edit1->setFocus();
         return;
     }
@@ -243,8 +241,8 @@ void TDualListDlg::CancelBtnClick() {
 
 void TDualListDlg::accept() {
     if (DstList->count() > MaxMembers) {
-        prompts().message(this, QStringLiteral("メンバーは100人まで選択出来ます。"),
-                          QStringLiteral("エラー"), Buttons::Ok);
+        prompts().message(this, QString::fromUtf8(MsgTooManyMembers), QString::fromUtf8(ErrorTitle),
+                          Buttons::Ok);
         return;
     }
     QDialog::accept();

@@ -30,14 +30,14 @@ bool wellFormed(const Name& bytes) {
 
 } // namespace
 
-std::optional<std::string> checkMemberName(const Name& bytes) {
+std::string checkMemberName(const Name& bytes) {
     if (bytes.find(',') != Name::npos)
         return std::string(MsgNameComma);
     if (bytes.size() > static_cast<std::size_t>(MaxNameBytes))
         return std::string(MsgNameTooLong);
     if (bytes.empty() || !wellFormed(bytes))
         return std::string(MsgNameBadChar);
-    return std::nullopt;
+    return {};
 }
 
 NameEntry memberNameFromText(const QString& text) {
@@ -46,8 +46,8 @@ NameEntry memberNameFromText(const QString& text) {
     const std::optional<Name> bytes = encodeCp932(text);
     if (!bytes)
         return {{}, MsgNameBadChar};
-    if (auto error = checkMemberName(*bytes))
-        return {{}, *error};
+    if (std::string error = checkMemberName(*bytes); !error.empty())
+        return {{}, std::move(error)};
     return {*bytes, {}};
 }
 

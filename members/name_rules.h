@@ -4,24 +4,21 @@
 // control character.
 
 #include "app/session.h"
+#include "app/texts.h"
 
 #include <QString>
-#include <optional>
 #include <string>
 
 namespace pf {
 
-inline constexpr char MsgNameComma[] = "メンバー名に半角カンマ(,)は使用出来ません。";
-inline constexpr char MsgNameTooLong[] =
-    "メンバー名は半角255文字（全角127文字）以内で入力して下さい。";
-inline constexpr char MsgNameBadChar[] = "メンバー名に使用出来ない文字が含まれています。";
-
-// The reason (UTF-8) a name held as Shift-JIS bytes is refused, or nullopt.
-std::optional<std::string> checkMemberName(const Name& bytes);
+// The reason (UTF-8) a name held as Shift-JIS bytes is refused; empty when it
+// is accepted.
+std::string checkMemberName(const Name& bytes);
 
 struct NameEntry {
     Name bytes;        // valid when error is empty
     std::string error; // UTF-8 message, empty when accepted
+    bool ok() const { return error.empty(); }
 };
 
 // A name typed by the organiser: twin characters mapped, encoded, checked.

@@ -4,7 +4,7 @@
 
 namespace pf {
 
-RosterCheck CheckRoster(const MemberRoster& roster, int courts) {
+RosterCheck checkRoster(const MemberRoster& roster, int courts) {
     RosterCheck result;
     result.participants = participantsOf(roster);
     const auto& p = result.participants;
@@ -21,8 +21,8 @@ RosterCheck CheckRoster(const MemberRoster& roster, int courts) {
         return result;
     }
     for (const Name& name : p) {
-        if (auto error = checkMemberName(name)) {
-            result.error = *error;
+        if (std::string error = checkMemberName(name); !error.empty()) {
+            result.error = std::move(error);
             return result;
         }
     }
@@ -33,7 +33,7 @@ namespace {
 
 // Everything of a new pairing but the filling itself.
 RosterCheck OpenPairing(Session& session) {
-    RosterCheck check = CheckRoster(session.Roster, session.CourtCount);
+    RosterCheck check = checkRoster(session.Roster, session.CourtCount);
     session.Participants = check.participants;
     if (!check.ok())
         return check;
@@ -82,13 +82,13 @@ void EmptyPairing(Session& session) {
 
 } // namespace
 
-void ClosePairing(Session& session, Generators& generators) {
+void closePairing(Session& session, Generators& generators) {
     EmptyPairing(session);
     generators.forget();
     session.markSaved();
 }
 
-void ClosePairing(Session& session, EntryList& entries) {
+void closePairing(Session& session, EntryList& entries) {
     EmptyPairing(session);
     entries.Clear();
     session.markSaved();

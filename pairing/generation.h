@@ -3,6 +3,7 @@
 // call of the chosen method. The window adds the enabling and the cursor.
 
 #include "app/session.h"
+#include "app/texts.h"
 #include "pairing/entry_list.h"
 #include "pairing/generators.h"
 #include "pairing/sequential_selection.h"
@@ -12,9 +13,6 @@
 
 namespace pf {
 
-inline constexpr char MsgDuplicateMember[] = "同じメンバー名は、登録出来ません。";
-inline constexpr char MsgTooFewMembers[] = "（４人×コート数）以上のメンバーを登録して下さい。";
-
 struct RosterCheck {
     std::vector<Name> participants; // roster rows 0 … MemberCount-1
     std::string error;              // UTF-8 message; empty when the roster is accepted
@@ -23,7 +21,7 @@ struct RosterCheck {
 
 // Duplicates first, then the count of at least 4 × courts, then (a last
 // guard) the rules for names.
-RosterCheck CheckRoster(const MemberRoster& roster, int courts);
+RosterCheck checkRoster(const MemberRoster& roster, int courts);
 
 // Validates, then puts the session into the pairing-open state and fills all
 // 120 slots with the method of session.GenerationMethod. On a refused roster
@@ -33,7 +31,7 @@ RosterCheck GeneratePairing(Session& session, Generators& generators);
 RosterCheck GeneratePairing(Session& session, EntryList& entries, SequentialState& sequential);
 
 // Empties the pairing; the roster and the court count stay.
-void ClosePairing(Session& session, Generators& generators);
-void ClosePairing(Session& session, EntryList& entries);
+void closePairing(Session& session, Generators& generators);
+void closePairing(Session& session, EntryList& entries);
 
 } // namespace pf

@@ -22,7 +22,7 @@ void dispatch(PairingMethod method, EntryList& entries, SequentialState& sequent
               const std::vector<Name>& participants, int courts, MatchTable& table) {
     switch (method) {
     case PairingMethod::Random:
-        GenerateRandomPairing(entries, participants, courts, table);
+        generateRandomPairing(entries, participants, courts, table);
         return;
     case PairingMethod::Sequential:
         GenerateSequential(sequential, participants, courts, table);

@@ -84,7 +84,7 @@ void GenerateRound(EntryList& list, const std::vector<Name>& names, int n, int c
     }
 }
 
-void GenerateRandomPairing(EntryList& list, const std::vector<Name>& participants, int courts,
+void generateRandomPairing(EntryList& list, const std::vector<Name>& participants, int courts,
                            MatchTable& table) {
     const int n = static_cast<int>(participants.size());
     for (int r = 0; r < MaxMatches / courts; ++r)

@@ -20,7 +20,7 @@ void GenerateRound(EntryList& list, const std::vector<Name>& names, int n, int c
 
 // All 120 slots, round by round, from the list as it is (the driver hands it
 // over empty).
-void GenerateRandomPairing(EntryList& list, const std::vector<Name>& participants, int courts,
+void generateRandomPairing(EntryList& list, const std::vector<Name>& participants, int courts,
                            MatchTable& table);
 
 } // namespace pf

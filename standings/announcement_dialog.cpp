@@ -36,7 +36,7 @@ QLineEdit* box(QWidget* parent, const char* name, const QRect& geometry, const Q
     return e;
 }
 
-int rowOf(RevealStep step) {
+int placeOf(RevealStep step) {
     switch (step) {
     case RevealStep::Third:
         return 3;
@@ -63,12 +63,7 @@ RevealStep after(RevealStep step) {
 
 } // namespace
 
-QString TOKBottomDlg4::placeTitle(const std::string& rankText) {
-    bool ok = false;
-    const int rank = QString::fromLatin1(rankText.data(), static_cast<qsizetype>(rankText.size()))
-                         .toInt(&ok, 10);
-    if (!ok)
-        return {};
+QString TOKBottomDlg4::placeTitle(int rank) {
     switch (rank) {
     case 1:
         return QStringLiteral("優勝");
@@ -145,9 +140,14 @@ QLineEdit* TOKBottomDlg4::nameBox(RevealStep step) const {
     return nullptr;
 }
 
+const StandingRow* TOKBottomDlg4::rowOf(RevealStep step) const {
+    const std::size_t place = static_cast<std::size_t>(placeOf(step));
+    const auto& rows = standings_.standings().rows;
+    return place > 0 && place <= rows.size() ? &rows[place - 1] : nullptr;
+}
+
 bool TOKBottomDlg4::hasMember(RevealStep step) const {
-    const int row = rowOf(step);
-    return row > 0 && !standings_.table().cell(row, 1).empty();
+    return rowOf(step) != nullptr;
 }
 
 RevealStep TOKBottomDlg4::firstPending(RevealStep step) const {
@@ -159,16 +159,20 @@ RevealStep TOKBottomDlg4::firstPending(RevealStep step) const {
 }
 
 void TOKBottomDlg4::FormShow() {
-    const StandingsTable& table = standings_.recompute();
+    standings_.recompute();
     Timer1->start();
     step_ = firstPending(RevealStep::Third);
     Button1->setEnabled(step_ != RevealStep::Done);
     Edit1->clear();
     Edit2->clear();
     Edit3->clear();
-    Edit4->setText(placeTitle(table.cell(1, 0)));
-    Edit5->setText(placeTitle(table.cell(2, 0)));
-    Edit6->setText(placeTitle(table.cell(3, 0)));
+    const auto titleOf = [this](RevealStep step) {
+        const StandingRow* row = rowOf(step);
+        return placeTitle(row ? row->rank : 0);
+    };
+    Edit4->setText(titleOf(RevealStep::First));
+    Edit5->setText(titleOf(RevealStep::Second));
+    Edit6->setText(titleOf(RevealStep::Third));
 }
 
 void TOKBottomDlg4::Timer1Timer() {
@@ -186,7 +190,7 @@ void TOKBottomDlg4::Timer1Timer() {
 void TOKBottomDlg4::Button1Click() {
     if (step_ == RevealStep::Done)
         return;
-    nameBox(step_)->setText(decodeCp932(standings_.table().cell(rowOf(step_), 1)));
+    nameBox(step_)->setText(decodeCp932(rowOf(step_)->name));
     step_ = firstPending(after(step_));
     if (step_ == RevealStep::Done) {
         Timer1->stop();

@@ -9,6 +9,7 @@
 // Timer1Timer(), Button1Click() and OKBtnClick() directly.
 
 #include "app/session.h"
+#include "standings/ranking.h"
 
 #include <QDialog>
 
@@ -26,9 +27,9 @@ enum class RevealStep { Third, Second, First, Done };
 class TOKBottomDlg4 : public QDialog {
     Q_OBJECT
 public:
-    // Title of a place by the rank text read from the standings: "1" "優勝",
-    // "2" "２位", "3" "３位"; anything else (a missing member) blank.
-    static QString placeTitle(const std::string& rankText);
+    // Title of a place by its rank: 1 "優勝", 2 "２位", 3 "３位"; anything
+    // else (0 for a place nobody holds) blank.
+    static QString placeTitle(int rank);
 
     // `session` gives the roster the flicker draws from, `standings` owns the
     // table the places are read from; both must outlive the dialog.
@@ -61,6 +62,7 @@ protected:
 private:
     QLineEdit* nameBox(RevealStep step) const;
     bool hasMember(RevealStep step) const;
+    const StandingRow* rowOf(RevealStep step) const;
     // The first step from `step` on whose place holds a member.
     RevealStep firstPending(RevealStep step) const;
 

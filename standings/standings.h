@@ -1,10 +1,11 @@
 #pragma once
-// Standings: per-member statistics from the match table, ranked under rule 1
-// (match win rate, then game rate) or rule 2 (game rate alone), written as the
-// texts of an 11 × 101 table. Row 0 holds the headings; rows 1 … 100 the
-// members in rank order; every cell after the last member is empty.
+// The texts of the standings: an 11 × 101 table whose row 0 holds the
+// headings and rows 1 … 100 the members in rank order; every cell after the
+// last member is empty. One formatter makes them from the numbers of
+// ranking.h, for the window, the HTML page, the command-line tool and any
+// later reader alike.
 
-#include "app/session.h"
+#include "standings/ranking.h"
 
 #include <array>
 #include <string>
@@ -38,7 +39,14 @@ private:
     std::array<std::array<std::string, StandingsColumns>, StandingsRows> cells_;
 };
 
-// RankingMethod 0 selects rule 1, any other value rule 2.
+// Columns that carry something under the rule: 11 under rule 1, 6 under
+// rule 2 (whose columns 6 … 10 are empty, headings included).
+int standingsColumnCount(RankingRule rule);
+
+StandingsTable standingsTable(const Standings& standings);
+
+// Computes and formats in one step; RankingMethod 0 selects rule 1, any other
+// value rule 2.
 void ComputeStandings(const MatchTable& matches, int rankingMethod, StandingsTable& table);
 
 } // namespace pf

@@ -161,7 +161,8 @@ void TForm4::buildGrid() {
 StandingsTable& TForm4::recompute() {
     StaticText1->setText(ruleText(session_.RankingMethod));
     fitRuleText();
-    ComputeStandings(session_.Matches, session_.RankingMethod, table_);
+    standings_ = computeStandings(session_.Matches, rankingRuleOf(session_.RankingMethod));
+    table_ = standingsTable(standings_);
     showTable();
     return table_;
 }

@@ -1,11 +1,11 @@
 #pragma once
 // The full standings, kept open beside the main window while results come in.
 //
-// The window owns the one StandingsTable of the run. Whoever needs standings
-// (this window when it becomes active, the HTML export, the announcement)
-// calls recompute() — or ComputeStandings on table() followed by showTable() —
-// right before reading, so the table always reflects the current game counts
-// and the grid shows the last computation, whoever ran it.
+// The window owns the one StandingsTable of the run and the numbers it was
+// formatted from. Whoever needs standings (this window when it becomes
+// active, the HTML export, the announcement) calls recompute() right before
+// reading, so both always reflect the current game counts and the grid shows
+// the last computation, whoever ran it.
 //
 // Usage by the main window: construct once at start-up with the session and
 // the main window as parent; `T1Click` calls show() and activateWindow().
@@ -34,9 +34,13 @@ public:
 
     StandingsTable& table() { return table_; }
     const StandingsTable& table() const { return table_; }
+    // The numbers behind the last recompute(), for readers that need ranks
+    // and names rather than texts.
+    const Standings& standings() const { return standings_; }
 
-    // Runs ComputeStandings on the session's match table under its ranking
-    // rule into table(), then refreshes the grid and the rule text.
+    // Computes the standings of the session's match table under its ranking
+    // rule into standings() and table(), then refreshes the grid and the rule
+    // text.
     StandingsTable& recompute();
     // Copies table() into the grid, e.g. after someone else computed into it.
     void showTable();
@@ -63,6 +67,7 @@ private:
     void fitRuleText();
 
     Session& session_;
+    Standings standings_;
     StandingsTable table_;
     QAbstractButton* corner_ = nullptr; // shows the heading of the rank column
 };

@@ -59,8 +59,9 @@ class LayoutTest : public GuiFixture {
 protected:
     void SetUp() override {
         GuiFixture::SetUp();
-        writeCandidates(sjis("青木 太郎\r\n石田 花子\r\n上野 次郎\r\n江藤 美咲\r\n岡本\r\n加藤\r\n"
-                             "木村 健一\r\n工藤\r\n佐藤\r\nSmith"));
+        writeCandidates(
+            sjisBytes("青木 太郎\r\n石田 花子\r\n上野 次郎\r\n江藤 美咲\r\n岡本\r\n加藤\r\n"
+                      "木村 健一\r\n工藤\r\n佐藤\r\nSmith"));
         start();
     }
     void keep(QWidget* w, const char* file) {

@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, StartsEmptyWithTheNoPairingCommands) {
 }
 
 TEST_F(MainWindowTest, AWholeDayFromMemberSelectionToScoresOnPageThree) {
-    writeCandidates(sjis("工藤\r\n青木\r\n石田\r\n上野\r\n江藤\r\n岡本\r\n加藤\r\n木村\r\n"));
+    writeCandidates(sjisBytes("工藤\r\n青木\r\n石田\r\n上野\r\n江藤\r\n岡本\r\n加藤\r\n木村\r\n"));
     windows = {};
     start();
 

@@ -129,37 +129,78 @@ TEST(ExportCommands, WriteFailureLeavesTheEarlierFile) {
     EXPECT_EQ(readBytes(plain), "keep");
 }
 
-TEST(ExportCommands, UsageErrors) {
-    const QList<QStringList> wrong = {
-        {"standings"},
-        {"standings", Day, Day},
-        {"standings", Day, "--rule", "0"},
-        {"standings", Day, "--rule", "3"},
-        {"standings", Day, "--rule"},
-        {"standings", Day, "--bogus", "1"},
-        {"csv", Day, "--layout", "wide"},
-        {"csv", Day, "-o"},
-        {"html", Day, "--rule", "x"},
-        {"html", Day, "--range", "0-5"},
-        {"html", Day, "--range", "5-121"},
-        {"html", Day, "--range", "9-8"},
-        {"html", Day, "--range", "5"},
-        {"html", Day, "--range", "-5"},
-        {"html", Day, "--range", "some"},
-        {"html", Day, "--colors", "1,2,3"},
-        {"html", Day, "--colors", "1,2,3,4,5"},
-        {"html", Day, "--range", "all", "--range", "results"},
-    };
-    for (const QStringList& args : wrong) {
-        const auto r = runCli(args);
-        EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
-        EXPECT_TRUE(r.out.isEmpty()) << args.join(' ').toStdString();
-        EXPECT_FALSE(r.err.isEmpty()) << args.join(' ').toStdString();
-    }
-    // Ranges at the limits are fine.
+// Wrong arguments exit with 2, print nothing to standard output and say why.
+struct UsageCase {
+    const char* name;
+    QStringList args; // after the command and the data file
+};
+
+class ExportUsageErrors : public ::testing::TestWithParam<UsageCase> {};
+
+TEST_P(ExportUsageErrors, ExitWithTwo) {
+    QStringList args = GetParam().args;
+    if (args.size() > 1)
+        args.insert(1, Day);
+    const auto r = runCli(args);
+    EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_FALSE(r.err.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ExportCommands, ExportUsageErrors,
+    ::testing::Values(UsageCase{"StandingsWithoutFile", {"standings"}},
+                      UsageCase{"StandingsWithTwoFiles", {"standings", Day}},
+                      UsageCase{"RuleZero", {"standings", "--rule", "0"}},
+                      UsageCase{"RuleThree", {"standings", "--rule", "3"}},
+                      UsageCase{"RuleWithoutValue", {"standings", "--rule"}},
+                      UsageCase{"UnknownOption", {"standings", "--bogus", "1"}},
+                      UsageCase{"UnknownLayout", {"csv", "--layout", "wide"}},
+                      UsageCase{"OutputWithoutValue", {"csv", "-o"}},
+                      UsageCase{"RuleNotANumber", {"html", "--rule", "x"}},
+                      UsageCase{"RangeFromZero", {"html", "--range", "0-5"}},
+                      UsageCase{"RangeBeyond120", {"html", "--range", "5-121"}},
+                      UsageCase{"RangeBackwards", {"html", "--range", "9-8"}},
+                      UsageCase{"RangeOneNumber", {"html", "--range", "5"}},
+                      UsageCase{"RangeNegative", {"html", "--range", "-5"}},
+                      UsageCase{"RangeWord", {"html", "--range", "some"}},
+                      UsageCase{"ThreeColours", {"html", "--colors", "1,2,3"}},
+                      UsageCase{"FiveColours", {"html", "--colors", "1,2,3,4,5"}},
+                      UsageCase{"RangeTwice", {"html", "--range", "all", "--range", "results"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ExportCommands, RangesAtTheLimitsAreFine) {
     for (const char* range : {"1-120", "120-120", "1-1"})
         EXPECT_EQ(runCli({"html", Day, "--range", range}).exitCode, 0) << range;
 }
+
+// Each command answers --help with its own usage line and options, on
+// standard output, without touching any file.
+struct HelpCase {
+    const char* command;
+    const char* usage;
+    const char* option;
+};
+
+class CommandHelp : public ::testing::TestWithParam<HelpCase> {};
+
+TEST_P(CommandHelp, PrintsTheCommandsUsageAndOptions) {
+    const auto r = runCli({QString::fromLatin1(GetParam().command), QStringLiteral("--help")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.startsWith(QByteArray("usage: pairforge-cli ") + GetParam().usage))
+        << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(GetParam().option)) << r.out.toStdString();
+    EXPECT_FALSE(r.out.contains("help-all"));
+    EXPECT_TRUE(r.err.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCommand, CommandHelp,
+                         ::testing::Values(HelpCase{"generate", "generate MEMBERS", "--seed <S>"},
+                                           HelpCase{"standings", "standings FILE", "--rule <1|2>"},
+                                           HelpCase{"csv", "csv FILE", "-o, --output <OUT>"},
+                                           HelpCase{"html", "html FILE",
+                                                    "--colors <PAGE,LINE,TITLE,DATA>"}),
+                         [](const auto& info) { return std::string(info.param.command); });
 
 } // namespace
 } // namespace pf

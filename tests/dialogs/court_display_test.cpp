@@ -8,6 +8,7 @@
 #include "app/text_codec.h"
 #include "app/up_down.h"
 #include "dialogs/court_view.h"
+#include "sjis.h"
 
 #include <QFrame>
 #include <QImage>
@@ -20,9 +21,7 @@ namespace {
 
 using pf::TOKBottomDlg2;
 
-pf::Name sjis(const QString& s) {
-    return pf::encodeCp932(s).value();
-}
+using pf::test::sjis;
 
 // A day for 12 members: slot i holds "A<i>", "B<i>", "C<i>", "D<i>" and the
 // counts i % 7 and (i + 3) % 7.

@@ -2,7 +2,7 @@
 // while a pairing is open, it shows the figures of the table on show and
 // follows a court count change, a close and the next generation.
 
-#include "app/gui_fixture.h"
+#include "gui_fixture.h"
 
 #include "dialogs/schedule_stats_window.h"
 

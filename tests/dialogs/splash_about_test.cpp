@@ -6,6 +6,7 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/splash_artwork.h"
 #include "dialogs/splash_window.h"
+#include "scripted_prompts.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -103,7 +103,7 @@ TEST(SaveFileAtomically, DiskFullWhileWritingLeavesTheOldFile) {
     rlimit small = saved;
     small.rlim_cur = 4096;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool ok = saveFileAtomically(path, QByteArray(64 * 1024, 'x'));
+    const bool ok = saveFileAtomically(path, QByteArray(64 * 1024, 'x')).ok();
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 

@@ -9,6 +9,7 @@
 #include "app/up_down.h"
 #include "files/color_frame.h"
 #include "files/html_writer.h"
+#include "scripted_prompts.h"
 #include "standings/standings.h"
 
 #include <QLabel>

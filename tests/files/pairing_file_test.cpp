@@ -1,6 +1,7 @@
 #include "files/pairing_file.h"
 
 #include "app/text_codec.h"
+#include "sjis.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +14,8 @@ namespace {
 
 const QByteArray Header = QByteArray(PairingFormatLine) + "\r\n";
 
-QByteArray sjis(const char* utf8) {
-    const Name n = encodeCp932(QString::fromUtf8(utf8)).value();
-    return QByteArray(n.data(), static_cast<qsizetype>(n.size()));
-}
-
-Name name(const char* utf8) {
-    return encodeCp932(QString::fromUtf8(utf8)).value();
-}
+using test::sjis;
+using test::sjisBytes;
 
 // A file with the given roster lines (padded to 100) followed by match lines.
 QByteArray fileWith(const QList<QByteArray>& roster, const QList<QByteArray>& matchLines) {
@@ -77,15 +72,15 @@ TEST(PairingFileRead, AcceptsTheFormatLineWithAnyLineEnd) {
 
 TEST(PairingFileRead, ReadsRosterGapsNamesAndCounts) {
     const PairingFileContent c =
-        parsePairingFile(fileWith({sjis("田中"), "", sjis("鈴木　花子"), "Tom "},
-                                  {sjis("田中,鈴木　花子,Tom ,ａ，ｂ,6,-3"), "A,B,C,D,21,0"}));
+        parsePairingFile(fileWith({sjisBytes("田中"), "", sjisBytes("鈴木　花子"), "Tom "},
+                                  {sjisBytes("田中,鈴木　花子,Tom ,ａ，ｂ,6,-3"), "A,B,C,D,21,0"}));
     ASSERT_TRUE(c.ok());
-    EXPECT_EQ(c.roster[0], name("田中"));
+    EXPECT_EQ(c.roster[0], sjis("田中"));
     EXPECT_EQ(c.roster[1], "");
-    EXPECT_EQ(c.roster[2], name("鈴木　花子"));
+    EXPECT_EQ(c.roster[2], sjis("鈴木　花子"));
     EXPECT_EQ(c.roster[3], "Tom ");
     EXPECT_EQ(c.matches[0],
-              (MatchRecord{name("田中"), name("鈴木　花子"), "Tom ", name("ａ，ｂ"), 6, -3}));
+              (MatchRecord{sjis("田中"), sjis("鈴木　花子"), "Tom ", sjis("ａ，ｂ"), 6, -3}));
     EXPECT_EQ(c.matches[1], (MatchRecord{"A", "B", "C", "D", 21, 0}));
     EXPECT_TRUE(c.matches[2].isEmpty());
 }
@@ -197,17 +192,17 @@ MatchTable sampleMatches() {
     MatchTable t{};
     for (int i = 0; i < MaxMatches; ++i) {
         t[static_cast<std::size_t>(i)] = MatchRecord{
-            name("田中"), "B" + std::to_string(i), "C", name("鈴木"), i % 7, (i * 3) % 21};
+            sjis("田中"), "B" + std::to_string(i), "C", sjis("鈴木"), i % 7, (i * 3) % 21};
     }
     return t;
 }
 
 TEST(PairingFileWrite, ExactBytes) {
     MemberRoster roster{};
-    roster[0] = name("田中");
+    roster[0] = sjis("田中");
     roster[2] = "B";
     MatchTable t{};
-    t[0] = MatchRecord{name("田中"), "B", "C", "D", 6, 4};
+    t[0] = MatchRecord{sjis("田中"), "B", "C", "D", 6, 4};
     t[1] = MatchRecord{"A", "B", "C", "D", -1, 0};
     const QByteArray bytes = pairingFileBytes(roster, t);
 
@@ -225,8 +220,8 @@ TEST(PairingFileWrite, ExactBytes) {
 
 TEST(PairingFileWrite, RoundTripKeepsEverything) {
     MemberRoster roster{};
-    roster[0] = name("田中");
-    roster[1] = name("鈴木");
+    roster[0] = sjis("田中");
+    roster[1] = sjis("鈴木");
     roster[5] = "after a gap";
     roster[99] = "last";
     MatchTable t = sampleMatches();

@@ -2,6 +2,7 @@
 #include "files/html_writer.h"
 
 #include "app/text_codec.h"
+#include "sjis.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +11,14 @@ namespace {
 
 // UTF-8 text with LF line ends as the Shift-JIS, CR LF bytes of a file.
 QByteArray fileText(const char* utf8) {
-    QByteArray crlf = QByteArray(utf8).replace("\n", "\r\n");
-    const Name n = encodeCp932(QString::fromUtf8(crlf)).value();
-    return QByteArray(n.data(), static_cast<qsizetype>(n.size()));
+    return test::sjisBytes(QByteArray(utf8).replace("\n", "\r\n").constData());
 }
 
-Name name(const char* utf8) {
-    return encodeCp932(QString::fromUtf8(utf8)).value();
-}
+using test::sjis;
 
 TEST(CsvWriter, OldLayoutHasTwoLinesPerSlotNewLayoutOne) {
     MatchTable t{};
-    t[0] = MatchRecord{name("田中"), "B", "C", "D", 6, 4};
+    t[0] = MatchRecord{sjis("田中"), "B", "C", "D", 6, 4};
     t[1] = MatchRecord{"A,x", "B", "C", "D", 0, 12}; // a comma shifts that line's columns
     const QByteArray old = csvFileBytes(t, 0);
     EXPECT_EQ(old.count("\r\n"), 240);
@@ -83,8 +80,8 @@ const char* const Rule2RangeOnePage =
 
 MatchTable oneMatch() {
     MatchTable t{};
-    t[0] = MatchRecord{name("田中"), "B", "C", "D", 6, 4};
-    t[1] = MatchRecord{"C", "D", "B", name("田中"), 0, 0};
+    t[0] = MatchRecord{sjis("田中"), "B", "C", "D", 6, 4};
+    t[1] = MatchRecord{"C", "D", "B", sjis("田中"), 0, 0};
     return t;
 }
 
@@ -180,7 +177,7 @@ TEST(HtmlWriter, NoMembersLeavesTitleAndHeadingRowsOnly) {
 
 TEST(HtmlWriter, NamesCellsAndColoursAreEscaped) {
     MatchTable t{};
-    t[0] = MatchRecord{"<script>", "Tom & Jerry", "\"Q\"", name("大>小"), 3, 1};
+    t[0] = MatchRecord{"<script>", "Tom & Jerry", "\"Q\"", sjis("大>小"), 3, 1};
     HtmlOptions o;
     o.pageColor = "\"><script>alert(1)</script>";
     o.dataColor = "00ff00"; // written as typed
@@ -193,7 +190,7 @@ TEST(HtmlWriter, NamesCellsAndColoursAreEscaped) {
     EXPECT_TRUE(p.contains("<TD>Tom &amp; Jerry</TD>\r\n"));
     EXPECT_TRUE(p.contains("<TD WIDTH=\"30%\">&quot;Q&quot;</TD>\r\n"));
     EXPECT_TRUE(p.contains(fileText("<TD>大&gt;小</TD>\n")));
-    EXPECT_EQ(htmlEscaped(name("表示")), name("表示")); // 0x95 0x5C: trail byte kept
+    EXPECT_EQ(htmlEscaped(sjis("表示")), sjis("表示")); // 0x95 0x5C: trail byte kept
 }
 
 } // namespace

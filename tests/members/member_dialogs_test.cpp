@@ -1,7 +1,7 @@
 // The member selection dialog and the candidate list editor, driven through
 // their components' names.
 
-#include "app/gui_fixture.h"
+#include "gui_fixture.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -124,7 +124,7 @@ TEST_F(MemberDialogsTest, TypedNamesJoinTheSelection) {
 
     // Linux twins become the code page 932 characters.
     type(QStringLiteral("田中\u301C\u2212"));
-    EXPECT_EQ(findName(dst(), Name(sjis("田中～－").constData())), 3);
+    EXPECT_EQ(findName(dst(), test::sjis("田中～－")), 3);
 }
 
 TEST_F(MemberDialogsTest, RefusedNamesAreExplainedAndStayInTheBox) {
@@ -198,7 +198,7 @@ TEST_F(MemberDialogsTest, SavingCleansTheTextWritesItAndRefillsTheCandidates) {
     EXPECT_EQ(child<QPlainTextEdit>(&editor(), "Memo1")->toPlainText(), QStringLiteral("B\nA\n"));
 
     saveText(QStringLiteral("鈴木\n \n\u3000\n 鈴木\n鈴木\u301C"));
-    EXPECT_EQ(fileBytes(), sjis("鈴木\r\n 鈴木\r\n鈴木～"));
+    EXPECT_EQ(fileBytes(), sjisBytes("鈴木\r\n 鈴木\r\n鈴木～"));
 
     // An empty editor empties the file and the candidate list.
     saveText(QString());

@@ -23,40 +23,40 @@ MemberRoster numbered(int n) {
     return r;
 }
 
-TEST(CheckRoster, DuplicatesAreReportedBeforeTooFewMembers) {
-    const auto dup = CheckRoster(rosterOf({"a", "b", "a"}), 1);
+TEST(checkRoster, DuplicatesAreReportedBeforeTooFewMembers) {
+    const auto dup = checkRoster(rosterOf({"a", "b", "a"}), 1);
     EXPECT_EQ(dup.error, MsgDuplicateMember);
     // Letter case makes names different.
-    EXPECT_EQ(CheckRoster(rosterOf({"a", "A", "b", "B"}), 1).error, "");
+    EXPECT_EQ(checkRoster(rosterOf({"a", "A", "b", "B"}), 1).error, "");
     // Far apart still counts.
     MemberRoster far = numbered(100);
     far[99] = far[0];
-    EXPECT_EQ(CheckRoster(far, 3).error, MsgDuplicateMember);
+    EXPECT_EQ(checkRoster(far, 3).error, MsgDuplicateMember);
 }
 
-TEST(CheckRoster, NeedsFourPerCourtCountingOnlyLeadingRows) {
-    EXPECT_EQ(CheckRoster(numbered(8), 2).error, "");
-    EXPECT_EQ(CheckRoster(numbered(7), 2).error, MsgTooFewMembers);
-    EXPECT_EQ(CheckRoster(numbered(11), 3).error, MsgTooFewMembers);
-    EXPECT_EQ(CheckRoster(MemberRoster{}, 1).error, MsgTooFewMembers);
+TEST(checkRoster, NeedsFourPerCourtCountingOnlyLeadingRows) {
+    EXPECT_EQ(checkRoster(numbered(8), 2).error, "");
+    EXPECT_EQ(checkRoster(numbered(7), 2).error, MsgTooFewMembers);
+    EXPECT_EQ(checkRoster(numbered(11), 3).error, MsgTooFewMembers);
+    EXPECT_EQ(checkRoster(MemberRoster{}, 1).error, MsgTooFewMembers);
     // Rows 0-2 filled, row 3 empty, rows 4-11 filled: three participants.
     MemberRoster gap = numbered(12);
     gap[3].clear();
-    const auto check = CheckRoster(gap, 1);
+    const auto check = checkRoster(gap, 1);
     EXPECT_EQ(check.participants.size(), 3u);
     EXPECT_EQ(check.error, MsgTooFewMembers);
 }
 
-TEST(CheckRoster, RefusesNamesThatWouldBreakTheDataFile) {
-    EXPECT_EQ(CheckRoster(rosterOf({"a", "b,c", "d", "e"}), 1).error, MsgNameComma);
+TEST(checkRoster, RefusesNamesThatWouldBreakTheDataFile) {
+    EXPECT_EQ(checkRoster(rosterOf({"a", "b,c", "d", "e"}), 1).error, MsgNameComma);
     MemberRoster longName = numbered(4);
     longName[2] = std::string(256, 'x');
-    EXPECT_EQ(CheckRoster(longName, 1).error, MsgNameTooLong);
+    EXPECT_EQ(checkRoster(longName, 1).error, MsgNameTooLong);
     longName[2] = std::string(255, 'x');
-    EXPECT_EQ(CheckRoster(longName, 1).error, "");
+    EXPECT_EQ(checkRoster(longName, 1).error, "");
     MemberRoster control = numbered(4);
     control[1] = "tab\there";
-    EXPECT_EQ(CheckRoster(control, 1).error, MsgNameBadChar);
+    EXPECT_EQ(checkRoster(control, 1).error, MsgNameBadChar);
 }
 
 TEST(NameRules, TypedNamesAreMappedEncodedOrRefused) {
@@ -78,11 +78,11 @@ TEST(NameRules, TypedNamesAreMappedEncodedOrRefused) {
 }
 
 TEST(NameRules, StoredBytesAreCheckedCharacterByCharacter) {
-    EXPECT_EQ(checkMemberName("\x8e\x52\x93\x63"), std::nullopt);
+    EXPECT_EQ(checkMemberName("\x8e\x52\x93\x63"), "");
     EXPECT_EQ(checkMemberName("\x8e"), MsgNameBadChar);   // lead byte cut off
     EXPECT_EQ(checkMemberName("a\x7f"), MsgNameBadChar);  // DEL
     EXPECT_EQ(checkMemberName("\x81\x2c"), MsgNameComma); // a comma byte is a comma
-    EXPECT_EQ(checkMemberName("\xb1\xb2"), std::nullopt); // half-width katakana
+    EXPECT_EQ(checkMemberName("\xb1\xb2"), "");           // half-width katakana
 }
 
 TEST(GeneratePairing, OpensAFullPairingAndCloseEmptiesItKeepingTheRoster) {
@@ -110,7 +110,7 @@ TEST(GeneratePairing, OpensAFullPairingAndCloseEmptiesItKeepingTheRoster) {
             EXPECT_FALSE(m.hasScore());
         }
         EXPECT_EQ(entries->MatchSerial, method == 0 ? 120 : 0);
-        ClosePairing(s, *entries);
+        closePairing(s, *entries);
         EXPECT_FALSE(s.PairingOpen);
         EXPECT_FALSE(s.Modified);
         EXPECT_TRUE(s.FileName.empty());

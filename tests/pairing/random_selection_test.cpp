@@ -19,7 +19,7 @@ MatchTable generate(EntryList& list, int n, int courts, std::uint32_t seed) {
     MatchTable table{};
     list.Clear();
     processRandom().seed(seed);
-    GenerateRandomPairing(list, names(n), courts, table);
+    generateRandomPairing(list, names(n), courts, table);
     return table;
 }
 

@@ -224,12 +224,12 @@ TEST_F(Announcement, LongestTextsFitTheirBoxes) {
 }
 
 TEST(AnnouncementTitles, OnlyRanksOneToThreeHaveATitle) {
-    EXPECT_EQ(TOKBottomDlg4::placeTitle("1"), QStringLiteral("優勝"));
-    EXPECT_EQ(TOKBottomDlg4::placeTitle("2"), QStringLiteral("２位"));
-    EXPECT_EQ(TOKBottomDlg4::placeTitle("3"), QStringLiteral("３位"));
-    EXPECT_EQ(TOKBottomDlg4::placeTitle(""), QString());
-    EXPECT_EQ(TOKBottomDlg4::placeTitle("4"), QString());
-    EXPECT_EQ(TOKBottomDlg4::placeTitle("x"), QString());
+    EXPECT_EQ(TOKBottomDlg4::placeTitle(1), QStringLiteral("優勝"));
+    EXPECT_EQ(TOKBottomDlg4::placeTitle(2), QStringLiteral("２位"));
+    EXPECT_EQ(TOKBottomDlg4::placeTitle(3), QStringLiteral("３位"));
+    EXPECT_EQ(TOKBottomDlg4::placeTitle(0), QString());
+    EXPECT_EQ(TOKBottomDlg4::placeTitle(4), QString());
+    EXPECT_EQ(TOKBottomDlg4::placeTitle(-1), QString());
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "app/prompts.h"
 #include "app/up_down.h"
 #include "pairing/generators.h"
+#include "scripted_prompts.h"
 #include "standings/standings_window.h"
 
 #include <QApplication>

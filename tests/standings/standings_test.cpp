@@ -1,6 +1,9 @@
 #include "standings/standings.h"
 
 #include "app/text_codec.h"
+#include "files/pairing_file.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -235,6 +238,38 @@ TEST(Standings, HandEditedCountsNeitherWrapNorDropAMember) {
     EXPECT_EQ(row(s, 3, 6), (Cells{"3", "A", "4294967294", "4294967294", "0", "1.000"}));
     EXPECT_EQ(row(s, 8, 6), (Cells{"7", "H", "-2", "3", "-5", "-1.500"}));
 }
+
+// The formatted table of a scored day equals the hand-worked one, cell for
+// cell, under each rule.
+struct GoldenCase {
+    const char* name;
+    RankingRule rule;
+    const char* golden;
+};
+
+class StandingsGolden : public ::testing::TestWithParam<GoldenCase> {};
+
+TEST_P(StandingsGolden, FormattedTableEqualsTheHandWorkedOne) {
+    const PairingFileContent day = readPairingFile(QStringLiteral(PF_TEST_DATA_DIR "/cli/day.pf1"));
+    ASSERT_TRUE(day.ok()) << day.error;
+    const StandingsTable s = standingsTable(computeStandings(day.matches, GetParam().rule));
+    QString text;
+    for (int r = 0; r <= s.memberRows(); ++r) {
+        for (int c = 0; c < StandingsColumns; ++c)
+            text += (c > 0 ? QStringLiteral("\t") : QString()) + decodeCp932(s.cell(r, c));
+        text += QLatin1Char('\n');
+    }
+    QFile golden(QStringLiteral(PF_TEST_DATA_DIR "/cli/") + QLatin1String(GetParam().golden));
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+    EXPECT_EQ(text.toStdString(), golden.readAll().toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothRules, StandingsGolden,
+                         ::testing::Values(GoldenCase{"Rule1", RankingRule::ByMatchesThenGames,
+                                                      "day_standings_rule1.tsv"},
+                                           GoldenCase{"Rule2", RankingRule::ByGames,
+                                                      "day_standings_rule2.tsv"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace pf

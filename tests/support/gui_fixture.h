@@ -14,6 +14,8 @@
 #include "members/member_selection.h"
 #include "members/name_list_item.h"
 #include "pairing/generators.h"
+#include "scripted_prompts.h"
+#include "sjis.h"
 
 #include <QAction>
 #include <QDialog>
@@ -32,10 +34,7 @@ inline Generators& sharedGenerators() {
     return generators;
 }
 
-inline QByteArray sjis(const char* utf8) {
-    auto bytes = encodeCp932(QString::fromUtf8(utf8));
-    return bytes ? QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())) : QByteArray();
-}
+using test::sjisBytes;
 
 class GuiFixture : public ::testing::Test {
 protected:
@@ -87,8 +86,7 @@ protected:
             row.clear();
         std::size_t i = 0;
         for (const char* n : names) {
-            const QByteArray b = sjis(n);
-            form().session().Roster[i++] = Name(b.constData(), static_cast<std::size_t>(b.size()));
+            form().session().Roster[i++] = test::sjis(n);
         }
         form().CountMembers();
     }

@@ -1,0 +1,25 @@
+#pragma once
+// The program's words that more than one place uses: the messages the core
+// returns as its errors and the titles of the boxes that show them, in UTF-8.
+// The windows show them, the command-line tool prints them. Captions that
+// belong to one dialog stay with that dialog.
+
+namespace pf {
+
+inline constexpr char ErrorTitle[] = "エラー";
+
+inline constexpr char MsgReadFailed[] = "ファイルの読み込みに失敗しました。";
+inline constexpr char MsgBadContent[] = "ファイルの内容が不正です。";
+inline constexpr char MsgWriteFailed[] = "ファイルの書き込みに失敗しました。";
+inline constexpr char MsgCannotOpen[] = "実行する事が出来ませんでした。";
+inline constexpr char MsgSettingsWriteFailed[] = "環境設定を保存出来ませんでした。";
+
+inline constexpr char MsgDuplicateMember[] = "同じメンバー名は、登録出来ません。";
+inline constexpr char MsgTooFewMembers[] = "（４人×コート数）以上のメンバーを登録して下さい。";
+inline constexpr char MsgTooManyMembers[] = "メンバーは100人まで選択出来ます。";
+inline constexpr char MsgNameComma[] = "メンバー名に半角カンマ(,)は使用出来ません。";
+inline constexpr char MsgNameTooLong[] =
+    "メンバー名は半角255文字（全角127文字）以内で入力して下さい。";
+inline constexpr char MsgNameBadChar[] = "メンバー名に使用出来ない文字が含まれています。";
+
+} // namespace pf

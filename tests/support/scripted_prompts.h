@@ -1,0 +1,35 @@
+#pragma once
+// Prompts for tests: answers queued by the test are consumed in order, and
+// every question is recorded. Installed with setPrompts().
+
+#include "app/prompts.h"
+
+#include <deque>
+
+namespace pf {
+
+class ScriptedPrompts : public Prompts {
+public:
+    struct Asked {
+        QString text;
+        QString title;
+        Buttons buttons;
+    };
+    std::deque<Answer> answers;
+    std::deque<QString> files;
+    std::deque<std::optional<QColor>> colors;
+    std::deque<Asked> asked;
+    std::deque<FileChoice> fileChoices;
+    std::deque<QString> opened;
+    bool openUrlResult = true;
+
+    // With no answer queued, the box's safe choice: OK for an OK box,
+    // otherwise No or Cancel.
+    Answer message(QWidget*, const QString& text, const QString& title, Buttons buttons) override;
+    QString openFile(QWidget*, const FileChoice& choice) override;
+    QString saveFile(QWidget*, const FileChoice& choice) override;
+    std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override;
+    bool openUrl(const QString& target) override;
+};
+
+} // namespace pf
