@@ -14,12 +14,15 @@
 // courts and starts at session.CourtCursor, which the window moves by whole
 // rounds. The counts shown are stored into the table on every move and on
 // every way of closing the window. A click on any of the count arrows sets
-// session.Modified.
+// session.Modified. shownChanged() tells the court board to show the counts
+// in the boxes before they are stored.
 
 #include "app/session.h"
+#include "dialogs/board_content.h"
 
 #include <QDialog>
 #include <array>
+#include <vector>
 
 class QFrame;
 class QLabel;
@@ -59,6 +62,14 @@ public:
     QPushButton* closeButton() const { return OKBtn; }
 
     void done(int result) override;
+
+    // The counts in the boxes of the round on show, stored or not yet; empty
+    // while the window is closed.
+    std::vector<ShownCounts> shownCounts() const;
+
+Q_SIGNALS:
+    // The round on show or one of its counts changed, or the window closed.
+    void shownChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
