@@ -4,6 +4,7 @@
 #include "app/text_codec.h"
 #include "app/ui_fonts.h"
 #include "app/up_down.h"
+#include "dialogs/court_board.h"
 #include "dialogs/settings_store.h"
 #include "pairing/entry_list.h"
 #include "pairing/sequential_selection.h"
@@ -66,10 +67,6 @@ void TForm1::setMemberDialogs(TDualListDlg* selection, TOKBottomDlg1* candidates
     candidateDlg_ = candidates;
 }
 
-void TForm1::setCommandWindows(const CommandWindows& windows) {
-    windows_ = windows;
-}
-
 void TForm1::ShowPage() {
     for (int n = 0; n < MatchesPerPage; ++n) {
         const int slot = session_.PageTop + n;
@@ -90,6 +87,7 @@ void TForm1::ShowPage() {
         colourPanel(n);
         mp.number->setText(QString::number(slot + 1));
     }
+    Q_EMIT matchesChanged();
 }
 
 void TForm1::CountMembers() {
@@ -111,6 +109,7 @@ void TForm1::EnterPairingOpenState() {
     speedButtons_[2]->setEnabled(false);
     for (QAction* a : {O1, C1, N6, R1, CSVT1, HTMLH1, X1, E1, G1, T1, S2, C2, R2, N4})
         a->setEnabled(true);
+    courtBoardAction_->setEnabled(true);
     for (std::size_t i : {0u, 3u, 4u, 5u})
         speedButtons_[i]->setEnabled(true);
     ScrollBar1->setEnabled(true);
@@ -127,6 +126,9 @@ void TForm1::setNoPairingState() {
         a->setEnabled(true);
     for (QAction* a : {C1, N6, R1, CSVT1, HTMLH1, N3, B1, G1, T1, S2})
         a->setEnabled(false);
+    courtBoardAction_->setEnabled(false);
+    if (courtBoard_) // nothing left to show
+        courtBoard_->close();
     for (std::size_t i : {0u, 1u, 2u})
         speedButtons_[i]->setEnabled(true);
     for (std::size_t i : {3u, 4u, 5u})
@@ -164,6 +166,7 @@ void TForm1::EditWinChange(int panel, int side) {
     MatchRecord& m = session_.Matches[static_cast<std::size_t>(slot)];
     (side == 0 ? m.WinA : m.WinB) = v;
     colourPanel(panel);
+    Q_EMIT matchesChanged();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

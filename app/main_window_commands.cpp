@@ -152,13 +152,16 @@ void TForm1::Edit37Change() {
     session_.CourtCursor = 0;
     bool ok = false;
     const int c = Edit37->text().toInt(&ok);
-    if (!ok || c < MinCourts || c > MaxCourts)
+    if (!ok || c < MinCourts || c > MaxCourts) {
+        Q_EMIT matchesChanged();
         return;
+    }
     session_.CourtCount = c;
     // A bar closes every round: after each panel for one court, after every
     // second for two, after the third for three.
     for (int i = 0; i < static_cast<int>(separators_.size()); ++i)
         separators_[static_cast<std::size_t>(i)]->setVisible((i + 1) % c == 0);
+    Q_EMIT matchesChanged();
 }
 
 // --- Help and exit ----------------------------------------------------------

@@ -140,6 +140,11 @@ void TForm1::buildMenu() {
                     QStringLiteral("次の組み合わせを表示します。"));
     B1 = addCommand(show, "B1", QStringLiteral("前の対戦を表示する(&B)"),
                     QStringLiteral("前の組み合わせを表示します。"));
+    show->addSeparator();
+    courtBoardAction_ = addCommand(
+        show, "courtBoardAction", QStringLiteral("コート表示(&B)"),
+        QStringLiteral("今の回のコートと次の試合を、テレビやプロジェクターに全画面で表示します。"));
+    courtBoardAction_->setShortcut(Qt::Key_F11);
 
     QMenu* games = menu("N5", QStringLiteral("試合(&S)"));
     G1 = addCommand(games, "G1", QStringLiteral("試合を開始する(&G)..."), HintStart);
@@ -175,6 +180,7 @@ void TForm1::buildMenu() {
     connect(C2, &QAction::triggered, this, &TForm1::C2Click);
     connect(R2, &QAction::triggered, this, &TForm1::R2Click);
     connect(N4, &QAction::triggered, this, &TForm1::N4Click);
+    connect(courtBoardAction_, &QAction::triggered, this, &TForm1::CourtBoardClick);
 }
 
 void TForm1::buildToolbar(QWidget* client) {

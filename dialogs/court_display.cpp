@@ -194,6 +194,7 @@ void TOKBottomDlg2::FormShow() {
 void TOKBottomDlg2::ShowCourts() {
     const int n = courtCount_;
     const int p = roundStart(session_);
+    shownStart_ = p;
     for (int k = 0; k < n; ++k) {
         const Court& c = courts_[static_cast<std::size_t>(k)];
         const MatchRecord& m = session_.Matches[static_cast<std::size_t>(p + k)];
@@ -219,10 +220,9 @@ std::vector<ShownCounts> TOKBottomDlg2::shownCounts() const {
     std::vector<ShownCounts> shown;
     if (!filled_)
         return shown;
-    const int p = roundStart(session_);
     for (int k = 0; k < courtCount_; ++k) {
         const Court& c = courts_[static_cast<std::size_t>(k)];
-        shown.push_back({p + k, {numberIn(c.winA), numberIn(c.winB)}});
+        shown.push_back({shownStart_ + k, {numberIn(c.winA), numberIn(c.winB)}});
     }
     return shown;
 }
@@ -235,7 +235,8 @@ void TOKBottomDlg2::StoreCourtScores() {
         const Court& c = courts_[static_cast<std::size_t>(k)];
         counts[static_cast<std::size_t>(k)] = {numberIn(c.winA), numberIn(c.winB)};
     }
-    storeRoundCounts(session_, std::span(counts).first(static_cast<std::size_t>(courtCount_)));
+    storeRoundCounts(session_, shownStart_,
+                     std::span(counts).first(static_cast<std::size_t>(courtCount_)));
 }
 
 void TOKBottomDlg2::Button1Click() {

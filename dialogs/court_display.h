@@ -88,6 +88,9 @@ private:
     QPushButton* OKBtn;
     QPushButton* Button2;
     int courtCount_ = 0;
+    // The first slot of the round in the boxes: their counts go back there
+    // even if the board has moved the cursor meanwhile.
+    int shownStart_ = 0;
     // True while the boxes hold the counts of the shown round, so that a
     // close before anything was shown cannot write the blank boxes back.
     bool filled_ = false;

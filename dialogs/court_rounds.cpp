@@ -36,11 +36,13 @@ bool stepRound(Session& session, int rounds) {
     return to != from;
 }
 
-void storeRoundCounts(Session& session, std::span<const CourtCounts> counts) {
-    const int p = roundStart(session);
+void storeRoundCounts(Session& session, int first, std::span<const CourtCounts> counts) {
     const auto courts = std::min<std::size_t>(counts.size(), std::size_t(shownCourts(session)));
     for (std::size_t k = 0; k < courts; ++k) {
-        MatchRecord& m = session.Matches[static_cast<std::size_t>(p) + k];
+        const auto slot = static_cast<std::size_t>(first) + k;
+        if (first < 0 || slot >= session.Matches.size())
+            continue;
+        MatchRecord& m = session.Matches[slot];
         m.WinA = counts[k].winA;
         m.WinB = counts[k].winB;
     }

@@ -6,7 +6,7 @@
 //
 //     const int p = settleRound(session);   // on opening
 //     stepRound(session, +1);               // 次＞, → or Space on the board
-//     storeRoundCounts(session, counts);    // the display's boxes, court by court
+//     storeRoundCounts(session, p, counts); // the display's boxes, court by court
 
 #include "app/session.h"
 
@@ -39,8 +39,9 @@ struct CourtCounts {
     int winB = 0;
 };
 
-// Stores the counts of court k into slot roundStart() + k, for the courts in
-// use; extra entries are ignored.
-void storeRoundCounts(Session& session, std::span<const CourtCounts> counts);
+// Stores the counts of court k into slot `first` + k, for the courts in use;
+// `first` is the round the counts were shown for, which a window that lets
+// the round move under it must remember. Slots past the table are ignored.
+void storeRoundCounts(Session& session, int first, std::span<const CourtCounts> counts);
 
 } // namespace pf
