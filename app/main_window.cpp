@@ -5,6 +5,7 @@
 #include "app/ui_fonts.h"
 #include "app/up_down.h"
 #include "dialogs/court_board.h"
+#include "dialogs/court_display.h"
 #include "dialogs/settings_store.h"
 #include "pairing/entry_list.h"
 #include "pairing/sequential_selection.h"
@@ -65,6 +66,12 @@ TForm1::~TForm1() {
 void TForm1::setMemberDialogs(TDualListDlg* selection, TOKBottomDlg1* candidates) {
     dualListDlg_ = selection;
     candidateDlg_ = candidates;
+}
+
+void TForm1::setCommandWindows(const CommandWindows& windows) {
+    windows_ = windows;
+    if (windows_.courtDisplay)
+        connect(windows_.courtDisplay, &TOKBottomDlg2::shownChanged, this, &TForm1::matchesChanged);
 }
 
 void TForm1::ShowPage() {

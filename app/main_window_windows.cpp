@@ -14,12 +14,6 @@
 
 namespace pf {
 
-void TForm1::setCommandWindows(const CommandWindows& windows) {
-    windows_ = windows;
-    if (windows_.courtDisplay)
-        connect(windows_.courtDisplay, &TOKBottomDlg2::shownChanged, this, &TForm1::matchesChanged);
-}
-
 void TForm1::CourtBoardClick() {
     if (courtBoard_ && courtBoard_->isVisible()) {
         courtBoard_->close();
