@@ -73,6 +73,10 @@ struct Session {
     // court edit are views of them.
     MemberRoster Roster{};
     std::int32_t CourtCount = 2;
+
+    // Display size in percent, for the next start (the running windows keep
+    // the size they started with).
+    std::int32_t Scale = 100;
 };
 
 } // namespace pf
