@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 
+#include "app/help_page.h"
 #include "app/modal_runner.h"
 #include "app/prompts.h"
 #include "app/text_codec.h"
@@ -13,7 +14,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
@@ -167,8 +167,9 @@ void TForm1::Edit37Change() {
 // --- Help and exit ----------------------------------------------------------
 
 void TForm1::R2Click() {
-    const QString page = QDir::current().absoluteFilePath(QStringLiteral("index.html"));
-    if (!QFileInfo(page).isFile() || !prompts().openUrl(page))
+    const QString page =
+        locateHelpPage(QDir::currentPath(), QCoreApplication::applicationDirPath());
+    if (page.isEmpty() || !prompts().openUrl(page))
         prompts().message(this, QStringLiteral("実行する事が出来ませんでした。"), title_,
                           Buttons::Ok);
 }
