@@ -45,12 +45,12 @@ TEST_P(HelpPage, FirstFoundOfWorkingDirectoryProgramFolderAndDataFolder) {
         EXPECT_EQ(found, root.filePath(QLatin1String(c.expected) + QStringLiteral("/index.html")));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Trees, HelpPage,
-    testing::Values(HelpCase{"Installed", {Share}, Share},
-                    HelpCase{"BesideTheProgram", {Bin, Share}, Bin},
-                    HelpCase{"WorkingDirectoryFirst", {Work, Bin, Share}, Work},
-                    HelpCase{"Nowhere", {}, nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Trees, HelpPage,
+                         testing::Values(HelpCase{"Installed", {Share}, Share},
+                                         HelpCase{"BesideTheProgram", {Bin, Share}, Bin},
+                                         HelpCase{
+                                             "WorkingDirectoryFirst", {Work, Bin, Share}, Work},
+                                         HelpCase{"Nowhere", {}, nullptr}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
