@@ -61,6 +61,8 @@ int runApplication(QApplication& app, Generators& generators) {
         const QPointer<TForm10> splash = TForm10::showSplash();
         QApplication::setOrganizationName(QStringLiteral("Sorvanta"));
         QApplication::setApplicationName(QStringLiteral("PAIRFORGE"));
+        // Ties the windows to the menu entry and its icon when installed.
+        QGuiApplication::setDesktopFileName(QStringLiteral("pairforge"));
         QApplication::setFont(proportionalGothic(12));
         Windows windows = createWindows(generators);
         windows.form1->show();

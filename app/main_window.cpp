@@ -5,6 +5,8 @@
 #include "app/texts.h"
 #include "app/ui_fonts.h"
 #include "app/up_down.h"
+#include "dialogs/court_board.h"
+#include "dialogs/court_display.h"
 #include "dialogs/settings_store.h"
 #include "pairing/generators.h"
 
@@ -71,6 +73,8 @@ void TForm1::setMemberDialogs(TDualListDlg* selection, TOKBottomDlg1* candidates
 
 void TForm1::setCommandWindows(const CommandWindows& windows) {
     windows_ = windows;
+    if (windows_.courtDisplay)
+        connect(windows_.courtDisplay, &TOKBottomDlg2::shownChanged, this, &TForm1::matchesChanged);
 }
 
 void TForm1::ShowPage() {
@@ -93,6 +97,7 @@ void TForm1::ShowPage() {
         colourPanel(n);
         mp.number->setText(QString::number(slot + 1));
     }
+    Q_EMIT matchesChanged();
 }
 
 void TForm1::CountMembers() {
@@ -115,6 +120,7 @@ void TForm1::EnterPairingOpenState() {
     for (QAction* a :
          {O1, C1, N6, R1, CSVT1, HTMLH1, X1, E1, G1, T1, S2, C2, R2, N4, scheduleStatsAction_})
         a->setEnabled(true);
+    courtBoardAction_->setEnabled(true);
     for (std::size_t i : {0u, 3u, 4u, 5u})
         speedButtons_[i]->setEnabled(true);
     ScrollBar1->setEnabled(true);
@@ -131,6 +137,9 @@ void TForm1::setNoPairingState() {
         a->setEnabled(true);
     for (QAction* a : {C1, N6, R1, CSVT1, HTMLH1, N3, B1, G1, T1, S2, scheduleStatsAction_})
         a->setEnabled(false);
+    courtBoardAction_->setEnabled(false);
+    if (courtBoard_) // nothing left to show
+        courtBoard_->close();
     for (std::size_t i : {0u, 1u, 2u})
         speedButtons_[i]->setEnabled(true);
     for (std::size_t i : {3u, 4u, 5u})
@@ -168,6 +177,7 @@ void TForm1::EditWinChange(int panel, int side) {
     MatchRecord& m = session_.Matches[static_cast<std::size_t>(slot)];
     (side == 0 ? m.WinA : m.WinB) = v;
     colourPanel(panel);
+    Q_EMIT matchesChanged();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

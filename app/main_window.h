@@ -29,6 +29,7 @@ class TOKBottomDlg2;
 class TOKBottomDlg3;
 class TOKBottomDlg4;
 class TForm4;
+class CourtBoard;
 class THtmlSaveCustom;
 class ScheduleStatsWindow;
 
@@ -111,6 +112,13 @@ public Q_SLOTS:
     // The court-count arrows moved to `courts`.
     void UpDown13Click(int courts);
     void Edit37Change();
+    // The court board, full screen on a second screen when there is one.
+    void CourtBoardClick();
+
+Q_SIGNALS:
+    // A count, a name or the round on show changed, here or on the court
+    // display: what shows the matches elsewhere draws them again.
+    void matchesChanged();
 
 Q_SIGNALS:
     // After every change of the pairing and every save, open or close: the
@@ -181,6 +189,8 @@ private:
     std::array<MatchPanel, MatchesPerPage> panels_{};
     std::array<QFrame*, 5> separators_{};
     QScrollBar* ScrollBar1 = nullptr;
+    QAction* courtBoardAction_ = nullptr;
+    CourtBoard* courtBoard_ = nullptr; // made at its first opening
 };
 
 } // namespace pf

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 
+#include "app/help_page.h"
 #include "app/modal_runner.h"
 #include "app/prompts.h"
 #include "app/text_codec.h"
@@ -14,7 +15,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
@@ -154,21 +154,25 @@ void TForm1::Edit37Change() {
     session_.CourtCursor = 0;
     bool ok = false;
     const int c = Edit37->text().toInt(&ok);
-    if (!ok || c < MinCourts || c > MaxCourts)
+    if (!ok || c < MinCourts || c > MaxCourts) {
+        Q_EMIT matchesChanged();
         return;
+    }
     session_.CourtCount = c;
     // A bar closes every round: after each panel for one court, after every
     // second for two, after the third for three.
     for (int i = 0; i < static_cast<int>(separators_.size()); ++i)
         separators_[static_cast<std::size_t>(i)]->setVisible((i + 1) % c == 0);
     followPairing();
+    Q_EMIT matchesChanged();
 }
 
 // --- Help and exit ----------------------------------------------------------
 
 void TForm1::R2Click() {
-    const QString page = QDir::current().absoluteFilePath(QStringLiteral("index.html"));
-    if (!QFileInfo(page).isFile() || !prompts().openUrl(page))
+    const QString page =
+        locateHelpPage(QDir::currentPath(), QCoreApplication::applicationDirPath());
+    if (page.isEmpty() || !prompts().openUrl(page))
         prompts().message(this, QString::fromUtf8(MsgCannotOpen), title_, Buttons::Ok);
 }
 

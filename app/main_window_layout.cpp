@@ -148,6 +148,11 @@ void TForm1::buildMenu() {
         addCommand(show, "scheduleStatsAction", QStringLiteral("組合せの統計を表示する(&S)..."),
                    QStringLiteral("試合数、ペア、対戦相手、休みの偏りを表示します。"),
                    &TForm1::showScheduleStats);
+    courtBoardAction_ = addCommand(
+        show, "courtBoardAction", QStringLiteral("コート表示(&B)"),
+        QStringLiteral("今の回のコートと次の試合を、テレビやプロジェクターに全画面で表示します。"),
+        &TForm1::CourtBoardClick);
+    courtBoardAction_->setShortcut(Qt::Key_F11);
 
     QMenu* games = menu("N5", QStringLiteral("試合(&S)"));
     G1 = addCommand(games, "G1", QStringLiteral("試合を開始する(&G)..."), HintStart,

@@ -5,6 +5,7 @@
 
 #include "app/modal_runner.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/court_board.h"
 #include "dialogs/court_display.h"
 #include "dialogs/schedule_stats_window.h"
 #include "dialogs/settings_dialog.h"
@@ -13,6 +14,24 @@
 #include "standings/standings_window.h"
 
 namespace pf {
+
+void TForm1::CourtBoardClick() {
+    if (courtBoard_ && courtBoard_->isVisible()) {
+        courtBoard_->close();
+        return;
+    }
+    if (!session_.PairingOpen)
+        return;
+    if (!courtBoard_) {
+        courtBoard_ = new CourtBoard(session_, this);
+        courtBoard_->setObjectName(QStringLiteral("courtBoard"));
+        if (windows_.courtDisplay)
+            courtBoard_->setPendingCounts(
+                [display = windows_.courtDisplay] { return display->shownCounts(); });
+        connect(this, &TForm1::matchesChanged, courtBoard_, &CourtBoard::refresh);
+    }
+    courtBoard_->showOn(boardScreen(this));
+}
 
 void TForm1::G1Click() {
     if (!session_.PairingOpen || !windows_.courtDisplay)

@@ -75,6 +75,10 @@ struct Session {
     MemberRoster Roster{};
     std::int32_t CourtCount = 2;
 
+    // Display size in percent, for the next start (the running windows keep
+    // the size they started with).
+    std::int32_t Scale = 100;
+
     // Every change that makes the pairing differ from its file goes through
     // markModified, and every save, open or close through markSaved, so that
     // whoever follows the pairing (the unsaved mark, the recovery copy, the

@@ -4,6 +4,7 @@
 #include "app/text_codec.h"
 #include "app/ui_fonts.h"
 #include "app/up_down.h"
+#include "dialogs/court_rounds.h"
 #include "dialogs/court_view.h"
 
 #include <QApplication>
@@ -135,6 +136,13 @@ TOKBottomDlg2::TOKBottomDlg2(Session& session, QWidget* parent)
         // Every click marks the pairing modified, also one at 0 or 20.
         for (UpDown* u : {c.upDownA, c.upDownB})
             connect(u, &UpDown::changing, this, [this] { session_.markModified(); });
+        // A count moved here is shown on the court board at once, though it
+        // reaches the table only when the round is stored.
+        for (QLineEdit* e : {c.winA, c.winB})
+            connect(e, &QLineEdit::textChanged, this, [this] {
+                if (filled_)
+                    Q_EMIT shownChanged();
+            });
     }
 
     Button1 = new QPushButton(QStringLiteral("＜前"), this);
@@ -169,10 +177,7 @@ void TOKBottomDlg2::showEvent(QShowEvent* event) {
 }
 
 void TOKBottomDlg2::FormShow() {
-    // The count comes from the court up-down (1 … 3); anything else could
-    // only come from a damaged state and is brought into that range rather
-    // than reaching past the drawn courts.
-    courtCount_ = std::clamp(session_.CourtCount, MinCourts, MaxCourts);
+    courtCount_ = shownCourts(session_);
     const int n = courtCount_;
     const Layout& l = Layouts[static_cast<std::size_t>(n - 1)];
     for (int k = 1; k < MaxCourts; ++k) {
@@ -183,16 +188,13 @@ void TOKBottomDlg2::FormShow() {
     for (QPushButton* b : {Button1, OKBtn, Button2})
         b->move(b->x(), l.buttonTop);
     setFixedSize(ClientWidth, l.height);
-
-    // The cursor is a whole round inside the table.
-    int p = std::clamp(session_.CourtCursor, 0, MaxMatches - n);
-    p -= p % n;
-    session_.CourtCursor = p;
+    settleRound(session_);
 }
 
 void TOKBottomDlg2::ShowCourts() {
     const int n = courtCount_;
-    const int p = session_.CourtCursor;
+    const int p = roundStart(session_);
+    shownStart_ = p;
     for (int k = 0; k < n; ++k) {
         const Court& c = courts_[static_cast<std::size_t>(k)];
         const MatchRecord& m = session_.Matches[static_cast<std::size_t>(p + k)];
@@ -208,32 +210,44 @@ void TOKBottomDlg2::ShowCourts() {
         c.winA->setText(QString::number(m.WinA));
         c.winB->setText(QString::number(m.WinB));
     }
-    Button1->setEnabled(p > 0);
-    Button2->setEnabled(p < MaxMatches - n);
+    Button1->setEnabled(hasPreviousRound(session_));
+    Button2->setEnabled(hasNextRound(session_));
     filled_ = true;
+    Q_EMIT shownChanged();
+}
+
+std::vector<ShownCounts> TOKBottomDlg2::shownCounts() const {
+    std::vector<ShownCounts> shown;
+    if (!filled_)
+        return shown;
+    for (int k = 0; k < courtCount_; ++k) {
+        const Court& c = courts_[static_cast<std::size_t>(k)];
+        shown.push_back({shownStart_ + k, {numberIn(c.winA), numberIn(c.winB)}});
+    }
+    return shown;
 }
 
 void TOKBottomDlg2::StoreCourtScores() {
     if (!filled_)
         return;
-    const int p = session_.CourtCursor;
+    std::array<CourtCounts, MaxCourts> counts{};
     for (int k = 0; k < courtCount_; ++k) {
         const Court& c = courts_[static_cast<std::size_t>(k)];
-        MatchRecord& m = session_.Matches[static_cast<std::size_t>(p + k)];
-        m.WinA = numberIn(c.winA);
-        m.WinB = numberIn(c.winB);
+        counts[static_cast<std::size_t>(k)] = {numberIn(c.winA), numberIn(c.winB)};
     }
+    storeRoundCounts(session_, shownStart_,
+                     std::span(counts).first(static_cast<std::size_t>(courtCount_)));
 }
 
 void TOKBottomDlg2::Button1Click() {
     StoreCourtScores();
-    session_.CourtCursor = std::max(0, session_.CourtCursor - courtCount_);
+    stepRound(session_, -1);
     ShowCourts();
 }
 
 void TOKBottomDlg2::Button2Click() {
     StoreCourtScores();
-    session_.CourtCursor = std::min(MaxMatches - courtCount_, session_.CourtCursor + courtCount_);
+    stepRound(session_, +1);
     ShowCourts();
 }
 
@@ -246,6 +260,7 @@ void TOKBottomDlg2::done(int result) {
     StoreCourtScores();
     filled_ = false;
     QDialog::done(result);
+    Q_EMIT shownChanged();
 }
 
 } // namespace pf

@@ -14,12 +14,15 @@
 // courts and starts at session.CourtCursor, which the window moves by whole
 // rounds. The counts shown are stored into the table on every move and on
 // every way of closing the window. A click on any of the count arrows sets
-// session.Modified.
+// session.Modified. shownChanged() tells the court board to show the counts
+// in the boxes before they are stored.
 
 #include "app/session.h"
+#include "dialogs/board_content.h"
 
 #include <QDialog>
 #include <array>
+#include <vector>
 
 class QFrame;
 class QLabel;
@@ -60,6 +63,14 @@ public:
 
     void done(int result) override;
 
+    // The counts in the boxes of the round on show, stored or not yet; empty
+    // while the window is closed.
+    std::vector<ShownCounts> shownCounts() const;
+
+Q_SIGNALS:
+    // The round on show or one of its counts changed, or the window closed.
+    void shownChanged();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -77,6 +88,9 @@ private:
     QPushButton* OKBtn;
     QPushButton* Button2;
     int courtCount_ = 0;
+    // The first slot of the round in the boxes: their counts go back there
+    // even if the board has moved the cursor meanwhile.
+    int shownStart_ = 0;
     // True while the boxes hold the counts of the shown round, so that a
     // close before anything was shown cannot write the blank boxes back.
     bool filled_ = false;

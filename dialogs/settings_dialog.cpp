@@ -34,7 +34,7 @@ const char* const Explanation5 = "メンバーと勝ち数で１行を出力し�
 const char* const Explanation6 = "１試合を１行を出力します。";
 
 constexpr int ClientWidth = 434;
-constexpr int ClientHeight = 559;
+constexpr int ClientHeight = 651; // with the display size group
 constexpr int ExplanationWidth = 376;
 
 QString u(const char* s) {
@@ -118,6 +118,7 @@ TOKBottomDlg3::TOKBottomDlg3(QWidget* parent) : QDialog(parent) {
     bevelLayout->addWidget(g1);
     bevelLayout->addWidget(g2);
     bevelLayout->addWidget(g3);
+    bevelLayout->addWidget(buildScaleGroup());
     bevelLayout->addStretch(1);
 
     const OkCancelRow buttons = makeOkCancelRow(this);
@@ -162,6 +163,7 @@ void TOKBottomDlg3::prepare(const Settings& s) {
         ->setChecked(true);
     (s.RankingMethod == 0 ? RadioButton3 : RadioButton4)->setChecked(true);
     (s.CsvMode == 0 ? RadioButton5 : RadioButton6)->setChecked(true);
+    prepareScale(s.Scale);
 }
 
 Settings TOKBottomDlg3::chosen() const {
@@ -169,6 +171,7 @@ Settings TOKBottomDlg3::chosen() const {
     s.GenerationMethod = RadioButton1->isChecked() ? 0 : balancedMethodButton->isChecked() ? 2 : 1;
     s.RankingMethod = RadioButton3->isChecked() ? 0 : 1;
     s.CsvMode = RadioButton5->isChecked() ? 0 : 1;
+    s.Scale = chosenScale();
     return s;
 }
 
@@ -200,6 +203,46 @@ void TOKBottomDlg3::RadioButton5Click() {
 }
 void TOKBottomDlg3::RadioButton6Click() {
     StaticText3->setText(u(Explanation6));
+}
+
+// --- Display size ------------------------------------------------------------
+
+QGroupBox* TOKBottomDlg3::buildScaleGroup() {
+    auto* g = new QGroupBox(QStringLiteral("表示倍率"), this);
+    g->setObjectName(QStringLiteral("scaleGroup"));
+    auto* row = new QHBoxLayout;
+    for (std::size_t i = 0; i < scaleButtons_.size(); ++i) {
+        const int percent = DisplayScales[i];
+        auto* b = new QRadioButton(QStringLiteral("%1 %").arg(percent), g);
+        b->setObjectName(QStringLiteral("scale%1").arg(percent));
+        scaleButtons_[i] = b;
+        row->addWidget(b);
+    }
+    row->addStretch(1);
+    auto* note =
+        new QLabel(QStringLiteral("画面全体の大きさです。変更は次回の起動から有効になります。"), g);
+    note->setObjectName(QStringLiteral("scaleNote"));
+    note->setWordWrap(true);
+    auto* layout = new QVBoxLayout(g);
+    layout->setSpacing(4);
+    layout->addLayout(row);
+    layout->addWidget(note);
+    return g;
+}
+
+void TOKBottomDlg3::prepareScale(std::int32_t scale) {
+    std::size_t chosen = 0;
+    for (std::size_t i = 0; i < scaleButtons_.size(); ++i)
+        if (DisplayScales[i] == scale)
+            chosen = i;
+    scaleButtons_[chosen]->setChecked(true);
+}
+
+std::int32_t TOKBottomDlg3::chosenScale() const {
+    for (std::size_t i = 0; i < scaleButtons_.size(); ++i)
+        if (scaleButtons_[i]->isChecked())
+            return DisplayScales[i];
+    return DisplayScales[0];
 }
 
 } // namespace pf

@@ -13,11 +13,14 @@
 // and, only when it is closed with OK, writes 0 or 1 per group back into the
 // values (the generation group also 2, the balanced method). Cancel leaves
 // them untouched, including a stored value such as 7.
+// The display size is one of the offered percentages either way.
 
 #include "dialogs/settings_store.h"
 
 #include <QDialog>
+#include <array>
 
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -59,6 +62,13 @@ private:
     QLabel* StaticText3;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
+
+    // Display size (100 … 200 %), below the three groups; it takes effect
+    // at the next start, and the group says so.
+    QGroupBox* buildScaleGroup();
+    void prepareScale(std::int32_t scale);
+    std::int32_t chosenScale() const;
+    std::array<QRadioButton*, std::size(DisplayScales)> scaleButtons_{};
 };
 
 } // namespace pf

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 #include <QString>
+#include <algorithm>
+#include <iterator>
 
 namespace pf {
 namespace {
@@ -41,7 +43,27 @@ Settings loadSettings(QSettings& store) {
     s.RankingMethod = readInt(store, "Jyuni", 0);
     s.CsvMode = readInt(store, "CsvMode", 0);
     store.endGroup();
+    s.Scale = loadScale(store);
     return s;
+}
+
+std::int32_t loadScale(QSettings& store) {
+    store.beginGroup(Group);
+    const std::int32_t v = readInt(store, "Scale", DisplayScales[0]);
+    store.endGroup();
+    const bool offered =
+        std::find(std::begin(DisplayScales), std::end(DisplayScales), v) != std::end(DisplayScales);
+    return offered ? v : DisplayScales[0];
+}
+
+void applyStoredDisplayScale() {
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        return;
+    // No application object yet: the store is named in full.
+    QSettings store(QStringLiteral("Sorvanta"), QStringLiteral("PAIRFORGE"));
+    const std::int32_t percent = loadScale(store);
+    if (percent != DisplayScales[0])
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(percent / 100.0));
 }
 
 Status saveSettings(QSettings& store, const Settings& s) {
@@ -51,6 +73,8 @@ Status saveSettings(QSettings& store, const Settings& s) {
     store.setValue(QStringLiteral("Seisei"), QString::number(s.GenerationMethod));
     store.setValue(QStringLiteral("Jyuni"), QString::number(s.RankingMethod));
     store.setValue(QStringLiteral("CsvMode"), QString::number(s.CsvMode));
+    if (s.Scale != DisplayScales[0] || store.contains(QStringLiteral("Scale")))
+        store.setValue(QStringLiteral("Scale"), QString::number(s.Scale));
     store.endGroup();
     store.sync();
     return store.status() != QSettings::AccessError ? Status{}

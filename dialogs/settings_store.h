@@ -25,6 +25,7 @@ struct Settings {
     std::int32_t GenerationMethod = 1; // "Seisei": 0 random, 2 balanced, otherwise sequential
     std::int32_t RankingMethod = 0;    // "Jyuni": 0 rule 1, otherwise rule 2
     std::int32_t CsvMode = 0;          // "CsvMode": 0 old layout, otherwise new
+    std::int32_t Scale = 100;          // "Scale": display size in percent, next start
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
@@ -40,14 +41,28 @@ Status saveSettings(QSettings& store, const Settings& settings);
 // The program's own store (QSettings("Sorvanta", "PAIRFORGE")).
 QSettings& programSettings();
 
+// The display sizes offered, in percent; the first is the default.
+inline constexpr std::int32_t DisplayScales[] = {100, 125, 150, 200};
+
+// "Scale" under CONFIG: one of DisplayScales, anything else (missing,
+// letters, 90, 300) gives 100. A clean account gets no "Scale" written until
+// a size has been chosen, so its store stays as it always was.
+std::int32_t loadScale(QSettings& store);
+
+// Scales the whole interface by the stored display size: sets Qt's scale
+// factor from the program's store. Must run before the application object
+// exists; a scale factor already set in the environment wins.
+void applyStoredDisplayScale();
+
 inline Settings settingsOf(const Session& session) {
-    return {session.GenerationMethod, session.RankingMethod, session.CsvMode};
+    return {session.GenerationMethod, session.RankingMethod, session.CsvMode, session.Scale};
 }
 
 inline void applySettings(Session& session, const Settings& settings) {
     session.GenerationMethod = settings.GenerationMethod;
     session.RankingMethod = settings.RankingMethod;
     session.CsvMode = settings.CsvMode;
+    session.Scale = settings.Scale;
 }
 
 } // namespace pf

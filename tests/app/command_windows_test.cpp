@@ -4,6 +4,7 @@
 #include "gui_fixture.h"
 
 #include "dialogs/about_dialog.h"
+#include "dialogs/court_board.h"
 #include "dialogs/court_display.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/settings_store.h"
@@ -142,6 +143,37 @@ TEST_F(CommandWindowsTest, AnnouncementAndAboutRunModally) {
     ASSERT_EQ(ran.size(), 2u);
     EXPECT_EQ(ran[0], windows.okBottomDlg4);
     EXPECT_EQ(ran[1], windows.okBottomDlg);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CommandWindowsTest, CourtBoardOpensBesideTheMainWindowAndFollowsItsCounts) {
+    QAction* board = action("courtBoardAction");
+    EXPECT_EQ(board->text(), QStringLiteral("コート表示(&B)"));
+    EXPECT_EQ(board->shortcut(), QKeySequence(Qt::Key_F11));
+    EXPECT_FALSE(board->isEnabled());
+    generate();
+    ASSERT_TRUE(board->isEnabled());
+    int told = 0;
+    QObject::connect(&form(), &TForm1::matchesChanged, [&told] { ++told; });
+
+    board->trigger();
+    auto* shown = find<CourtBoard>("courtBoard");
+    ASSERT_TRUE(shown->isVisible());
+    EXPECT_TRUE(shown->isFullScreen());
+    EXPECT_TRUE(shown->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(form().isEnabled()) << "not modal";
+
+    arrow("UpDown4", true, 3); // match 2, pair B
+    EXPECT_GT(told, 0);
+    EXPECT_EQ(shown->content().courts[1].winB, 3);
+
+    form().session().Modified = false;
+    action("C1")->trigger(); // nothing to show any more
+    EXPECT_FALSE(shown->isVisible());
+    EXPECT_FALSE(board->isEnabled());
 }
 
 } // namespace

@@ -194,4 +194,26 @@ TEST_F(SettingsDialog, CancelLeavesAllThreeUnchangedAndTheNextOpeningShowsThem) 
     EXPECT_EQ(s, (Settings{1, 7, 0}));
 }
 
+TEST_F(SettingsDialog, DisplaySizeIsChosenBelowTheGroupsAndSaysWhenItApplies) {
+    auto* note = dlg.findChild<QLabel*>(QStringLiteral("scaleNote"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->text().contains(QStringLiteral("次回の起動から")));
+    auto* size150 = dlg.findChild<QRadioButton*>(QStringLiteral("scale150"));
+    ASSERT_NE(size150, nullptr);
+
+    Settings s{1, 0, 0, 125};
+    EXPECT_TRUE(runWith(s, [&] {
+        EXPECT_TRUE(dlg.findChild<QRadioButton*>(QStringLiteral("scale125"))->isChecked());
+        size150->click();
+        dlg.okButton()->click();
+    }));
+    EXPECT_EQ(s, (Settings{1, 0, 0, 150}));
+
+    EXPECT_FALSE(runWith(s, [&] {
+        dlg.findChild<QRadioButton*>(QStringLiteral("scale200"))->click();
+        dlg.cancelButton()->click();
+    }));
+    EXPECT_EQ(s.Scale, 150);
+}
+
 } // namespace

@@ -149,4 +149,50 @@ TEST(SettingsOfSession, CopiesTheThreeFieldsBothWays) {
     EXPECT_FALSE(session.Modified);
 }
 
+struct ScaleCase {
+    const char* name;
+    const char* line; // nullptr: no "Scale" at all
+    int expected;
+};
+
+class ScaleReading : public testing::TestWithParam<ScaleCase> {
+protected:
+    QTemporaryDir dir;
+};
+
+TEST_P(ScaleReading, OnlyAnOfferedSizeIsTaken) {
+    const ScaleCase c = GetParam();
+    const QString ini = dir.filePath(QStringLiteral("PAIRFORGE.conf"));
+    writeFile(ini, QByteArray("[CONFIG]\nSeisei=0\n") + (c.line ? c.line : ""));
+    QSettings store(ini, QSettings::IniFormat);
+    EXPECT_EQ(pf::loadScale(store), c.expected);
+    EXPECT_EQ(pf::loadSettings(store).Scale, c.expected);
+    EXPECT_EQ(pf::loadSettings(store).GenerationMethod, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ScaleReading,
+                         testing::Values(ScaleCase{"Missing", nullptr, 100},
+                                         ScaleCase{"Offered125", "Scale=125\n", 125},
+                                         ScaleCase{"Offered150", "Scale=150\n", 150},
+                                         ScaleCase{"Offered200", "Scale=200\n", 200},
+                                         ScaleCase{"Letters", "Scale=abc\n", 100},
+                                         ScaleCase{"TooSmall", "Scale=90\n", 100},
+                                         ScaleCase{"TooLarge", "Scale=300\n", 100},
+                                         ScaleCase{"Between", "Scale=130\n", 100},
+                                         ScaleCase{"Blank", "Scale=\n", 100}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsStore, AChosenSizeIsWrittenAfterTheThreeAndGoingBackTo100IsKept) {
+    {
+        QSettings store(ini(), QSettings::IniFormat);
+        ASSERT_TRUE(pf::saveSettings(store, Settings{1, 0, 0, 150}));
+    }
+    EXPECT_EQ(bytesOf(ini()), QByteArray("[CONFIG]\nCsvMode=0\nJyuni=0\nScale=150\nSeisei=1\n"));
+    {
+        QSettings store(ini(), QSettings::IniFormat);
+        ASSERT_TRUE(pf::saveSettings(store, Settings{1, 0, 0, 100}));
+    }
+    EXPECT_EQ(bytesOf(ini()), QByteArray("[CONFIG]\nCsvMode=0\nJyuni=0\nScale=100\nSeisei=1\n"));
+}
+
 } // namespace

@@ -1,0 +1,43 @@
+#pragma once
+// What the court board shows for the round on show: the matches on the
+// courts with their counts, the matches of the next round, and who sits out.
+// Read from the session each time the board paints, so a count entered on
+// the main window or on the court display is on the board at once.
+
+#include "app/session.h"
+#include "dialogs/court_rounds.h"
+
+#include <QString>
+#include <QStringList>
+#include <span>
+#include <vector>
+
+namespace pf {
+
+// A count shown on the court display and not stored yet.
+struct ShownCounts {
+    int slot = 0;
+    CourtCounts counts;
+};
+
+struct BoardMatch {
+    int number = 0; // slot + 1
+    QString a, b, c, d;
+    int winA = 0;
+    int winB = 0;
+
+    friend bool operator==(const BoardMatch&, const BoardMatch&) = default;
+};
+
+struct BoardContent {
+    std::vector<BoardMatch> courts; // the round on show, court 1 first
+    std::vector<BoardMatch> next;   // empty after the last round
+    QStringList sitters;            // in roster order
+
+    friend bool operator==(const BoardContent&, const BoardContent&) = default;
+};
+
+// `pending` overrides the stored counts of its slots.
+BoardContent boardContent(const Session& session, std::span<const ShownCounts> pending = {});
+
+} // namespace pf
