@@ -43,12 +43,14 @@ TForm1::TForm1(EntryList& entries, QWidget* parent)
     connect(Edit37, &QLineEdit::textChanged, this, &TForm1::Edit37Change);
 
     session_.changed = [this] { Q_EMIT pairingChanged(); };
+    // Qt's mark of unsaved changes, a trailing "*" beside the caption text.
+    connect(this, &TForm1::pairingChanged, this, [this] { setWindowModified(session_.Modified); });
     session_.FileName.clear();
     session_.HtmlFileName.clear();
     session_.PairingOpen = false;
     session_.Modified = false;
     clearMatches(session_.Matches);
-    setWindowTitle(title_);
+    setCaption(title_);
 
     applySettings(session_, loadSettings(programSettings()));
 
@@ -102,8 +104,17 @@ void TForm1::CountMembers() {
 }
 
 void TForm1::UpdateCaption() {
-    setWindowTitle(title_ + QStringLiteral(" [ ") + fromUtf8(session_.FileName) +
-                   QStringLiteral(" ]"));
+    setCaption(title_ + QStringLiteral(" [ ") + fromUtf8(session_.FileName) + QStringLiteral(" ]"));
+}
+
+QString TForm1::shownCaption() const {
+    QString shown = windowTitle();
+    shown.replace(QStringLiteral("[*]"), isWindowModified() ? QStringLiteral("*") : QString());
+    return shown;
+}
+
+void TForm1::setCaption(const QString& text) {
+    setWindowTitle(text + QStringLiteral("[*]"));
 }
 
 void TForm1::EnterPairingOpenState() {
@@ -181,7 +192,8 @@ bool TForm1::FormCloseQuery() {
     return prompts().message(this,
                              QStringLiteral("セーブせずに終了すると\n現在の組み合わせ、勝ち数が失わ"
                                             "れますが\n終了してよろしいですか？"),
-                             QStringLiteral("終了の確認"), Buttons::OkCancel) == Answer::Ok;
+                             QStringLiteral("終了の確認"), Buttons::OkCancel,
+                             Answer::Cancel) == Answer::Ok;
 }
 
 void TForm1::FormDestroy() {

@@ -68,6 +68,9 @@ public:
     void CountMembers();
     // Caption "title [ file ]" after a save or an open.
     void UpdateCaption();
+    // The caption as the title bar shows it: windowTitle() holds Qt's "[*]"
+    // placeholder, shown as "*" while the pairing has unsaved changes.
+    QString shownCaption() const;
     // Commands and controls of an open pairing, on its first page.
     void EnterPairingOpenState();
 
@@ -137,6 +140,8 @@ private:
     QPushButton* addSpeedButton(QWidget* client, const char* name, int left, int width,
                                 const QString& caption, const QString& hint);
 
+    // `text` plus the placeholder of the unsaved mark.
+    void setCaption(const QString& text);
     void EditWinChange(int panel, int side);
     void colourPanel(int panel);
     void setNoPairingState();
@@ -159,6 +164,8 @@ private:
     CommandWindows windows_;
     // What each file dialog proposes next: the last name chosen in it this run.
     QString lastOpenChoice_, lastSaveChoice_, lastCsvChoice_, lastHtmlChoice_;
+    // A Save As that could not be written: proposed again by the next one.
+    QString failedSaveChoice_;
 
     // Menu items.
     QAction *N8 = nullptr, *O1 = nullptr, *C1 = nullptr, *N6 = nullptr, *R1 = nullptr,

@@ -70,13 +70,14 @@ void TForm1::C1Click() {
             this,
             QStringLiteral("セーブせずに閉じると、\n現在の組み合わせ、勝ち数が失われま"
                            "すが\n閉じてよろしいですか？"),
-            QStringLiteral("閉じる確認"), Buttons::YesNo) != Answer::Yes)
+            QStringLiteral("閉じる確認"), Buttons::YesNo, Answer::No) != Answer::Yes)
         return;
     ClosePairing(session_, entries_);
+    failedSaveChoice_.clear();
     undoStack_->clear();
     ScrollBar1->setValue(0);
     setNoPairingState();
-    setWindowTitle(title_);
+    setCaption(title_);
     ShowPage();
 }
 

@@ -37,7 +37,7 @@ void TForm1::O1Click() {
             this,
             QStringLiteral("セーブせずに新しいファイルを開くと、\n現在の組み合わせ、勝"
                            "ち数が失われますが\nファイルを開いてよろしいですか？"),
-            QStringLiteral("ファイルを開く確認"), Buttons::YesNo) != Answer::Yes)
+            QStringLiteral("ファイルを開く確認"), Buttons::YesNo, Answer::No) != Answer::Yes)
         return;
     const QString path = prompts().openFile(this, {QStringLiteral("ファイルを開く"), PairingFilter,
                                                    QStringLiteral("pf1"), lastOpenChoice_});
@@ -57,6 +57,7 @@ void TForm1::O1Click() {
     session_.CourtCursor = 0;
     session_.PairingOpen = true;
     session_.FileName = toPath(path);
+    failedSaveChoice_.clear();
     session_.markSaved();
     undoStack_->clear();
     UpdateCaption();
@@ -89,15 +90,24 @@ void TForm1::N6Click() {
 void TForm1::R1Click() {
     if (!session_.PairingOpen)
         return;
-    const QString proposal =
-        session_.FileName.empty() ? lastSaveChoice_ : fromUtf8(session_.FileName);
+    QString proposal = failedSaveChoice_;
+    if (proposal.isEmpty())
+        proposal = session_.FileName.empty() ? lastSaveChoice_ : fromUtf8(session_.FileName);
     const QString path = prompts().saveFile(
         this, {QStringLiteral("名前を付けて保存"), PairingFilter, QStringLiteral("pf1"), proposal});
     if (path.isEmpty())
         return;
     lastSaveChoice_ = path;
+    const std::string previous = session_.FileName;
     session_.FileName = toPath(path);
-    WritePairingFile();
+    if (WritePairingFile()) {
+        failedSaveChoice_.clear();
+        return;
+    }
+    // The pairing still belongs to the file it came from, so that the caption
+    // and 上書き保存 keep pointing there; the name that failed is offered again.
+    session_.FileName = previous;
+    failedSaveChoice_ = path;
 }
 
 bool TForm1::saveExport(const QString& path, const QByteArray& bytes) {

@@ -25,9 +25,10 @@ struct FileChoice {
 class Prompts {
 public:
     virtual ~Prompts() = default;
-    // A box without icon.
+    // A box without icon. `defaultButton` is the answer Enter gives; questions
+    // that can lose results pass the answer that keeps them.
     virtual Answer message(QWidget* parent, const QString& text, const QString& title,
-                           Buttons buttons) = 0;
+                           Buttons buttons, std::optional<Answer> defaultButton = std::nullopt) = 0;
     // Only an existing file; empty when cancelled.
     virtual QString openFile(QWidget* parent, const FileChoice& choice) = 0;
     // Asks before overwriting; empty when cancelled.
@@ -53,6 +54,7 @@ public:
         QString text;
         QString title;
         Buttons buttons;
+        std::optional<Answer> defaultButton;
     };
     std::deque<Answer> answers;
     std::deque<QString> files;
@@ -62,7 +64,8 @@ public:
     std::deque<QString> opened;
     bool openUrlResult = true;
 
-    Answer message(QWidget*, const QString& text, const QString& title, Buttons buttons) override;
+    Answer message(QWidget*, const QString& text, const QString& title, Buttons buttons,
+                   std::optional<Answer> defaultButton = std::nullopt) override;
     QString openFile(QWidget*, const FileChoice& choice) override;
     QString saveFile(QWidget*, const FileChoice& choice) override;
     std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override;

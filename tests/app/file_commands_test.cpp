@@ -67,7 +67,7 @@ TEST_F(FileCommandsTest, SaveAsksForAPathOnceThenWritesWithoutAsking) {
     EXPECT_EQ(ask->fileChoices[0].filter,
               QStringLiteral("PAIRFORGEファイル(*.pf1)|*.pf1|全てのファイル(*.*)|*.*"));
     EXPECT_FALSE(form().session().Modified);
-    EXPECT_EQ(form().windowTitle().toStdString(), caption(file));
+    EXPECT_EQ(form().shownCaption().toStdString(), caption(file));
     EXPECT_EQ(read(file), pairingFileBytes(form().session().Roster, form().session().Matches));
 
     arrow("UpDown3", true);
@@ -105,7 +105,7 @@ TEST_F(FileCommandsTest, SavedPairingReopensWithGapsCountsAndCaption) {
     EXPECT_EQ(text("Edit38"), QStringLiteral("9"));
     EXPECT_EQ(find<QLabel>("Label27")->text(), QStringLiteral("1"));
     EXPECT_EQ(text("Edit1WinA"), QStringLiteral("6"));
-    EXPECT_EQ(form().windowTitle().toStdString(), caption(file));
+    EXPECT_EQ(form().shownCaption().toStdString(), caption(file));
     EXPECT_FALSE(action("B1")->isEnabled());
     EXPECT_TRUE(action("C1")->isEnabled());
     // The file does not hold the court count: it stays adjustable.
@@ -172,7 +172,7 @@ TEST_F(FileCommandsTest, ARefusedFileKeepsThePairingOnScreen) {
         EXPECT_EQ(ask->asked[0].title, QStringLiteral("エラー"));
         EXPECT_EQ(form().session().Matches, before);
         EXPECT_EQ(form().session().FileName, good.toStdString());
-        EXPECT_EQ(form().windowTitle().toStdString(), caption(good));
+        EXPECT_EQ(form().shownCaption().toStdString(), caption(good));
     }
 }
 
@@ -191,14 +191,20 @@ TEST_F(FileCommandsTest, AFailedSaveKeepsTheEarlierFileAndTheUnsavedMark) {
     ASSERT_EQ(ask->asked.size(), 1u);
     EXPECT_EQ(ask->asked[0].text, QStringLiteral("ファイルの書き込みに失敗しました。"));
     EXPECT_TRUE(form().session().Modified);
-    EXPECT_EQ(form().windowTitle().toStdString(), caption(file));
-    // The chosen path is kept; the next save goes there without a dialog.
-    EXPECT_EQ(form().session().FileName, nowhere.toStdString());
-    action("N6")->trigger();
-    EXPECT_EQ(ask->fileChoices.size(), 2u);
-    EXPECT_EQ(ask->asked.size(), 2u);
-    EXPECT_TRUE(form().session().Modified);
+    // The pairing still belongs to its file: caption and 上書き保存 go on there,
+    // and the next Save As offers the name that failed.
+    EXPECT_EQ(form().shownCaption().toStdString(), caption(file) + "*");
+    EXPECT_EQ(form().session().FileName, file.toStdString());
+    action("R1")->trigger();
+    ASSERT_EQ(ask->fileChoices.size(), 3u);
+    EXPECT_EQ(ask->fileChoices[2].initialPath, nowhere);
     EXPECT_EQ(read(file), saved);
+    action("N6")->trigger();
+    EXPECT_EQ(ask->fileChoices.size(), 3u);
+    EXPECT_EQ(ask->asked.size(), 1u);
+    EXPECT_FALSE(form().session().Modified);
+    EXPECT_EQ(form().shownCaption().toStdString(), caption(file));
+    EXPECT_NE(read(file), saved);
 }
 
 TEST_F(FileCommandsTest, CsvExportFollowsTheLayoutInForce) {

@@ -74,7 +74,7 @@ protected:
 };
 
 TEST_F(MainWindowTest, StartsEmptyWithTheNoPairingCommands) {
-    EXPECT_EQ(form().windowTitle(), Title);
+    EXPECT_EQ(form().shownCaption(), Title);
     EXPECT_EQ(form().centralWidget()->size(), QSize(690, 428));
     expectNoPairingState();
     EXPECT_EQ(text("Edit37"), QStringLiteral("2"));
@@ -281,7 +281,7 @@ TEST_F(MainWindowTest, ClosingThePairingAsksOnlyWhenScoresAreUnsaved) {
     for (const MatchRecord& m : s.Matches)
         ASSERT_TRUE(m.isEmpty());
     expectNoPairingState();
-    EXPECT_EQ(form().windowTitle(), Title);
+    EXPECT_EQ(form().shownCaption(), Title);
     EXPECT_EQ(find<QLabel>("Label27")->text(), QStringLiteral("1"));
     EXPECT_TRUE(text("Edit1a").isEmpty());
     EXPECT_EQ(text("Edit38"), QStringLiteral("8")); // the roster stays
