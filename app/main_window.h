@@ -2,6 +2,7 @@
 // The main window: the one session of the run, the members area, the six
 // match panels of the page on show, and the commands of the menu and toolbar.
 
+#include "app/score_commands.h"
 #include "app/session.h"
 
 #include <QMainWindow>
@@ -143,6 +144,17 @@ private:
     // `text` plus the placeholder of the unsaved mark.
     void setCaption(const QString& text);
     void EditWinChange(int panel, int side);
+    // A count put into the table by the history (undo, redo, or the change
+    // itself): the panel showing it follows, brought into view on `reveal`.
+    void scoreShown(int slot, bool reveal);
+    ScoreShown scoreShownCallback();
+    // Tab/Enter in a games box: the other pair's box, then the next match,
+    // over to the next page.
+    void moveScoreFocus(int panel, int side, bool forward);
+    void scoreBoxLeft(int panel, int side);
+    // Open, close and new pairing start a new history; `matchesFile` says
+    // whether the table is then the one on disk.
+    void resetHistory(bool matchesFile);
     void colourPanel(int panel);
     void setNoPairingState();
     void setScoreArrowsEnabled(bool on);
@@ -156,6 +168,12 @@ private:
 
     Session session_;
     QUndoStack* undoStack_ = nullptr;
+    bool historyResetting_ = false;
+    // True while the panels are being filled from the table, not typed into.
+    bool showing_ = false;
+    // The count (slot × 2 + side) typed or stepped last, while its entry goes
+    // on; -1 once the organiser has moved elsewhere.
+    int lastEntry_ = -1;
     QString title_;
     EntryList& entries_;
     std::unique_ptr<SequentialState> sequential_;

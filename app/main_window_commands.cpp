@@ -54,7 +54,7 @@ void TForm1::N8Click() {
         HourglassCursor hourglass;
         GeneratePairing(session_, entries_, *sequential_);
     }
-    undoStack_->clear();
+    resetHistory(false);
     ShowPage();
 }
 
@@ -74,7 +74,7 @@ void TForm1::C1Click() {
         return;
     ClosePairing(session_, entries_);
     failedSaveChoice_.clear();
-    undoStack_->clear();
+    resetHistory(true);
     ScrollBar1->setValue(0);
     setNoPairingState();
     setCaption(title_);

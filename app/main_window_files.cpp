@@ -59,7 +59,7 @@ void TForm1::O1Click() {
     session_.FileName = toPath(path);
     failedSaveChoice_.clear();
     session_.markSaved();
-    undoStack_->clear();
+    resetHistory(true);
     UpdateCaption();
     CountMembers();
     ShowPage();
@@ -73,6 +73,7 @@ bool TForm1::WritePairingFile() {
     }
     session_.markSaved();
     undoStack_->setClean();
+    lastEntry_ = -1; // a count typed after the save is a new step
     UpdateCaption();
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include "app/artwork.h"
 #include "app/main_window.h"
+#include "app/score_edit.h"
 #include "app/ui_fonts.h"
 #include "app/up_down.h"
 
@@ -56,9 +57,11 @@ QFrame* panel(QWidget* parent, const QString& name, const QRect& geometry) {
 }
 
 // A read-only edit in the button-face colour, as the count edits are drawn.
-QLineEdit* countEdit(QWidget* parent, const QString& name, const QRect& geometry,
-                     const QString& text, const QString& hint, int pixels) {
-    auto* e = new QLineEdit(text, parent);
+template <class Edit = QLineEdit>
+Edit* countEdit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text,
+                const QString& hint, int pixels) {
+    auto* e = new Edit(parent);
+    e->setText(text);
     e->setObjectName(name);
     e->setReadOnly(true);
     e->setFont(fixedGothic(pixels));
@@ -274,9 +277,10 @@ void TForm1::buildMatchPanels(QWidget* client) {
         static const char sideName[2] = {'A', 'B'};
         for (int side = 0; side < 2; ++side) {
             const int left = winLeft[side];
-            mp.win[side] =
-                countEdit(mp.panel, QStringLiteral("Edit%1Win%2").arg(num).arg(sideName[side]),
-                          QRect(left, 4, 33, 27), QStringLiteral("0"), HintGames, 19);
+            auto* box = countEdit<ScoreEdit>(
+                mp.panel, QStringLiteral("Edit%1Win%2").arg(num).arg(sideName[side]),
+                QRect(left, 4, 33, 27), QStringLiteral("0"), HintGames, 19);
+            mp.win[side] = box;
             mp.upDown[side] = new UpDown(mp.win[side], 0, 20, mp.panel);
             mp.upDown[side]->setObjectName(QStringLiteral("UpDown") +
                                            QString::number(2 * n + side + 1));
@@ -288,6 +292,10 @@ void TForm1::buildMatchPanels(QWidget* client) {
             connect(mp.upDown[side], &UpDown::changing, this, &TForm1::UpDown1Changing);
             connect(mp.win[side], &QLineEdit::textChanged, this,
                     [this, n, side] { EditWinChange(n, side); });
+            connect(box, &ScoreEdit::advance, this,
+                    [this, n, side](bool forward) { moveScoreFocus(n, side, forward); });
+            connect(box, &ScoreEdit::wheelStep, mp.upDown[side], &UpDown::step);
+            connect(box, &ScoreEdit::left, this, [this, n, side] { scoreBoxLeft(n, side); });
         }
         static const char positions[4] = {'a', 'b', 'c', 'd'};
         for (int k = 0; k < 4; ++k) {

@@ -160,6 +160,11 @@ void TOKBottomDlg2::run() {
     runModal(*this);
 }
 
+void TOKBottomDlg2::setScoreHistory(QUndoStack* history, ScoreShown shown) {
+    history_ = history;
+    shown_ = std::move(shown);
+}
+
 void TOKBottomDlg2::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous())
@@ -219,9 +224,16 @@ void TOKBottomDlg2::StoreCourtScores() {
     const int p = session_.CourtCursor;
     for (int k = 0; k < courtCount_; ++k) {
         const Court& c = courts_[static_cast<std::size_t>(k)];
-        MatchRecord& m = session_.Matches[static_cast<std::size_t>(p + k)];
-        m.WinA = numberIn(c.winA);
-        m.WinB = numberIn(c.winB);
+        const int slot = p + k;
+        const int counts[2] = {numberIn(c.winA), numberIn(c.winB)};
+        for (int side = 0; side < 2; ++side) {
+            if (history_) {
+                recordScore(*history_, session_, slot, side, counts[side], shown_);
+            } else {
+                MatchRecord& m = session_.Matches[static_cast<std::size_t>(slot)];
+                (side == 0 ? m.WinA : m.WinB) = counts[side];
+            }
+        }
     }
 }
 

@@ -16,6 +16,7 @@
 // every way of closing the window. A click on any of the count arrows sets
 // session.Modified.
 
+#include "app/score_commands.h"
 #include "app/session.h"
 
 #include <QDialog>
@@ -25,6 +26,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QUndoStack;
 
 namespace pf {
 
@@ -37,6 +39,10 @@ public:
     explicit TOKBottomDlg2(Session& session, QWidget* parent = nullptr);
 
     void run();
+    // The counts stored from the courts become steps of `history` (the
+    // session's undo history), and `shown` tells the main window of each.
+    // Without a history they are written straight into the table.
+    void setScoreHistory(QUndoStack* history, ScoreShown shown);
 
     // The widgets of court k (0 … 2).
     struct Court {
@@ -77,6 +83,8 @@ private:
     QPushButton* OKBtn;
     QPushButton* Button2;
     int courtCount_ = 0;
+    QUndoStack* history_ = nullptr;
+    ScoreShown shown_;
     // True while the boxes hold the counts of the shown round, so that a
     // close before anything was shown cannot write the blank boxes back.
     bool filled_ = false;

@@ -205,10 +205,12 @@ TEST_F(MainWindowTest, ScoreArrowsStopAtZeroAndTwenty) {
     QApplication::sendEvent(edit, &up);
     QApplication::sendEvent(edit, &down);
     EXPECT_EQ(s.Matches[2].WinA, 1);
-    // Typing cannot change a count.
+    // Typing cannot go past 20.
     QKeyEvent seven(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
     QApplication::sendEvent(edit, &seven);
-    EXPECT_EQ(edit->text(), QStringLiteral("1"));
+    QApplication::sendEvent(edit, &seven);
+    EXPECT_EQ(edit->text(), QStringLiteral("17"));
+    EXPECT_EQ(s.Matches[2].WinA, 17);
 }
 
 TEST_F(MainWindowTest, CourtCountMovesTheRoundSeparators) {
