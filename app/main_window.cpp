@@ -7,6 +7,8 @@
 #include "app/up_down.h"
 #include "dialogs/court_display.h"
 #include "dialogs/settings_store.h"
+#include "files/recent_files.h"
+#include "pairing/court_guess.h"
 #include "pairing/entry_list.h"
 #include "pairing/sequential_selection.h"
 
@@ -43,6 +45,7 @@ TForm1::TForm1(EntryList& entries, QWidget* parent)
     buildMembersArea(client);
     buildMatchPanels(client);
     connect(UpDown13, &UpDown::clicked, this, &TForm1::UpDown13Click);
+    UpDown13->setGuard([this](int, int courts) { return courtCountFits(courts); });
     connect(Edit37, &QLineEdit::textChanged, this, &TForm1::Edit37Change);
 
     session_.changed = [this] { Q_EMIT pairingChanged(); };
@@ -61,6 +64,8 @@ TForm1::TForm1(EntryList& entries, QWidget* parent)
     setCaption(title_);
 
     applySettings(session_, loadSettings(programSettings()));
+    recentFiles_ = loadRecentFiles(programSettings());
+    showRecentFiles();
 
     setNoPairingState();
     // The rounds of the starting court count are marked from the first show.
@@ -253,6 +258,16 @@ void TForm1::scoreBoxLeft(int panel, int side) {
     QLineEdit* box = panels_[static_cast<std::size_t>(panel)].win[side];
     if (box->text().isEmpty() && slot >= 0 && slot < MaxMatches)
         scoreShown(slot, false);
+}
+
+bool TForm1::courtCountFits(int courts) {
+    if (!session_.PairingOpen || roundsHoldDistinctMembers(session_.Matches, courts))
+        return true;
+    return prompts().message(this,
+                             QStringLiteral("このコート数では同じメンバーが同時に試合をする回が"
+                                            "あります。変更しますか？"),
+                             QStringLiteral("コート数の確認"), Buttons::YesNo,
+                             Answer::No) == Answer::Yes;
 }
 
 void TForm1::resetHistory(bool matchesFile) {

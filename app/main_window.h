@@ -6,6 +6,7 @@
 #include "app/session.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <memory>
 
@@ -155,6 +156,17 @@ private:
     // Open, close and new pairing start a new history; `matchesFile` says
     // whether the table is then the one on disk.
     void resetHistory(bool matchesFile);
+    // Whether the open table can be played on `courts` courts without a
+    // member on two at once; asks the organiser when it cannot.
+    bool courtCountFits(int courts);
+    // The open-over-changes question; true when the organiser may go on.
+    bool confirmOpenOverChanges();
+    // Reads `path` into the session (the message when it cannot be read).
+    void openPairingFile(const QString& path);
+    void openRecentFile(int index);
+    // Puts `path` first in the recent files, kept with the settings.
+    void rememberFile(const QString& path);
+    void showRecentFiles();
     void colourPanel(int panel);
     void setNoPairingState();
     void setScoreArrowsEnabled(bool on);
@@ -191,6 +203,9 @@ private:
             *N3 = nullptr, *B1 = nullptr, *G1 = nullptr, *T1 = nullptr, *S2 = nullptr,
             *C2 = nullptr, *R2 = nullptr, *N4 = nullptr;
     QAction *undoAction_ = nullptr, *redoAction_ = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    std::array<QAction*, 4> recentActions_{};
+    QStringList recentFiles_;
     std::array<QPushButton*, 6> speedButtons_{};
     QLineEdit* Edit37 = nullptr;
     QLineEdit* Edit38 = nullptr;

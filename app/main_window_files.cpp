@@ -6,14 +6,20 @@
 #include "app/modal_runner.h"
 #include "app/prompts.h"
 #include "app/text_codec.h"
+#include "dialogs/settings_store.h"
 #include "files/atomic_save.h"
 #include "files/csv_writer.h"
 #include "files/html_options_dialog.h"
 #include "files/html_writer.h"
 #include "files/pairing_file.h"
+#include "files/recent_files.h"
+#include "pairing/court_guess.h"
 #include "standings/standings_window.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QUndoStack>
 
@@ -31,18 +37,64 @@ std::string toPath(const QString& path) {
 
 } // namespace
 
+bool TForm1::confirmOpenOverChanges() {
+    return !session_.Modified ||
+           prompts().message(
+               this,
+               QStringLiteral("セーブせずに新しいファイルを開くと、\n現在の組み合わせ、勝"
+                              "ち数が失われますが\nファイルを開いてよろしいですか？"),
+               QStringLiteral("ファイルを開く確認"), Buttons::YesNo, Answer::No) == Answer::Yes;
+}
+
 void TForm1::O1Click() {
-    if (session_.Modified &&
-        prompts().message(
-            this,
-            QStringLiteral("セーブせずに新しいファイルを開くと、\n現在の組み合わせ、勝"
-                           "ち数が失われますが\nファイルを開いてよろしいですか？"),
-            QStringLiteral("ファイルを開く確認"), Buttons::YesNo, Answer::No) != Answer::Yes)
+    if (!confirmOpenOverChanges())
         return;
     const QString path = prompts().openFile(this, {QStringLiteral("ファイルを開く"), PairingFilter,
                                                    QStringLiteral("pf1"), lastOpenChoice_});
     if (path.isEmpty())
         return;
+    openPairingFile(path);
+}
+
+void TForm1::openRecentFile(int index) {
+    if (index < 0 || index >= recentFiles_.size())
+        return;
+    const QString path = recentFiles_[index];
+    if (!QFileInfo(path).isFile()) {
+        prompts().message(this,
+                          QStringLiteral("ファイル「%1」が見つかりません。\n一覧から外します。")
+                              .arg(QDir::toNativeSeparators(path)),
+                          ErrorTitle, Buttons::Ok);
+        recentFiles_ = withoutRecentFile(recentFiles_, path);
+        saveRecentFiles(programSettings(), recentFiles_);
+        showRecentFiles();
+        return;
+    }
+    if (confirmOpenOverChanges())
+        openPairingFile(path);
+}
+
+void TForm1::rememberFile(const QString& path) {
+    recentFiles_ = withRecentFile(recentFiles_, path);
+    saveRecentFiles(programSettings(), recentFiles_);
+    showRecentFiles();
+}
+
+void TForm1::showRecentFiles() {
+    recentSeparator_->setVisible(!recentFiles_.isEmpty());
+    for (int i = 0; i < static_cast<int>(recentActions_.size()); ++i) {
+        QAction* a = recentActions_[static_cast<std::size_t>(i)];
+        const bool listed = i < recentFiles_.size();
+        a->setVisible(listed);
+        if (!listed)
+            continue;
+        const QString path = recentFiles_[i];
+        a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        a->setStatusTip(QDir::toNativeSeparators(path));
+    }
+}
+
+void TForm1::openPairingFile(const QString& path) {
     lastOpenChoice_ = path;
     const PairingFileContent content = readPairingFile(path);
     if (!content.ok()) {
@@ -52,6 +104,9 @@ void TForm1::O1Click() {
     }
     session_.Roster = content.roster;
     session_.Matches = content.matches;
+    // The file does not keep the court count: the largest under which no
+    // member plays on two courts at once is the one the day was made for.
+    Edit37->setText(QString::number(guessCourtCount(session_.Matches)));
     EnterPairingOpenState();
     session_.PageTop = 0;
     session_.CourtCursor = 0;
@@ -63,6 +118,7 @@ void TForm1::O1Click() {
     UpdateCaption();
     CountMembers();
     ShowPage();
+    rememberFile(path);
 }
 
 bool TForm1::WritePairingFile() {
@@ -75,6 +131,7 @@ bool TForm1::WritePairingFile() {
     undoStack_->setClean();
     lastEntry_ = -1; // a count typed after the save is a new step
     UpdateCaption();
+    rememberFile(fromUtf8(session_.FileName));
     return true;
 }
 

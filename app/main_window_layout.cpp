@@ -131,6 +131,13 @@ void TForm1::buildMenu() {
                        QStringLiteral("組み合わせをCSV形式で保存します。"), &TForm1::CSVT1Click);
     HTMLH1 = addCommand(file, "HTMLH1", QStringLiteral("HTML形式で出力する(&H)..."),
                         QStringLiteral("組み合わせをHTML形式で保存します。"), &TForm1::HTMLH1Click);
+    recentSeparator_ = file->addSeparator();
+    recentSeparator_->setObjectName(QStringLiteral("RecentSeparator"));
+    for (int i = 0; i < static_cast<int>(recentActions_.size()); ++i) {
+        QAction* a = file->addAction(QString(), this, [this, i] { openRecentFile(i); });
+        a->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
+        recentActions_[static_cast<std::size_t>(i)] = a;
+    }
     separator(file, "N1");
     X1 = addCommand(file, "X1", QStringLiteral("終了する(&X)"),
                     QStringLiteral("プログラムを終了します。"), &TForm1::X1Click);

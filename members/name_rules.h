@@ -11,12 +11,19 @@
 
 namespace pf {
 
-inline constexpr char MsgNameComma[] = "メンバー名に半角カンマ(,)は使用出来ません。";
+// Each refusal names the member in 「」 (%1), so that the organiser finds the
+// line among a hundred.
+inline constexpr char MsgNameComma[] = "メンバー名「%1」に半角カンマ(,)は使用出来ません。";
 inline constexpr char MsgNameTooLong[] =
-    "メンバー名は半角255文字（全角127文字）以内で入力して下さい。";
-inline constexpr char MsgNameBadChar[] = "メンバー名に使用出来ない文字が含まれています。";
+    "メンバー名「%1」は半角255文字（全角127文字）以内で入力して下さい。";
+inline constexpr char MsgNameBadChar[] = "メンバー名「%1」に使用出来ない文字が含まれています。";
 
-// The reason (UTF-8) a name held as Shift-JIS bytes is refused, or nullopt.
+// `message` with the name filled in; a name too long to read in a message
+// box is cut after 20 characters with "…".
+std::string nameRefusal(const char* message, const QString& name);
+
+// The reason (UTF-8) a name held as Shift-JIS bytes is refused, naming it, or
+// nullopt.
 std::optional<std::string> checkMemberName(const Name& bytes);
 
 struct NameEntry {

@@ -376,7 +376,8 @@ TEST_F(MainWindowTest, NewPairingRefusesANameTheFileCouldNotHold) {
     form().session().Roster[3] = "a,b"; // e.g. from a candidate file written by hand
     form().N8Click();
     ASSERT_EQ(ask->asked.size(), 1u);
-    EXPECT_EQ(ask->asked[0].text, QStringLiteral("メンバー名に半角カンマ(,)は使用出来ません。"));
+    EXPECT_EQ(ask->asked[0].text,
+              QStringLiteral("メンバー名「a,b」に半角カンマ(,)は使用出来ません。"));
     EXPECT_FALSE(form().session().PairingOpen);
 }
 

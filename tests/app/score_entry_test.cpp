@@ -65,7 +65,9 @@ protected:
         for (const char* k = keys; *k; ++k) {
             QWidget* target = QApplication::focusWidget();
             ASSERT_NE(target, nullptr);
-            const int key = *k == '\t' ? Qt::Key_Tab : *k == '\n' ? Qt::Key_Return : *k;
+            const int key = *k == '\t'   ? int(Qt::Key_Tab)
+                            : *k == '\n' ? int(Qt::Key_Return)
+                                         : int(*k);
             const QString text = *k == '\t' || *k == '\n' ? QString() : QString(QLatin1Char(*k));
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
             QApplication::sendEvent(target, &press);

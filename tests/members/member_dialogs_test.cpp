@@ -136,11 +136,12 @@ TEST_F(MemberDialogsTest, RefusedNamesAreExplainedAndStayInTheBox) {
         QString reason;
     } cases[] = {
         {QStringLiteral("🎾 佐藤"),
-         QStringLiteral("メンバー名に使用出来ない文字が含まれています。")},
+         QStringLiteral("メンバー名「🎾 佐藤」に使用出来ない文字が含まれています。")},
         {QStringLiteral("佐藤,一郎"),
-         QStringLiteral("メンバー名に半角カンマ(,)は使用出来ません。")},
+         QStringLiteral("メンバー名「佐藤,一郎」に半角カンマ(,)は使用出来ません。")},
         {QString(128, QChar(0x3042)),
-         QStringLiteral("メンバー名は半角255文字（全角127文字）以内で入力して下さい。")},
+         QStringLiteral("メンバー名「") + QString(20, QChar(0x3042)) +
+             QStringLiteral("…」は半角255文字（全角127文字）以内で入力して下さい。")},
     };
     for (const Case& c : cases) {
         type(c.typed);
@@ -224,19 +225,37 @@ TEST_F(MemberDialogsTest, OpeningReloadsTheFileAndCancelWritesNothing) {
     EXPECT_EQ(fileBytes(), QByteArray("X\r\nY\r\nZ"));
 }
 
-TEST_F(MemberDialogsTest, ACharacterTheFileCannotHoldStopsTheSave) {
+struct EditorRefusal {
+    const char* name;
+    const char* text;
+    const char* line;
+    const char* message;
+};
+
+class EditorRefusalTest : public MemberDialogsTest,
+                          public ::testing::WithParamInterface<EditorRefusal> {};
+
+TEST_P(EditorRefusalTest, ALineTheFileCannotTakeStopsTheSave) {
     writeCandidates("A");
     start();
     editor().setResult(-1);
-    saveText(QStringLiteral("B\nC 🎾\nD"));
+    saveText(QString::fromUtf8(GetParam().text));
     ASSERT_EQ(ask->asked.size(), 1u);
-    EXPECT_EQ(ask->asked[0].text, QStringLiteral("メンバー名に使用出来ない文字が含まれています。"));
+    EXPECT_EQ(ask->asked[0].text, QString::fromUtf8(GetParam().message));
     EXPECT_EQ(fileBytes(), QByteArray("A"));
     EXPECT_EQ(editor().result(), -1);
     auto* memo = child<QPlainTextEdit>(&editor(), "Memo1");
-    EXPECT_EQ(memo->textCursor().selectedText(), QStringLiteral("C 🎾"));
-    EXPECT_EQ(memo->toPlainText(), QStringLiteral("B\nC 🎾\nD"));
+    EXPECT_EQ(memo->textCursor().selectedText(), QString::fromUtf8(GetParam().line));
+    EXPECT_EQ(memo->toPlainText(), QString::fromUtf8(GetParam().text));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, EditorRefusalTest,
+    ::testing::Values(EditorRefusal{"Unencodable", "B\nC 🎾\nD", "C 🎾",
+                                    "メンバー名「C 🎾」に使用出来ない文字が含まれています。"},
+                      EditorRefusal{"Comma", "B\n佐藤,一郎\nD", "佐藤,一郎",
+                                    "メンバー名「佐藤,一郎」に半角カンマ(,)は使用出来ません。"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MemberDialogsTest, AFileThatCannotBeWrittenIsReportedAndNothingIsLost) {
     writeCandidates("A");
