@@ -8,6 +8,7 @@
 #include "files/html_options_dialog.h"
 #include "files/html_writer.h"
 #include "files/pairing_file.h"
+#include "files/recent_files.h"
 #include "standings/standings.h"
 #include "standings/standings_window.h"
 
@@ -266,6 +267,43 @@ TEST_F(FileCommandsTest, HtmlExportUsesTheOptionsAndFillsTheOneStandingsTable) {
     EXPECT_EQ(standings->table().cell(1, 1), expected.cell(1, 1));
     EXPECT_EQ(standings->table().cell(0, 5), expected.cell(0, 5));
     EXPECT_TRUE(standings->table().cell(0, 6).empty()); // rule 2 leaves columns 6 to 10 empty
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FileCommandsTest, RecentFilesReopenAfterTheSameQuestionAndAMissingOneIsDropped) {
+    generateScored();
+    const QString first = path("一日目.pf1");
+    const QString second = path("二日目.pf1");
+    for (const QString& f : {first, second}) {
+        ask->files.push_back(f);
+        action("R1")->trigger();
+    }
+    EXPECT_EQ(action("recentFile1")->text(), QStringLiteral("&1 二日目.pf1"));
+    EXPECT_EQ(action("recentFile2")->text(), QStringLiteral("&2 一日目.pf1"));
+    EXPECT_FALSE(action("recentFile3")->isVisible());
+
+    arrow("UpDown1", true);
+    action("recentFile2")->trigger(); // unsaved: asked, Enter keeps the day
+    ASSERT_EQ(ask->asked.size(), 1u);
+    EXPECT_EQ(ask->asked[0].title, QStringLiteral("ファイルを開く確認"));
+    EXPECT_EQ(form().session().FileName, second.toStdString());
+
+    ask->answers = {Answer::Yes};
+    action("recentFile2")->trigger();
+    EXPECT_EQ(form().session().FileName, first.toStdString());
+    EXPECT_EQ(action("recentFile1")->text(), QStringLiteral("&1 一日目.pf1"));
+    EXPECT_TRUE(ask->fileChoices.size() == 2u); // no open dialog
+
+    QFile::remove(second);
+    action("recentFile2")->trigger();
+    ASSERT_EQ(ask->asked.size(), 3u);
+    EXPECT_EQ(ask->asked[2].text,
+              QStringLiteral("ファイル「%1」が見つかりません。\n一覧から外します。").arg(second));
+    EXPECT_FALSE(action("recentFile2")->isVisible());
+    EXPECT_EQ(loadRecentFiles(programSettings()), QStringList({first}));
 }
 
 } // namespace

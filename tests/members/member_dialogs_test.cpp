@@ -3,6 +3,7 @@
 
 #include "app/gui_fixture.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -275,6 +276,45 @@ TEST_F(MemberDialogsTest, AFileThatCannotBeWrittenIsReportedAndNothingIsLost) {
     EXPECT_EQ(dlg().candidates(), names({"A"}));
     EXPECT_EQ(editor().result(), -1);
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("B\nC"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MemberDialogsTest, TheRunningCountTurnsRedAbove100AndOkRefusesABadName) {
+    QByteArray many;
+    for (int i = 0; i < 101; ++i)
+        many += "n" + QByteArray::number(i) + "\r\n";
+    writeCandidates(many + "佐藤,一郎\r\n");
+    start();
+    dlg().setSelected({});
+    dlg().FormActivate();
+    auto* count = child<QLabel>(&dlg(), "selectionCount");
+    EXPECT_EQ(count->text(), QStringLiteral("選択 0人 / 100人"));
+    const QColor normal = count->palette().color(QPalette::WindowText);
+
+    press(&dlg(), "IncAllBtn");
+    EXPECT_EQ(count->text(), QStringLiteral("選択 102人 / 100人"));
+    EXPECT_EQ(count->palette().color(QPalette::WindowText), QColor(Qt::red));
+
+    src()->clearSelection();
+    for (int i = 0; i < 2; ++i) // the comma name and one more back to the candidates
+        dst()->item(dst()->count() - 1 - i)->setSelected(true);
+    press(&dlg(), "ExcludeBtn");
+    EXPECT_EQ(count->text(), QStringLiteral("選択 100人 / 100人"));
+    EXPECT_EQ(count->palette().color(QPalette::WindowText), normal);
+
+    // A candidate written with a comma is refused at OK, by name.
+    dlg().setSelected({"a", "b", "\x8d\xb2\x93\xa1,\x88\xea\x98\x59"}); // 佐藤,一郎
+    ask->asked.clear();
+    dlg().setResult(-1);
+    press(&dlg(), "OKBtn");
+    ASSERT_EQ(ask->asked.size(), 1u);
+    EXPECT_EQ(ask->asked[0].text,
+              QStringLiteral("メンバー名「佐藤,一郎」に半角カンマ(,)は使用出来ません。"));
+    EXPECT_EQ(dlg().result(), -1);
+    EXPECT_EQ(dst()->currentItem()->text(), QStringLiteral("佐藤,一郎"));
 }
 
 } // namespace
