@@ -49,10 +49,7 @@ QLabel* explanationBox(QWidget* parent, const char* name, const char* first, con
     box->setTextInteractionFlags(Qt::NoTextInteraction);
     box->setMargin(3);
     const QFontMetrics fm(box->font());
-    // Measured a little narrower than the box: the style's frames and the
-    // face on the organiser's screen may take more, and a cut last line
-    // hides the end of the explanation.
-    const QRect wrap(0, 0, ExplanationWidth - 40, 10000);
+    const QRect wrap(0, 0, ExplanationWidth - 10, 10000);
     const int lines = std::max(fm.boundingRect(wrap, Qt::TextWordWrap, u(first)).height(),
                                fm.boundingRect(wrap, Qt::TextWordWrap, u(second)).height());
     box->setFixedHeight(lines + 12);
