@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/prompts.h"
+#include "app/score_commands.h"
 #include "app/text_codec.h"
 #include "app/texts.h"
 #include "app/ui_fonts.h"
@@ -8,6 +9,8 @@
 #include "dialogs/court_board.h"
 #include "dialogs/court_display.h"
 #include "dialogs/settings_store.h"
+#include "files/recent_files.h"
+#include "pairing/court_guess.h"
 #include "pairing/generators.h"
 
 #include <QAction>
@@ -17,6 +20,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QUndoStack>
@@ -42,18 +46,28 @@ TForm1::TForm1(Generators& generators, QWidget* parent)
     buildMembersArea(client);
     buildMatchPanels(client);
     connect(UpDown13, &UpDown::clicked, this, &TForm1::UpDown13Click);
+    UpDown13->setGuard([this](int, int courts) { return courtCountFits(courts); });
     connect(Edit37, &QLineEdit::textChanged, this, &TForm1::Edit37Change);
 
     session_.changed = [this] { Q_EMIT pairingChanged(); };
     connect(this, &TForm1::pairingChanged, this, &TForm1::followPairing);
+    // Qt's mark of unsaved changes, a trailing "*" beside the caption text.
+    connect(this, &TForm1::pairingChanged, this, [this] { setWindowModified(session_.Modified); });
+    // Undoing back to what is on disk leaves nothing unsaved.
+    connect(undoStack_, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        if (clean && !historyResetting_ && session_.PairingOpen && session_.Modified)
+            session_.markSaved();
+    });
     session_.FileName.clear();
     session_.HtmlFileName.clear();
     session_.PairingOpen = false;
     session_.Modified = false;
     clearMatches(session_.Matches);
-    setWindowTitle(title_);
+    setCaption(title_);
 
     applySettings(session_, loadSettings(programSettings()));
+    recentFiles_ = loadRecentFiles(programSettings());
+    showRecentFiles();
 
     setNoPairingState();
     // The rounds of the starting court count are marked from the first show.
@@ -75,9 +89,12 @@ void TForm1::setCommandWindows(const CommandWindows& windows) {
     windows_ = windows;
     if (windows_.courtDisplay)
         connect(windows_.courtDisplay, &TOKBottomDlg2::shownChanged, this, &TForm1::matchesChanged);
+    windows_.courtDisplay->setScoreHistory(undoStack_, scoreShownCallback());
 }
 
 void TForm1::ShowPage() {
+    lastEntry_ = -1;
+    const QScopedValueRollback<bool> filling(showing_, true);
     for (int n = 0; n < MatchesPerPage; ++n) {
         const int slot = session_.PageTop + n;
         if (slot < 0 || slot >= MaxMatches)
@@ -108,8 +125,17 @@ void TForm1::CountMembers() {
 }
 
 void TForm1::UpdateCaption() {
-    setWindowTitle(title_ + QStringLiteral(" [ ") + fromUtf8(session_.FileName) +
-                   QStringLiteral(" ]"));
+    setCaption(title_ + QStringLiteral(" [ ") + fromUtf8(session_.FileName) + QStringLiteral(" ]"));
+}
+
+QString TForm1::shownCaption() const {
+    QString shown = windowTitle();
+    shown.replace(QStringLiteral("[*]"), isWindowModified() ? QStringLiteral("*") : QString());
+    return shown;
+}
+
+void TForm1::setCaption(const QString& text) {
+    setWindowTitle(text + QStringLiteral("[*]"));
 }
 
 void TForm1::EnterPairingOpenState() {
@@ -151,8 +177,12 @@ void TForm1::setNoPairingState() {
 
 void TForm1::setScoreArrowsEnabled(bool on) {
     for (MatchPanel& mp : panels_) {
-        mp.upDown[0]->setEnabled(on);
-        mp.upDown[1]->setEnabled(on);
+        for (int side = 0; side < 2; ++side) {
+            mp.upDown[side]->setEnabled(on);
+            // Typed into only while there are matches to take the counts.
+            mp.win[side]->setReadOnly(!on);
+            mp.win[side]->setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+        }
     }
 }
 
@@ -173,11 +203,89 @@ void TForm1::EditWinChange(int panel, int side) {
     bool ok = false;
     const int v = panels_[static_cast<std::size_t>(panel)].win[side]->text().toInt(&ok);
     if (!ok)
+        return; // an emptied box while typing; the count stays until a digit comes
+    if (showing_) {
+        MatchRecord& m = session_.Matches[static_cast<std::size_t>(slot)];
+        (side == 0 ? m.WinA : m.WinB) = v;
+        colourPanel(panel);
         return;
-    MatchRecord& m = session_.Matches[static_cast<std::size_t>(slot)];
-    (side == 0 ? m.WinA : m.WinB) = v;
+    }
+    const int entry = slot * 2 + side;
+    recordScore(*undoStack_, session_, slot, side, v, scoreShownCallback(), entry == lastEntry_);
+    lastEntry_ = entry;
     colourPanel(panel);
     Q_EMIT matchesChanged();
+}
+
+ScoreShown TForm1::scoreShownCallback() {
+    return [this](int slot, bool reveal) { scoreShown(slot, reveal); };
+}
+
+void TForm1::scoreShown(int slot, bool reveal) {
+    if (reveal) {
+        lastEntry_ = -1;
+        if (session_.PairingOpen &&
+            (slot < session_.PageTop || slot >= session_.PageTop + MatchesPerPage)) {
+            ScrollBar1->setValue(slot / MatchesPerPage); // shows the whole page
+            return;
+        }
+    }
+    const int panel = slot - session_.PageTop;
+    if (panel < 0 || panel >= MatchesPerPage)
+        return;
+    const MatchRecord& m = session_.Matches[static_cast<std::size_t>(slot)];
+    MatchPanel& mp = panels_[static_cast<std::size_t>(panel)];
+    const QScopedValueRollback<bool> filling(showing_, true);
+    for (int side = 0; side < 2; ++side) {
+        const QString text = QString::number(side == 0 ? m.WinA : m.WinB);
+        if (mp.win[side]->text() != text)
+            mp.win[side]->setText(text);
+    }
+    colourPanel(panel);
+}
+
+void TForm1::moveScoreFocus(int panel, int side, bool forward) {
+    constexpr int boxes = MatchesPerPage * 2;
+    int pos = panel * 2 + side + (forward ? 1 : -1);
+    if (pos >= boxes) {
+        if (session_.PageTop >= MaxMatches - MatchesPerPage)
+            return; // the last count of the day
+        N3Click();
+        pos = 0;
+    } else if (pos < 0) {
+        if (session_.PageTop < MatchesPerPage)
+            return;
+        B1Click();
+        pos = boxes - 1;
+    }
+    panels_[static_cast<std::size_t>(pos / 2)].win[pos % 2]->setFocus(Qt::TabFocusReason);
+}
+
+void TForm1::scoreBoxLeft(int panel, int side) {
+    lastEntry_ = -1;
+    // A box left empty shows its count again.
+    const int slot = session_.PageTop + panel;
+    QLineEdit* box = panels_[static_cast<std::size_t>(panel)].win[side];
+    if (box->text().isEmpty() && slot >= 0 && slot < MaxMatches)
+        scoreShown(slot, false);
+}
+
+bool TForm1::courtCountFits(int courts) {
+    if (!session_.PairingOpen || roundsHoldDistinctMembers(session_.Matches, courts))
+        return true;
+    return prompts().message(this,
+                             QStringLiteral("このコート数では同じメンバーが同時に試合をする回が"
+                                            "あります。変更しますか？"),
+                             QStringLiteral("コート数の確認"), Buttons::YesNo,
+                             Answer::No) == Answer::Yes;
+}
+
+void TForm1::resetHistory(bool matchesFile) {
+    const QScopedValueRollback<bool> resetting(historyResetting_, true);
+    undoStack_->clear();
+    if (!matchesFile)
+        undoStack_->resetClean(); // a new pairing is on no disk: no undo makes it saved
+    lastEntry_ = -1;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -193,7 +301,8 @@ bool TForm1::FormCloseQuery() {
     return prompts().message(this,
                              QStringLiteral("セーブせずに終了すると\n現在の組み合わせ、勝ち数が失わ"
                                             "れますが\n終了してよろしいですか？"),
-                             QStringLiteral("終了の確認"), Buttons::OkCancel) == Answer::Ok;
+                             QStringLiteral("終了の確認"), Buttons::OkCancel,
+                             Answer::Cancel) == Answer::Ok;
 }
 
 void TForm1::FormDestroy() {

@@ -2,9 +2,11 @@
 // The main window: the one session of the run, the members area, the six
 // match panels of the page on show, and the commands of the menu and toolbar.
 
+#include "app/score_commands.h"
 #include "app/session.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <memory>
 
@@ -71,6 +73,9 @@ public:
     void CountMembers();
     // Caption "title [ file ]" after a save or an open.
     void UpdateCaption();
+    // The caption as the title bar shows it: windowTitle() holds Qt's "[*]"
+    // placeholder, shown as "*" while the pairing has unsaved changes.
+    QString shownCaption() const;
     // Commands and controls of an open pairing, on its first page.
     void EnterPairingOpenState();
 
@@ -149,7 +154,31 @@ private:
     QPushButton* addSpeedButton(QWidget* client, const char* name, int left, int width,
                                 const QString& caption, const QString& hint);
 
+    // `text` plus the placeholder of the unsaved mark.
+    void setCaption(const QString& text);
     void EditWinChange(int panel, int side);
+    // A count put into the table by the history (undo, redo, or the change
+    // itself): the panel showing it follows, brought into view on `reveal`.
+    void scoreShown(int slot, bool reveal);
+    ScoreShown scoreShownCallback();
+    // Tab/Enter in a games box: the other pair's box, then the next match,
+    // over to the next page.
+    void moveScoreFocus(int panel, int side, bool forward);
+    void scoreBoxLeft(int panel, int side);
+    // Open, close and new pairing start a new history; `matchesFile` says
+    // whether the table is then the one on disk.
+    void resetHistory(bool matchesFile);
+    // Whether the open table can be played on `courts` courts without a
+    // member on two at once; asks the organiser when it cannot.
+    bool courtCountFits(int courts);
+    // The open-over-changes question; true when the organiser may go on.
+    bool confirmOpenOverChanges();
+    // Reads `path` into the session (the message when it cannot be read).
+    void openPairingFile(const QString& path);
+    void openRecentFile(int index);
+    // Puts `path` first in the recent files, kept with the settings.
+    void rememberFile(const QString& path);
+    void showRecentFiles();
     void colourPanel(int panel);
     void setNoPairingState();
     void setScoreArrowsEnabled(bool on);
@@ -166,6 +195,12 @@ private:
 
     Session session_;
     QUndoStack* undoStack_ = nullptr;
+    bool historyResetting_ = false;
+    // True while the panels are being filled from the table, not typed into.
+    bool showing_ = false;
+    // The count (slot × 2 + side) typed or stepped last, while its entry goes
+    // on; -1 once the organiser has moved elsewhere.
+    int lastEntry_ = -1;
     QString title_;
     Generators& generators_;
     TDualListDlg* dualListDlg_ = nullptr;
@@ -173,6 +208,8 @@ private:
     CommandWindows windows_;
     // What each file dialog proposes next: the last name chosen in it this run.
     QString lastOpenChoice_, lastSaveChoice_, lastCsvChoice_, lastHtmlChoice_;
+    // A Save As that could not be written: proposed again by the next one.
+    QString failedSaveChoice_;
 
     // Menu items.
     QAction *N8 = nullptr, *O1 = nullptr, *C1 = nullptr, *N6 = nullptr, *R1 = nullptr,
@@ -181,6 +218,9 @@ private:
             *C2 = nullptr, *R2 = nullptr, *N4 = nullptr;
     QAction *undoAction_ = nullptr, *redoAction_ = nullptr;
     QAction* scheduleStatsAction_ = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    std::array<QAction*, 4> recentActions_{};
+    QStringList recentFiles_;
     std::array<QPushButton*, 6> speedButtons_{};
     QLineEdit* Edit37 = nullptr;
     QLineEdit* Edit38 = nullptr;

@@ -53,7 +53,7 @@ void TForm1::N8Click() {
         HourglassCursor hourglass;
         GeneratePairing(session_, generators_);
     }
-    undoStack_->clear();
+    resetHistory(false);
     ShowPage();
 }
 
@@ -69,13 +69,14 @@ void TForm1::C1Click() {
             this,
             QStringLiteral("セーブせずに閉じると、\n現在の組み合わせ、勝ち数が失われま"
                            "すが\n閉じてよろしいですか？"),
-            QStringLiteral("閉じる確認"), Buttons::YesNo) != Answer::Yes)
+            QStringLiteral("閉じる確認"), Buttons::YesNo, Answer::No) != Answer::Yes)
         return;
     closePairing(session_, generators_);
-    undoStack_->clear();
+    failedSaveChoice_.clear();
+    resetHistory(true);
     ScrollBar1->setValue(0);
     setNoPairingState();
-    setWindowTitle(title_);
+    setCaption(title_);
     ShowPage();
 }
 

@@ -7,14 +7,20 @@
 #include "app/prompts.h"
 #include "app/text_codec.h"
 #include "app/texts.h"
+#include "dialogs/settings_store.h"
 #include "files/atomic_save.h"
 #include "files/csv_writer.h"
 #include "files/html_options_dialog.h"
 #include "files/html_writer.h"
 #include "files/pairing_file.h"
+#include "files/recent_files.h"
+#include "pairing/court_guess.h"
 #include "standings/standings_window.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QUndoStack>
 
@@ -31,18 +37,64 @@ std::string toPath(const QString& path) {
 
 } // namespace
 
+bool TForm1::confirmOpenOverChanges() {
+    return !session_.Modified ||
+           prompts().message(
+               this,
+               QStringLiteral("セーブせずに新しいファイルを開くと、\n現在の組み合わせ、勝"
+                              "ち数が失われますが\nファイルを開いてよろしいですか？"),
+               QStringLiteral("ファイルを開く確認"), Buttons::YesNo, Answer::No) == Answer::Yes;
+}
+
 void TForm1::O1Click() {
-    if (session_.Modified &&
-        prompts().message(
-            this,
-            QStringLiteral("セーブせずに新しいファイルを開くと、\n現在の組み合わせ、勝"
-                           "ち数が失われますが\nファイルを開いてよろしいですか？"),
-            QStringLiteral("ファイルを開く確認"), Buttons::YesNo) != Answer::Yes)
+    if (!confirmOpenOverChanges())
         return;
     const QString path = prompts().openFile(this, {QStringLiteral("ファイルを開く"), PairingFilter,
                                                    QStringLiteral("pf1"), lastOpenChoice_});
     if (path.isEmpty())
         return;
+    openPairingFile(path);
+}
+
+void TForm1::openRecentFile(int index) {
+    if (index < 0 || index >= recentFiles_.size())
+        return;
+    const QString path = recentFiles_[index];
+    if (!QFileInfo(path).isFile()) {
+        prompts().message(this,
+                          QStringLiteral("ファイル「%1」が見つかりません。\n一覧から外します。")
+                              .arg(QDir::toNativeSeparators(path)),
+                          ErrorTitle, Buttons::Ok);
+        recentFiles_ = withoutRecentFile(recentFiles_, path);
+        saveRecentFiles(programSettings(), recentFiles_);
+        showRecentFiles();
+        return;
+    }
+    if (confirmOpenOverChanges())
+        openPairingFile(path);
+}
+
+void TForm1::rememberFile(const QString& path) {
+    recentFiles_ = withRecentFile(recentFiles_, path);
+    saveRecentFiles(programSettings(), recentFiles_);
+    showRecentFiles();
+}
+
+void TForm1::showRecentFiles() {
+    recentSeparator_->setVisible(!recentFiles_.isEmpty());
+    for (int i = 0; i < static_cast<int>(recentActions_.size()); ++i) {
+        QAction* a = recentActions_[static_cast<std::size_t>(i)];
+        const bool listed = i < recentFiles_.size();
+        a->setVisible(listed);
+        if (!listed)
+            continue;
+        const QString path = recentFiles_[i];
+        a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        a->setStatusTip(QDir::toNativeSeparators(path));
+    }
+}
+
+void TForm1::openPairingFile(const QString& path) {
     lastOpenChoice_ = path;
     const PairingFileContent content = readPairingFile(path);
     if (!content.ok()) {
@@ -53,16 +105,21 @@ void TForm1::O1Click() {
     }
     session_.Roster = content.roster;
     session_.Matches = content.matches;
+    // The file does not keep the court count: the largest under which no
+    // member plays on two courts at once is the one the day was made for.
+    Edit37->setText(QString::number(guessCourtCount(session_.Matches)));
     EnterPairingOpenState();
     session_.PageTop = 0;
     session_.CourtCursor = 0;
     session_.PairingOpen = true;
     session_.FileName = toPath(path);
+    failedSaveChoice_.clear();
     session_.markSaved();
-    undoStack_->clear();
+    resetHistory(true);
     UpdateCaption();
     CountMembers();
     ShowPage();
+    rememberFile(path);
 }
 
 bool TForm1::WritePairingFile() {
@@ -75,7 +132,9 @@ bool TForm1::WritePairingFile() {
     }
     session_.markSaved();
     undoStack_->setClean();
+    lastEntry_ = -1; // a count typed after the save is a new step
     UpdateCaption();
+    rememberFile(fromUtf8(session_.FileName));
     return true;
 }
 
@@ -92,15 +151,24 @@ void TForm1::N6Click() {
 void TForm1::R1Click() {
     if (!session_.PairingOpen)
         return;
-    const QString proposal =
-        session_.FileName.empty() ? lastSaveChoice_ : fromUtf8(session_.FileName);
+    QString proposal = failedSaveChoice_;
+    if (proposal.isEmpty())
+        proposal = session_.FileName.empty() ? lastSaveChoice_ : fromUtf8(session_.FileName);
     const QString path = prompts().saveFile(
         this, {QStringLiteral("名前を付けて保存"), PairingFilter, QStringLiteral("pf1"), proposal});
     if (path.isEmpty())
         return;
     lastSaveChoice_ = path;
+    const std::string previous = session_.FileName;
     session_.FileName = toPath(path);
-    WritePairingFile();
+    if (WritePairingFile()) {
+        failedSaveChoice_.clear();
+        return;
+    }
+    // The pairing still belongs to the file it came from, so that the caption
+    // and 上書き保存 keep pointing there; the name that failed is offered again.
+    session_.FileName = previous;
+    failedSaveChoice_ = path;
 }
 
 bool TForm1::saveExport(const QString& path, const QByteArray& bytes) {

@@ -4,6 +4,7 @@
 
 #include "app/artwork.h"
 #include "app/main_window.h"
+#include "app/score_edit.h"
 #include "app/ui_fonts.h"
 #include "app/up_down.h"
 
@@ -56,9 +57,11 @@ QFrame* panel(QWidget* parent, const QString& name, const QRect& geometry) {
 }
 
 // A read-only edit in the button-face colour, as the count edits are drawn.
-QLineEdit* countEdit(QWidget* parent, const QString& name, const QRect& geometry,
-                     const QString& text, const QString& hint, int pixels) {
-    auto* e = new QLineEdit(text, parent);
+template <class Edit = QLineEdit>
+Edit* countEdit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text,
+                const QString& hint, int pixels) {
+    auto* e = new Edit(parent);
+    e->setText(text);
     e->setObjectName(name);
     e->setReadOnly(true);
     e->setFont(fixedGothic(pixels));
@@ -128,6 +131,13 @@ void TForm1::buildMenu() {
                        QStringLiteral("組み合わせをCSV形式で保存します。"), &TForm1::CSVT1Click);
     HTMLH1 = addCommand(file, "HTMLH1", QStringLiteral("HTML形式で出力する(&H)..."),
                         QStringLiteral("組み合わせをHTML形式で保存します。"), &TForm1::HTMLH1Click);
+    recentSeparator_ = file->addSeparator();
+    recentSeparator_->setObjectName(QStringLiteral("RecentSeparator"));
+    for (int i = 0; i < static_cast<int>(recentActions_.size()); ++i) {
+        QAction* a = file->addAction(QString(), this, [this, i] { openRecentFile(i); });
+        a->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
+        recentActions_[static_cast<std::size_t>(i)] = a;
+    }
     separator(file, "N1");
     X1 = addCommand(file, "X1", QStringLiteral("終了する(&X)"),
                     QStringLiteral("プログラムを終了します。"), &TForm1::X1Click);
@@ -284,9 +294,10 @@ void TForm1::buildMatchPanels(QWidget* client) {
         static const char sideName[2] = {'A', 'B'};
         for (int side = 0; side < 2; ++side) {
             const int left = winLeft[side];
-            mp.win[side] =
-                countEdit(mp.panel, QStringLiteral("Edit%1Win%2").arg(num).arg(sideName[side]),
-                          QRect(left, 4, 33, 27), QStringLiteral("0"), HintGames, 19);
+            auto* box = countEdit<ScoreEdit>(
+                mp.panel, QStringLiteral("Edit%1Win%2").arg(num).arg(sideName[side]),
+                QRect(left, 4, 33, 27), QStringLiteral("0"), HintGames, 19);
+            mp.win[side] = box;
             mp.upDown[side] = new UpDown(mp.win[side], 0, 20, mp.panel);
             mp.upDown[side]->setObjectName(QStringLiteral("UpDown") +
                                            QString::number(2 * n + side + 1));
@@ -298,6 +309,10 @@ void TForm1::buildMatchPanels(QWidget* client) {
             connect(mp.upDown[side], &UpDown::changing, this, &TForm1::UpDown1Changing);
             connect(mp.win[side], &QLineEdit::textChanged, this,
                     [this, n, side] { EditWinChange(n, side); });
+            connect(box, &ScoreEdit::advance, this,
+                    [this, n, side](bool forward) { moveScoreFocus(n, side, forward); });
+            connect(box, &ScoreEdit::wheelStep, mp.upDown[side], &UpDown::step);
+            connect(box, &ScoreEdit::left, this, [this, n, side] { scoreBoxLeft(n, side); });
         }
         static const char positions[4] = {'a', 'b', 'c', 'd'};
         for (int k = 0; k < 4; ++k) {

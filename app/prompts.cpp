@@ -1,5 +1,8 @@
 #include "app/prompts.h"
 
+#include "app/name_only_icons.h"
+#include "files/dialog_start.h"
+
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -10,6 +13,51 @@
 namespace pf {
 namespace {
 
+// Qt's own dialog everywhere but Windows, whose system dialog reads no file:
+// only Qt's dialog takes the icon provider that never opens the listed files.
+QFileDialog::Options dialogOptions() {
+#ifdef Q_OS_WIN
+    return QFileDialog::Options();
+#else
+    return QFileDialog::DontUseNativeDialog;
+#endif
+}
+
+// Made in a folder that is safe to list (it starts listing before any
+// provider can be set); the name-only provider is in place before the file
+// is selected or the organiser moves on.
+class FileDialog : public QFileDialog {
+public:
+    FileDialog(QWidget* parent, const FileChoice& c, const QString& start)
+        : QFileDialog(parent, c.caption,
+                      QFileInfo(start).isDir() ? start : QFileInfo(start).absolutePath()) {
+        setOptions(dialogOptions());
+        setIconProvider(&nameOnlyIconProvider());
+        setNameFilter(qtFilterFromWindows(c.filter));
+        setDefaultSuffix(c.defaultSuffix);
+        if (!QFileInfo(start).isDir())
+            selectFile(QFileInfo(start).fileName());
+    }
+};
+
+QString startPath(const FileChoice& c) {
+    return dialogStartPath(c.initialPath, defaultDialogFolder());
+}
+
+QMessageBox::StandardButton standardButton(Answer answer) {
+    switch (answer) {
+    case Answer::Ok:
+        return QMessageBox::Ok;
+    case Answer::Cancel:
+        return QMessageBox::Cancel;
+    case Answer::Yes:
+        return QMessageBox::Yes;
+    case Answer::No:
+        return QMessageBox::No;
+    }
+    return QMessageBox::NoButton;
+}
+
 QString withSuffix(const QString& path, const QString& suffix) {
     if (path.isEmpty() || suffix.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
@@ -18,8 +66,8 @@ QString withSuffix(const QString& path, const QString& suffix) {
 
 class DialogPrompts : public Prompts {
 public:
-    Answer message(QWidget* parent, const QString& text, const QString& title,
-                   Buttons buttons) override {
+    Answer message(QWidget* parent, const QString& text, const QString& title, Buttons buttons,
+                   std::optional<Answer> defaultButton = std::nullopt) override {
         QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
         switch (buttons) {
         case Buttons::Ok:
@@ -32,6 +80,8 @@ public:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             break;
         }
+        if (defaultButton)
+            box.setDefaultButton(standardButton(*defaultButton));
         switch (box.exec()) {
         case QMessageBox::Ok:
             return Answer::Ok;
@@ -45,20 +95,18 @@ public:
     }
 
     QString openFile(QWidget* parent, const FileChoice& c) override {
-        QFileDialog dialog(parent, c.caption, c.initialPath, qtFilterFromWindows(c.filter));
+        FileDialog dialog(parent, c, startPath(c));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setDefaultSuffix(c.defaultSuffix);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return dialog.selectedFiles().constFirst();
     }
 
     QString saveFile(QWidget* parent, const FileChoice& c) override {
-        QFileDialog dialog(parent, c.caption, c.initialPath, qtFilterFromWindows(c.filter));
+        FileDialog dialog(parent, c, startPath(c));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setDefaultSuffix(c.defaultSuffix);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return withSuffix(dialog.selectedFiles().constFirst(), c.defaultSuffix);

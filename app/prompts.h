@@ -24,9 +24,10 @@ struct FileChoice {
 class Prompts {
 public:
     virtual ~Prompts() = default;
-    // A box without icon.
+    // A box without icon. `defaultButton` is the answer Enter gives; questions
+    // that can lose results pass the answer that keeps them.
     virtual Answer message(QWidget* parent, const QString& text, const QString& title,
-                           Buttons buttons) = 0;
+                           Buttons buttons, std::optional<Answer> defaultButton = std::nullopt) = 0;
     // Only an existing file; empty when cancelled.
     virtual QString openFile(QWidget* parent, const FileChoice& choice) = 0;
     // Asks before overwriting; empty when cancelled.

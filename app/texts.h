@@ -17,9 +17,11 @@ inline constexpr char MsgSettingsWriteFailed[] = "環境設定を保存出来ま
 inline constexpr char MsgDuplicateMember[] = "同じメンバー名は、登録出来ません。";
 inline constexpr char MsgTooFewMembers[] = "（４人×コート数）以上のメンバーを登録して下さい。";
 inline constexpr char MsgTooManyMembers[] = "メンバーは100人まで選択出来ます。";
-inline constexpr char MsgNameComma[] = "メンバー名に半角カンマ(,)は使用出来ません。";
+// Each refusal of a name names the member in 「」 (%1), so that the
+// organiser finds the line among a hundred.
+inline constexpr char MsgNameComma[] = "メンバー名「%1」に半角カンマ(,)は使用出来ません。";
 inline constexpr char MsgNameTooLong[] =
-    "メンバー名は半角255文字（全角127文字）以内で入力して下さい。";
-inline constexpr char MsgNameBadChar[] = "メンバー名に使用出来ない文字が含まれています。";
+    "メンバー名「%1」は半角255文字（全角127文字）以内で入力して下さい。";
+inline constexpr char MsgNameBadChar[] = "メンバー名「%1」に使用出来ない文字が含まれています。";
 
 } // namespace pf

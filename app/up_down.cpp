@@ -54,6 +54,8 @@ void UpDown::step(int delta) {
     Q_EMIT changing(from, to);
     if (to == from)
         return; // at the end of the range: no wrap, nothing moves
+    if (guard_ && !guard_(from, to))
+        return;
     buddy_->setText(QString::number(to));
     Q_EMIT clicked(to);
 }

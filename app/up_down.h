@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 class QToolButton;
 
@@ -37,6 +38,9 @@ public:
     QLineEdit* buddy() const { return buddy_; }
     QToolButton* upButton() const { return up_; }
     QToolButton* downButton() const { return down_; }
+    // Asked after `changing` and before a step moves the number; false keeps
+    // it where it is (a question the organiser answered No).
+    void setGuard(std::function<bool(int from, int to)> guard) { guard_ = std::move(guard); }
 
 public Q_SLOTS:
     // One click on an arrow: +1 up, -1 down. Nothing while disabled.
@@ -59,6 +63,7 @@ private:
     QToolButton* down_;
     int min_;
     int max_;
+    std::function<bool(int, int)> guard_;
 };
 
 } // namespace pf

@@ -168,6 +168,11 @@ void TOKBottomDlg2::run() {
     runModal(*this);
 }
 
+void TOKBottomDlg2::setScoreHistory(QUndoStack* history, ScoreShown shown) {
+    history_ = history;
+    shown_ = std::move(shown);
+}
+
 void TOKBottomDlg2::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous())
@@ -234,6 +239,15 @@ void TOKBottomDlg2::StoreCourtScores() {
     for (int k = 0; k < courtCount_; ++k) {
         const Court& c = courts_[static_cast<std::size_t>(k)];
         counts[static_cast<std::size_t>(k)] = {numberIn(c.winA), numberIn(c.winB)};
+    }
+    if (history_) {
+        // Each count that moved becomes one step of the session's undo history.
+        for (int k = 0; k < courtCount_; ++k) {
+            const CourtCounts& c = counts[static_cast<std::size_t>(k)];
+            recordScore(*history_, session_, shownStart_ + k, 0, c.winA, shown_);
+            recordScore(*history_, session_, shownStart_ + k, 1, c.winB, shown_);
+        }
+        return;
     }
     storeRoundCounts(session_, shownStart_,
                      std::span(counts).first(static_cast<std::size_t>(courtCount_)));

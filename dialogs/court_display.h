@@ -17,6 +17,7 @@
 // session.Modified. shownChanged() tells the court board to show the counts
 // in the boxes before they are stored.
 
+#include "app/score_commands.h"
 #include "app/session.h"
 #include "dialogs/board_content.h"
 
@@ -28,6 +29,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QUndoStack;
 
 namespace pf {
 
@@ -40,6 +42,10 @@ public:
     explicit TOKBottomDlg2(Session& session, QWidget* parent = nullptr);
 
     void run();
+    // The counts stored from the courts become steps of `history` (the
+    // session's undo history), and `shown` tells the main window of each.
+    // Without a history they are written straight into the table.
+    void setScoreHistory(QUndoStack* history, ScoreShown shown);
 
     // The widgets of court k (0 … 2).
     struct Court {
@@ -91,6 +97,8 @@ private:
     // The first slot of the round in the boxes: their counts go back there
     // even if the board has moved the cursor meanwhile.
     int shownStart_ = 0;
+    QUndoStack* history_ = nullptr;
+    ScoreShown shown_;
     // True while the boxes hold the counts of the shown round, so that a
     // close before anything was shown cannot write the blank boxes back.
     bool filled_ = false;

@@ -61,13 +61,11 @@ void TOKBottomDlg1::SaveBtnClick() {
     QByteArray text;
     for (int i = 0; i < lines.size(); ++i) {
         const std::optional<Name> bytes = encodeCp932(lines[i]);
-        if (!bytes) {
-            const QTextBlock block = Memo1->document()->findBlockByNumber(i);
-            QTextCursor cursor(block);
-            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-            Memo1->setTextCursor(cursor);
-            prompts().message(this, QString::fromUtf8(MsgNameBadChar),
-                              QString::fromUtf8(ErrorTitle), Buttons::Ok);
+        const char* refusal = !bytes                                ? MsgNameBadChar
+                              : lines[i].contains(QLatin1Char(',')) ? MsgNameComma
+                                                                    : nullptr;
+        if (refusal) {
+            refuseLine(i, nameRefusal(refusal, lines[i]));
             return;
         }
         if (i > 0)
@@ -92,6 +90,15 @@ void TOKBottomDlg1::SaveBtnClick() {
     accept();
 }
 
+void TOKBottomDlg1::refuseLine(int line, const std::string& message) {
+    const QTextBlock block = Memo1->document()->findBlockByNumber(line);
+    QTextCursor cursor(block);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    Memo1->setTextCursor(cursor);
+    prompts().message(this, QString::fromUtf8(message), QStringLiteral("エラー"), Buttons::Ok);
+    Memo1->setFocus();
+}
+
 void TOKBottomDlg1::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     // The memo takes the height the two buttons leave below it.
@@ -103,8 +110,15 @@ void TOKBottomDlg1::resizeEvent(QResizeEvent* event) {
 
 void TOKBottomDlg1::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* s = screen())
+    // Centred the first time; after that it comes back where the organiser
+    // left it (moving it again on every show let the frame push it down).
+    if (const QScreen* s = screen(); s && !placed_) {
+        placed_ = true;
         move(s->availableGeometry().center() - rect().center());
+    }
+    // Straight into the names: a space typed with the focus on 保存 would
+    // save and close.
+    Memo1->setFocus();
 }
 
 } // namespace pf

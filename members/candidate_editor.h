@@ -3,6 +3,7 @@
 // and written back on saving, and handed to the member selection dialog.
 
 #include <QDialog>
+#include <string>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -29,10 +30,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Selects the refused line and says why; nothing is written.
+    void refuseLine(int line, const std::string& message);
+
     TDualListDlg& selection_;
     QPlainTextEdit* Memo1;
     QPushButton* SaveBtn;
     QPushButton* CancelBtn;
+    bool placed_ = false; // centred once, then left where it was moved
 };
 
 } // namespace pf

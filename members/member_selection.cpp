@@ -56,7 +56,16 @@ TDualListDlg::TDualListDlg(QWidget* parent)
     caption(this, "SrcLabel", QStringLiteral("メンバー候補リスト :"), QRect(8, 6, 145, 18));
     SrcList = nameList(this, "SrcList", QRect(8, 26, 145, 300));
     caption(this, "DstLabel", QStringLiteral("選択メンバーリスト :"), QRect(192, 6, 145, 18));
-    DstList = nameList(this, "DstList", QRect(192, 26, 145, 300));
+    // Shortened by the row of the running count below it.
+    DstList = nameList(this, "DstList", QRect(192, 26, 145, 282));
+    selectionCount_ = new QLabel(this);
+    selectionCount_->setObjectName(QStringLiteral("selectionCount"));
+    selectionCount_->setGeometry(192, 310, 145, 18);
+    selectionCount_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(DstList->model(), signal, this, &TDualListDlg::showSelectionCount);
+    connect(DstList->model(), &QAbstractItemModel::modelReset, this,
+            &TDualListDlg::showSelectionCount);
 
     IncludeBtn = arrowButton(this, "IncludeBtn", QStringLiteral(">"), 40);
     IncAllBtn = arrowButton(this, "IncAllBtn", QStringLiteral(">>"), 74);
@@ -110,6 +119,7 @@ TDualListDlg::TDualListDlg(QWidget* parent)
         replaceCandidates(parseCandidateLines(file.text));
     ExcludeBtn->setEnabled(false);
     ExAllBtn->setEnabled(false);
+    showSelectionCount();
 }
 
 std::vector<Name> TDualListDlg::selected() const {
@@ -200,6 +210,16 @@ void TDualListDlg::SetItem(QListWidget* list, int index) {
     SetButtons();
 }
 
+void TDualListDlg::showSelectionCount() {
+    const int n = DstList->count();
+    selectionCount_->setText(QStringLiteral("選択 %1人 / %2人").arg(n).arg(MaxMembers));
+    // Red once the roster could not take them all; OK then refuses.
+    QPalette pal = palette();
+    if (n > MaxMembers)
+        pal.setColor(QPalette::WindowText, Qt::red);
+    selectionCount_->setPalette(pal);
+}
+
 void TDualListDlg::SetButtons() {
     const bool candidates = SrcList->count() > 0;
     const bool chosen = DstList->count() > 0;
@@ -245,6 +265,18 @@ void TDualListDlg::accept() {
                           Buttons::Ok);
         return;
     }
+    // A name from the candidate file (written by another tool) or kept from
+    // an older roster may break the rules that typed names meet.
+    for (int i = 0; i < DstList->count(); ++i) {
+        const auto* item = static_cast<const NameListItem*>(DstList->item(i));
+        if (const std::string refusal = checkMemberName(item->bytes()); !refusal.empty()) {
+            DstList->setFocus();
+            DstList->setCurrentRow(i, QItemSelectionModel::ClearAndSelect);
+            prompts().message(this, QString::fromUtf8(refusal), QString::fromUtf8(ErrorTitle),
+                              Buttons::Ok);
+            return;
+        }
+    }
     QDialog::accept();
 }
 
@@ -255,8 +287,12 @@ void TDualListDlg::reject() {
 
 void TDualListDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* s = screen())
+    // Centred the first time; after that it comes back where the organiser
+    // left it (moving it again on every show let the frame push it down).
+    if (const QScreen* s = screen(); s && !placed_) {
+        placed_ = true;
         move(s->availableGeometry().center() - rect().center());
+    }
 }
 
 } // namespace pf

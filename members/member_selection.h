@@ -57,10 +57,13 @@ private:
     static int GetFirstSelection(const QListWidget* list);
     void SetItem(QListWidget* list, int index);
     void SetButtons();
+    // "選択 n人 / 100人" under the selected list, red above 100.
+    void showSelectionCount();
 
     QString candidateFileName_;
     QListWidget* SrcList;
     QListWidget* DstList;
+    QLabel* selectionCount_;
     QToolButton* IncludeBtn;
     QToolButton* IncAllBtn;
     QToolButton* ExcludeBtn;
@@ -74,6 +77,7 @@ private:
         std::vector<Name> candidates;
         std::vector<Name> selected;
     } CandidateSnapshot;
+    bool placed_ = false; // centred once, then left where it was moved
 };
 
 } // namespace pf

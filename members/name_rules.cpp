@@ -30,22 +30,33 @@ bool wellFormed(const Name& bytes) {
 
 } // namespace
 
+std::string nameRefusal(const char* message, const QString& name) {
+    constexpr int shown = 20;
+    QString n = name;
+    if (n.size() > shown)
+        n = n.left(shown) + QStringLiteral("…");
+    return QString::fromUtf8(message).arg(n).toStdString();
+}
+
 std::string checkMemberName(const Name& bytes) {
+    const char* message = nullptr;
     if (bytes.find(',') != Name::npos)
-        return std::string(MsgNameComma);
-    if (bytes.size() > static_cast<std::size_t>(MaxNameBytes))
-        return std::string(MsgNameTooLong);
-    if (bytes.empty() || !wellFormed(bytes))
-        return std::string(MsgNameBadChar);
-    return {};
+        message = MsgNameComma;
+    else if (bytes.size() > static_cast<std::size_t>(MaxNameBytes))
+        message = MsgNameTooLong;
+    else if (bytes.empty() || !wellFormed(bytes))
+        message = MsgNameBadChar;
+    if (!message)
+        return {};
+    return nameRefusal(message, decodeCp932(bytes));
 }
 
 NameEntry memberNameFromText(const QString& text) {
     if (text.contains(QLatin1Char(',')))
-        return {{}, MsgNameComma};
+        return {{}, nameRefusal(MsgNameComma, text)};
     const std::optional<Name> bytes = encodeCp932(text);
     if (!bytes)
-        return {{}, MsgNameBadChar};
+        return {{}, nameRefusal(MsgNameBadChar, text)};
     if (std::string error = checkMemberName(*bytes); !error.empty())
         return {{}, std::move(error)};
     return {*bytes, {}};

@@ -11,8 +11,12 @@
 
 namespace pf {
 
-// The reason (UTF-8) a name held as Shift-JIS bytes is refused; empty when it
-// is accepted.
+// `message` with the name filled in; a name too long to read in a message
+// box is cut after 20 characters with "…".
+std::string nameRefusal(const char* message, const QString& name);
+
+// The reason (UTF-8) a name held as Shift-JIS bytes is refused, naming it;
+// empty when it is accepted.
 std::string checkMemberName(const Name& bytes);
 
 struct NameEntry {

@@ -210,8 +210,12 @@ void TOKBottomDlg4::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (e->spontaneous())
         return;
-    if (const QScreen* s = screen())
+    // Centred the first time; after that it comes back where the organiser
+    // left it (moving it again on every show let the frame push it down).
+    if (const QScreen* s = screen(); s && !placed_) {
+        placed_ = true;
         move(s->availableGeometry().center() - rect().center());
+    }
     FormShow();
 }
 

@@ -69,6 +69,7 @@ private:
     Session& session_;
     TForm4& standings_;
     RevealStep step_ = RevealStep::Done;
+    bool placed_ = false; // centred once, then left where it was moved
 };
 
 } // namespace pf

@@ -8,6 +8,7 @@
 #include "files/html_options_dialog.h"
 #include "files/html_writer.h"
 #include "files/pairing_file.h"
+#include "files/recent_files.h"
 #include "standings/standings.h"
 #include "standings/standings_window.h"
 
@@ -67,7 +68,7 @@ TEST_F(FileCommandsTest, SaveAsksForAPathOnceThenWritesWithoutAsking) {
     EXPECT_EQ(ask->fileChoices[0].filter,
               QStringLiteral("PAIRFORGEファイル(*.pf1)|*.pf1|全てのファイル(*.*)|*.*"));
     EXPECT_FALSE(form().session().Modified);
-    EXPECT_EQ(form().windowTitle().toStdString(), caption(file));
+    EXPECT_EQ(form().shownCaption().toStdString(), caption(file));
     EXPECT_EQ(read(file), pairingFileBytes(form().session().Roster, form().session().Matches));
 
     arrow("UpDown3", true);
@@ -105,7 +106,7 @@ TEST_F(FileCommandsTest, SavedPairingReopensWithGapsCountsAndCaption) {
     EXPECT_EQ(text("Edit38"), QStringLiteral("9"));
     EXPECT_EQ(find<QLabel>("Label27")->text(), QStringLiteral("1"));
     EXPECT_EQ(text("Edit1WinA"), QStringLiteral("6"));
-    EXPECT_EQ(form().windowTitle().toStdString(), caption(file));
+    EXPECT_EQ(form().shownCaption().toStdString(), caption(file));
     EXPECT_FALSE(action("B1")->isEnabled());
     EXPECT_TRUE(action("C1")->isEnabled());
     // The file does not hold the court count: it stays adjustable.
@@ -172,7 +173,7 @@ TEST_F(FileCommandsTest, ARefusedFileKeepsThePairingOnScreen) {
         EXPECT_EQ(ask->asked[0].title, QStringLiteral("エラー"));
         EXPECT_EQ(form().session().Matches, before);
         EXPECT_EQ(form().session().FileName, good.toStdString());
-        EXPECT_EQ(form().windowTitle().toStdString(), caption(good));
+        EXPECT_EQ(form().shownCaption().toStdString(), caption(good));
     }
 }
 
@@ -191,14 +192,20 @@ TEST_F(FileCommandsTest, AFailedSaveKeepsTheEarlierFileAndTheUnsavedMark) {
     ASSERT_EQ(ask->asked.size(), 1u);
     EXPECT_EQ(ask->asked[0].text, QStringLiteral("ファイルの書き込みに失敗しました。"));
     EXPECT_TRUE(form().session().Modified);
-    EXPECT_EQ(form().windowTitle().toStdString(), caption(file));
-    // The chosen path is kept; the next save goes there without a dialog.
-    EXPECT_EQ(form().session().FileName, nowhere.toStdString());
-    action("N6")->trigger();
-    EXPECT_EQ(ask->fileChoices.size(), 2u);
-    EXPECT_EQ(ask->asked.size(), 2u);
-    EXPECT_TRUE(form().session().Modified);
+    // The pairing still belongs to its file: caption and 上書き保存 go on there,
+    // and the next Save As offers the name that failed.
+    EXPECT_EQ(form().shownCaption().toStdString(), caption(file) + "*");
+    EXPECT_EQ(form().session().FileName, file.toStdString());
+    action("R1")->trigger();
+    ASSERT_EQ(ask->fileChoices.size(), 3u);
+    EXPECT_EQ(ask->fileChoices[2].initialPath, nowhere);
     EXPECT_EQ(read(file), saved);
+    action("N6")->trigger();
+    EXPECT_EQ(ask->fileChoices.size(), 3u);
+    EXPECT_EQ(ask->asked.size(), 1u);
+    EXPECT_FALSE(form().session().Modified);
+    EXPECT_EQ(form().shownCaption().toStdString(), caption(file));
+    EXPECT_NE(read(file), saved);
 }
 
 TEST_F(FileCommandsTest, CsvExportFollowsTheLayoutInForce) {
@@ -260,6 +267,43 @@ TEST_F(FileCommandsTest, HtmlExportUsesTheOptionsAndFillsTheOneStandingsTable) {
     EXPECT_EQ(standings->table().cell(1, 1), expected.cell(1, 1));
     EXPECT_EQ(standings->table().cell(0, 5), expected.cell(0, 5));
     EXPECT_TRUE(standings->table().cell(0, 6).empty()); // rule 2 leaves columns 6 to 10 empty
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FileCommandsTest, RecentFilesReopenAfterTheSameQuestionAndAMissingOneIsDropped) {
+    generateScored();
+    const QString first = path("一日目.pf1");
+    const QString second = path("二日目.pf1");
+    for (const QString& f : {first, second}) {
+        ask->files.push_back(f);
+        action("R1")->trigger();
+    }
+    EXPECT_EQ(action("recentFile1")->text(), QStringLiteral("&1 二日目.pf1"));
+    EXPECT_EQ(action("recentFile2")->text(), QStringLiteral("&2 一日目.pf1"));
+    EXPECT_FALSE(action("recentFile3")->isVisible());
+
+    arrow("UpDown1", true);
+    action("recentFile2")->trigger(); // unsaved: asked, Enter keeps the day
+    ASSERT_EQ(ask->asked.size(), 1u);
+    EXPECT_EQ(ask->asked[0].title, QStringLiteral("ファイルを開く確認"));
+    EXPECT_EQ(form().session().FileName, second.toStdString());
+
+    ask->answers = {Answer::Yes};
+    action("recentFile2")->trigger();
+    EXPECT_EQ(form().session().FileName, first.toStdString());
+    EXPECT_EQ(action("recentFile1")->text(), QStringLiteral("&1 一日目.pf1"));
+    EXPECT_TRUE(ask->fileChoices.size() == 2u); // no open dialog
+
+    QFile::remove(second);
+    action("recentFile2")->trigger();
+    ASSERT_EQ(ask->asked.size(), 3u);
+    EXPECT_EQ(ask->asked[2].text,
+              QStringLiteral("ファイル「%1」が見つかりません。\n一覧から外します。").arg(second));
+    EXPECT_FALSE(action("recentFile2")->isVisible());
+    EXPECT_EQ(loadRecentFiles(programSettings()), QStringList({first}));
 }
 
 } // namespace

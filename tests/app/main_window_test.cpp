@@ -74,7 +74,7 @@ protected:
 };
 
 TEST_F(MainWindowTest, StartsEmptyWithTheNoPairingCommands) {
-    EXPECT_EQ(form().windowTitle(), Title);
+    EXPECT_EQ(form().shownCaption(), Title);
     EXPECT_EQ(form().centralWidget()->size(), QSize(690, 428));
     expectNoPairingState();
     EXPECT_EQ(text("Edit37"), QStringLiteral("2"));
@@ -205,10 +205,12 @@ TEST_F(MainWindowTest, ScoreArrowsStopAtZeroAndTwenty) {
     QApplication::sendEvent(edit, &up);
     QApplication::sendEvent(edit, &down);
     EXPECT_EQ(s.Matches[2].WinA, 1);
-    // Typing cannot change a count.
+    // Typing cannot go past 20.
     QKeyEvent seven(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
     QApplication::sendEvent(edit, &seven);
-    EXPECT_EQ(edit->text(), QStringLiteral("1"));
+    QApplication::sendEvent(edit, &seven);
+    EXPECT_EQ(edit->text(), QStringLiteral("17"));
+    EXPECT_EQ(s.Matches[2].WinA, 17);
 }
 
 TEST_F(MainWindowTest, CourtCountMovesTheRoundSeparators) {
@@ -281,7 +283,7 @@ TEST_F(MainWindowTest, ClosingThePairingAsksOnlyWhenScoresAreUnsaved) {
     for (const MatchRecord& m : s.Matches)
         ASSERT_TRUE(m.isEmpty());
     expectNoPairingState();
-    EXPECT_EQ(form().windowTitle(), Title);
+    EXPECT_EQ(form().shownCaption(), Title);
     EXPECT_EQ(find<QLabel>("Label27")->text(), QStringLiteral("1"));
     EXPECT_TRUE(text("Edit1a").isEmpty());
     EXPECT_EQ(text("Edit38"), QStringLiteral("8")); // the roster stays
@@ -374,7 +376,8 @@ TEST_F(MainWindowTest, NewPairingRefusesANameTheFileCouldNotHold) {
     form().session().Roster[3] = "a,b"; // e.g. from a candidate file written by hand
     form().N8Click();
     ASSERT_EQ(ask->asked.size(), 1u);
-    EXPECT_EQ(ask->asked[0].text, QStringLiteral("メンバー名に半角カンマ(,)は使用出来ません。"));
+    EXPECT_EQ(ask->asked[0].text,
+              QStringLiteral("メンバー名「a,b」に半角カンマ(,)は使用出来ません。"));
     EXPECT_FALSE(form().session().PairingOpen);
 }
 

@@ -3,6 +3,7 @@
 
 #include "gui_fixture.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -136,11 +137,12 @@ TEST_F(MemberDialogsTest, RefusedNamesAreExplainedAndStayInTheBox) {
         QString reason;
     } cases[] = {
         {QStringLiteral("🎾 佐藤"),
-         QStringLiteral("メンバー名に使用出来ない文字が含まれています。")},
+         QStringLiteral("メンバー名「🎾 佐藤」に使用出来ない文字が含まれています。")},
         {QStringLiteral("佐藤,一郎"),
-         QStringLiteral("メンバー名に半角カンマ(,)は使用出来ません。")},
+         QStringLiteral("メンバー名「佐藤,一郎」に半角カンマ(,)は使用出来ません。")},
         {QString(128, QChar(0x3042)),
-         QStringLiteral("メンバー名は半角255文字（全角127文字）以内で入力して下さい。")},
+         QStringLiteral("メンバー名「") + QString(20, QChar(0x3042)) +
+             QStringLiteral("…」は半角255文字（全角127文字）以内で入力して下さい。")},
     };
     for (const Case& c : cases) {
         type(c.typed);
@@ -224,19 +226,37 @@ TEST_F(MemberDialogsTest, OpeningReloadsTheFileAndCancelWritesNothing) {
     EXPECT_EQ(fileBytes(), QByteArray("X\r\nY\r\nZ"));
 }
 
-TEST_F(MemberDialogsTest, ACharacterTheFileCannotHoldStopsTheSave) {
+struct EditorRefusal {
+    const char* name;
+    const char* text;
+    const char* line;
+    const char* message;
+};
+
+class EditorRefusalTest : public MemberDialogsTest,
+                          public ::testing::WithParamInterface<EditorRefusal> {};
+
+TEST_P(EditorRefusalTest, ALineTheFileCannotTakeStopsTheSave) {
     writeCandidates("A");
     start();
     editor().setResult(-1);
-    saveText(QStringLiteral("B\nC 🎾\nD"));
+    saveText(QString::fromUtf8(GetParam().text));
     ASSERT_EQ(ask->asked.size(), 1u);
-    EXPECT_EQ(ask->asked[0].text, QStringLiteral("メンバー名に使用出来ない文字が含まれています。"));
+    EXPECT_EQ(ask->asked[0].text, QString::fromUtf8(GetParam().message));
     EXPECT_EQ(fileBytes(), QByteArray("A"));
     EXPECT_EQ(editor().result(), -1);
     auto* memo = child<QPlainTextEdit>(&editor(), "Memo1");
-    EXPECT_EQ(memo->textCursor().selectedText(), QStringLiteral("C 🎾"));
-    EXPECT_EQ(memo->toPlainText(), QStringLiteral("B\nC 🎾\nD"));
+    EXPECT_EQ(memo->textCursor().selectedText(), QString::fromUtf8(GetParam().line));
+    EXPECT_EQ(memo->toPlainText(), QString::fromUtf8(GetParam().text));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, EditorRefusalTest,
+    ::testing::Values(EditorRefusal{"Unencodable", "B\nC 🎾\nD", "C 🎾",
+                                    "メンバー名「C 🎾」に使用出来ない文字が含まれています。"},
+                      EditorRefusal{"Comma", "B\n佐藤,一郎\nD", "佐藤,一郎",
+                                    "メンバー名「佐藤,一郎」に半角カンマ(,)は使用出来ません。"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MemberDialogsTest, AFileThatCannotBeWrittenIsReportedAndNothingIsLost) {
     writeCandidates("A");
@@ -256,6 +276,45 @@ TEST_F(MemberDialogsTest, AFileThatCannotBeWrittenIsReportedAndNothingIsLost) {
     EXPECT_EQ(dlg().candidates(), names({"A"}));
     EXPECT_EQ(editor().result(), -1);
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("B\nC"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MemberDialogsTest, TheRunningCountTurnsRedAbove100AndOkRefusesABadName) {
+    QByteArray many;
+    for (int i = 0; i < 101; ++i)
+        many += "n" + QByteArray::number(i) + "\r\n";
+    writeCandidates(many + "佐藤,一郎\r\n");
+    start();
+    dlg().setSelected({});
+    dlg().FormActivate();
+    auto* count = child<QLabel>(&dlg(), "selectionCount");
+    EXPECT_EQ(count->text(), QStringLiteral("選択 0人 / 100人"));
+    const QColor normal = count->palette().color(QPalette::WindowText);
+
+    press(&dlg(), "IncAllBtn");
+    EXPECT_EQ(count->text(), QStringLiteral("選択 102人 / 100人"));
+    EXPECT_EQ(count->palette().color(QPalette::WindowText), QColor(Qt::red));
+
+    src()->clearSelection();
+    for (int i = 0; i < 2; ++i) // the comma name and one more back to the candidates
+        dst()->item(dst()->count() - 1 - i)->setSelected(true);
+    press(&dlg(), "ExcludeBtn");
+    EXPECT_EQ(count->text(), QStringLiteral("選択 100人 / 100人"));
+    EXPECT_EQ(count->palette().color(QPalette::WindowText), normal);
+
+    // A candidate written with a comma is refused at OK, by name.
+    dlg().setSelected({"a", "b", "\x8d\xb2\x93\xa1,\x88\xea\x98\x59"}); // 佐藤,一郎
+    ask->asked.clear();
+    dlg().setResult(-1);
+    press(&dlg(), "OKBtn");
+    ASSERT_EQ(ask->asked.size(), 1u);
+    EXPECT_EQ(ask->asked[0].text,
+              QStringLiteral("メンバー名「佐藤,一郎」に半角カンマ(,)は使用出来ません。"));
+    EXPECT_EQ(dlg().result(), -1);
+    EXPECT_EQ(dst()->currentItem()->text(), QStringLiteral("佐藤,一郎"));
 }
 
 } // namespace

@@ -3,8 +3,10 @@
 namespace pf {
 
 Answer ScriptedPrompts::message(QWidget*, const QString& text, const QString& title,
-                                Buttons buttons) {
-    asked.push_back({text, title, buttons});
+                                Buttons buttons, std::optional<Answer> defaultButton) {
+    asked.push_back({text, title, buttons, defaultButton});
+    if (answers.empty() && defaultButton)
+        return *defaultButton; // as if Enter was pressed
     if (answers.empty())
         return buttons == Buttons::YesNo ? Answer::No
                                          : (buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel);

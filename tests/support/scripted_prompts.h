@@ -14,6 +14,7 @@ public:
         QString text;
         QString title;
         Buttons buttons;
+        std::optional<Answer> defaultButton;
     };
     std::deque<Answer> answers;
     std::deque<QString> files;
@@ -23,9 +24,10 @@ public:
     std::deque<QString> opened;
     bool openUrlResult = true;
 
-    // With no answer queued, the box's safe choice: OK for an OK box,
-    // otherwise No or Cancel.
-    Answer message(QWidget*, const QString& text, const QString& title, Buttons buttons) override;
+    // With no answer queued, what Enter would give (the default button), or
+    // else the box's safe choice: OK for an OK box, otherwise No or Cancel.
+    Answer message(QWidget*, const QString& text, const QString& title, Buttons buttons,
+                   std::optional<Answer> defaultButton = std::nullopt) override;
     QString openFile(QWidget*, const FileChoice& choice) override;
     QString saveFile(QWidget*, const FileChoice& choice) override;
     std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override;
