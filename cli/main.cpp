@@ -33,6 +33,13 @@ constexpr char Help[] =
     "      nothing limits it). Without --courts the count is taken from the rounds\n"
     "      (the largest of 3, 2, 1 whose rounds hold different members) and the\n"
     "      courts line reads \"courts<TAB>n<TAB>guessed\".\n"
+    "  pairforge-cli replan FILE --from K --members MEMBERS [--courts 1|2|3] [--seed S]\n"
+    "                       [-o OUT]\n"
+    "      Re-plans matches K to 120 of a pairing data file for the members listed in\n"
+    "      MEMBERS (present from K on) and writes the pairing data file; matches\n"
+    "      before K keep their names and results. K is the first match of a round.\n"
+    "      Everybody who played before K keeps a roster line. Without --courts the\n"
+    "      count is guessed as for report.\n"
     "\n"
     "Without -o the output goes to standard output; with -o the file is replaced\n"
     "only when the whole output could be written.\n"
@@ -65,6 +72,8 @@ int main(int argc, char** argv) {
         return pf::cli::runHtml(args);
     if (command == QStringLiteral("report"))
         return pf::cli::runReport(args);
+    if (command == QStringLiteral("replan"))
+        return pf::cli::runReplan(args);
     pf::cli::printError("unknown command: " + command.toStdString());
     std::fputs(Help, stderr);
     return pf::cli::ExitUsage;
