@@ -92,6 +92,23 @@ TEST_P(ReplanCommand, ExitsAndWritesOnlyWhatItShould) {
     }
 }
 
+// The report of a re-planned rest judges play among those present from K.
+class ReplanReport : public ReplanCommand {};
+
+TEST_F(ReplanReport, FromKCountsOnlyThosePresent) {
+    ASSERT_EQ(runCli(expand({"FILE", "--from", "9", "--members", "MEMBERS", "-o", "OUT"})).exitCode,
+              0);
+    const auto r = runCli(
+        {QStringLiteral("report"), path("out.pf1"), QStringLiteral("--from"), QStringLiteral("9")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QList<QByteArray> lines = r.out.split('\n');
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_EQ(lines[1], "members\t10\t"); // m1 left, late came
+    EXPECT_EQ(lines[3], "from\t9\t");
+    EXPECT_TRUE(lines[4] == "play_spread\t1\t1" || lines[4] == "play_spread\t0\t0")
+        << lines[4].toStdString();
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Arguments, ReplanCommand,
     ::testing::Values(
