@@ -111,6 +111,16 @@ TEST_P(ReplanCommandTest, ReplansTheRestAndUndoesInOneStep) {
     EXPECT_EQ(find<QLabel>("Label27")->text(),
               QString::number((first - 1) / MatchesPerPage * MatchesPerPage + 1));
 
+    if (const QByteArray shots = qgetenv("PF_SHOT_DIR"); !shots.isEmpty() && c.start == 0) {
+        action("scheduleStatsAction")->trigger();
+        form().show();
+        QApplication::processEvents();
+        form().grab().save(QString::fromLocal8Bit(shots) + QStringLiteral("/replan_main.png"));
+        windows.scheduleStats->grab().save(QString::fromLocal8Bit(shots) +
+                                           QStringLiteral("/replan_stats.png"));
+        windows.scheduleStats->hide();
+    }
+
     action("undoAction")->trigger();
     EXPECT_EQ(s.Roster, before.Roster);
     EXPECT_EQ(s.Matches, before.Matches);
