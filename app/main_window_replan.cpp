@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QUndoCommand>
 #include <QUndoStack>
@@ -109,9 +110,11 @@ void TForm1::replanMembersClick() {
     request.courts = courts;
     request.seed = drawBalancedSeed();
     ReplanResult result;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    result = planReplan(session_.Roster, session_.Matches, request);
-    QApplication::restoreOverrideCursor();
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto hourglass = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        result = planReplan(session_.Roster, session_.Matches, request);
+    }
     if (!result.ok()) {
         prompts().message(this, fromUtf8(result.error), QString::fromUtf8(ErrorTitle), Buttons::Ok);
         return;

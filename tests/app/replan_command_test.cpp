@@ -22,6 +22,7 @@ struct ReplanGuiCase {
     bool acceptStart;
     Answer confirm; // to the question about results that would be lost
     bool replanned;
+    bool tooFew = false; // all but A, B, C, D, E leave
 };
 
 class ReplanCommandTest : public GuiFixture, public ::testing::WithParamInterface<ReplanGuiCase> {
@@ -43,7 +44,9 @@ protected:
                 offered = static_cast<TDualListDlg&>(d).selected();
                 auto* dst = d.findChild<QListWidget*>(QStringLiteral("DstList"));
                 for (int i = 0; i < dst->count(); ++i)
-                    dst->item(i)->setSelected(dst->item(i)->text() == QLatin1String("J"));
+                    dst->item(i)->setSelected(c.tooFew
+                                                  ? dst->item(i)->text() > QLatin1String("E")
+                                                  : dst->item(i)->text() == QLatin1String("J"));
                 d.findChild<QToolButton*>(QStringLiteral("ExcludeBtn"))->click();
                 d.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("LATE"));
                 d.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
@@ -85,6 +88,8 @@ TEST_P(ReplanCommandTest, ReplansTheRestAndUndoesInOneStep) {
     EXPECT_EQ(offered, participantsOf(before.Roster)); // everybody plays after match 8
     EXPECT_EQ(proposed, 9);
     const Session& s = form().session();
+    EXPECT_EQ(!ask->asked.empty() && ask->asked.back().text == QString::fromUtf8(MsgTooFewMembers),
+              c.tooFew);
     if (!c.replanned) {
         EXPECT_EQ(s.Roster, before.Roster);
         EXPECT_EQ(s.Matches, before.Matches);
@@ -136,10 +141,13 @@ INSTANTIATE_TEST_SUITE_P(
                       ReplanGuiCase{"StartCancelled", 0, false, Answer::Yes, false},
                       ReplanGuiCase{"OverResultsDeclined", 5, true, Answer::No, false},
                       ReplanGuiCase{"OverResultsConfirmed", 5, true, Answer::Yes, true},
-                      ReplanGuiCase{"TypedInsideARound", 6, true, Answer::Yes, true}),
+                      ReplanGuiCase{"TypedInsideARound", 6, true, Answer::Yes, true},
+                      ReplanGuiCase{"TooFewLeft", 0, true, Answer::Ok, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(GuiFixture, MemberChangeIsOnlyOfferedWhileAPairingIsOpen) {
+using ReplanCommandMenu = GuiFixture;
+
+TEST_F(ReplanCommandMenu, IsOnlyOfferedWhileAPairingIsOpen) {
     start();
     EXPECT_FALSE(action("replanAction")->isEnabled());
     setRoster({"A", "B", "C", "D", "E", "F", "G", "H"});
