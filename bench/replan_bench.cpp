@@ -28,7 +28,7 @@ using pf::Name;
 std::vector<Name> names(const char* stem, int from, int count) {
     std::vector<Name> out;
     for (int i = from; i < from + count; ++i)
-        out.push_back(std::string(stem) + std::to_string(i));
+        out.push_back(std::string(stem).append(std::to_string(i)));
     return out;
 }
 
