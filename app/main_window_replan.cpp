@@ -29,17 +29,28 @@ namespace {
 
 // Undoing brings back the table, the roster and the court count of before;
 // redoing puts the re-planned ones back. The first redo, when the step is
-// pushed, applies the re-plan.
+// pushed, applies the re-plan. The matches before the re-planned part are the
+// same in both tables, so results typed into them meanwhile stay.
 class ReplanStep : public QUndoCommand {
 public:
-    ReplanStep(TForm1& window, TForm1::PairingCopy before, TForm1::PairingCopy after)
-        : QUndoCommand(QStringLiteral("メンバー変更")), window_(window), before_(std::move(before)),
-          after_(std::move(after)) {}
-    void undo() override { window_.restorePairing(before_); }
-    void redo() override { window_.restorePairing(after_); }
+    ReplanStep(TForm1& window, int kept, TForm1::PairingCopy before, TForm1::PairingCopy after)
+        : QUndoCommand(QStringLiteral("メンバー変更")), window_(window), kept_(kept),
+          before_(std::move(before)), after_(std::move(after)) {}
+    void undo() override { put(before_); }
+    void redo() override { put(after_); }
 
 private:
+    void put(const TForm1::PairingCopy& copy) {
+        TForm1::PairingCopy now = copy;
+        for (std::size_t s = 0; s < static_cast<std::size_t>(kept_); ++s) {
+            now.matches[s].WinA = window_.session().Matches[s].WinA;
+            now.matches[s].WinB = window_.session().Matches[s].WinB;
+        }
+        window_.restorePairing(now);
+    }
+
     TForm1& window_;
+    int kept_;
     TForm1::PairingCopy before_;
     TForm1::PairingCopy after_;
 };
@@ -122,7 +133,7 @@ void TForm1::replanMembersClick() {
     PairingCopy before = pairingCopy();
     PairingCopy after{result.roster, result.matches, courts, result.present,
                       ((first - 1) / MatchesPerPage) * MatchesPerPage};
-    undoStack_->push(new ReplanStep(*this, std::move(before), std::move(after)));
+    undoStack_->push(new ReplanStep(*this, first - 1, std::move(before), std::move(after)));
 }
 
 } // namespace pf
