@@ -82,6 +82,10 @@ int runReplan(const QStringList& args) {
         printError(result.error);
         return ExitRefused;
     }
+    // There is nobody to ask, but the results given up should not go unnoticed.
+    if (hasResultsFrom(content->matches, from))
+        printError("warning: the results of matches " + std::to_string(from) +
+                   " to 120 are replaced");
     return cmd.writeOutput(pairingFileBytes(result.roster, result.matches));
 }
 
