@@ -79,6 +79,18 @@ public:
     // Commands and controls of an open pairing, on its first page.
     void EnterPairingOpenState();
 
+    // What a member change replaces, kept by its undo step.
+    struct PairingCopy {
+        MemberRoster roster{};
+        MatchTable matches{};
+        int courts = 2;
+        std::vector<Name> participants;
+        int pageTop = 0; // the page shown after the copy is put back
+    };
+    PairingCopy pairingCopy() const;
+    // Puts `copy` back, marks the pairing modified and shows its page.
+    void restorePairing(const PairingCopy& copy);
+
 public Q_SLOTS:
     // File menu.
     void N8Click();
@@ -96,6 +108,8 @@ public Q_SLOTS:
     void SpeedButton2Click();
     void E1Click();
     void SpeedButton1Click();
+    // Latecomers and leavers: the rest of the day planned again.
+    void replanMembersClick();
     // Paging.
     void N3Click();
     void B1Click();
@@ -148,6 +162,7 @@ private:
     void buildToolbar(QWidget* client);
     void buildMembersArea(QWidget* client);
     void buildMatchPanels(QWidget* client);
+    void buildReplanCommand(QMenu* members);
     using Command = void (TForm1::*)();
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QString& hint,
                         Command command);
@@ -221,6 +236,7 @@ private:
     QAction* recentSeparator_ = nullptr;
     std::array<QAction*, 4> recentActions_{};
     QStringList recentFiles_;
+    QAction* replanAction_ = nullptr;
     std::array<QPushButton*, 6> speedButtons_{};
     QLineEdit* Edit37 = nullptr;
     QLineEdit* Edit38 = nullptr;

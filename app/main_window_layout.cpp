@@ -147,6 +147,7 @@ void TForm1::buildMenu() {
                     &TForm1::S1Click);
     E1 = addCommand(members, "E1", QStringLiteral("メンバー候補リストの編集(&E)..."),
                     HintCandidates, &TForm1::E1Click);
+    buildReplanCommand(members);
 
     QMenu* show = menu("Show1", QStringLiteral("表示(&D)"));
     N3 = addCommand(show, "N3", QStringLiteral("次の対戦を表示する(&N)"),

@@ -24,4 +24,9 @@ inline constexpr char MsgNameTooLong[] =
     "メンバー名「%1」は半角255文字（全角127文字）以内で入力して下さい。";
 inline constexpr char MsgNameBadChar[] = "メンバー名「%1」に使用出来ない文字が含まれています。";
 
+inline constexpr char MsgReplanStart[] =
+    "作り直しを始める試合は、1～120試合のうち各回の最初の試合を指定して下さい。";
+inline constexpr char MsgReplanTooManyMembers[] =
+    "これまでに試合をしたメンバーと合わせて100人を超えるため、組み合わせを作り直せません。";
+
 } // namespace pf

@@ -99,4 +99,12 @@ std::optional<PairingFileContent> readPairingInput(const QString& path) {
     return content;
 }
 
+std::optional<std::uint32_t> parseSeed(const QString& text) {
+    bool ok = false;
+    const qulonglong v = text.toULongLong(&ok, 10);
+    if (!ok || v > 0xffffffffull || text.startsWith(QLatin1Char('+')))
+        return std::nullopt;
+    return static_cast<std::uint32_t>(v);
+}
+
 } // namespace pf::cli

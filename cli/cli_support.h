@@ -9,6 +9,7 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -65,6 +66,9 @@ private:
     QString synopsis_;
     int positionals_;
 };
+
+// --seed S: a whole number from 0 to 4294967295; nullopt for anything else.
+std::optional<std::uint32_t> parseSeed(const QString& text);
 
 // The pairing data file at `path`, or nullopt with the reader's message
 // printed (the command then exits with ExitRefused).

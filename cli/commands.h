@@ -11,5 +11,6 @@ int runStandings(const QStringList& args);
 int runCsv(const QStringList& args);
 int runHtml(const QStringList& args);
 int runReport(const QStringList& args);
+int runReplan(const QStringList& args);
 
 } // namespace pf::cli

@@ -10,18 +10,6 @@
 #include <QFile>
 
 namespace pf::cli {
-namespace {
-
-std::optional<std::uint32_t> parseSeed(const QString& text) {
-    bool ok = false;
-    const qulonglong v = text.toULongLong(&ok, 10);
-    if (!ok || v > 0xffffffffull || text.startsWith(QLatin1Char('+')))
-        return std::nullopt;
-    return static_cast<std::uint32_t>(v);
-}
-
-} // namespace
-
 int runGenerate(const QStringList& args) {
     CommandLine cmd("generate MEMBERS [--courts 1|2|3] [--method random|sequential|balanced] "
                     "[--seed S] "

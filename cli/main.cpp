@@ -26,13 +26,23 @@ constexpr char Help[] =
     "  pairforge-cli html FILE [--rule 1|2] [--range all|results|FROM-TO]\n"
     "                     [--colors PAGE,LINE,TITLE,DATA] [-o OUT]\n"
     "      Exports a pairing data file as an HTML page (Shift-JIS).\n"
-    "  pairforge-cli report FILE [--courts 1|2|3] [-o OUT]\n"
+    "  pairforge-cli report FILE [--courts 1|2|3] [--from K] [-o OUT]\n"
     "      Prints how evenly the schedule shares out play, partners, opponents and\n"
     "      rests, as tab-separated UTF-8 lines FIGURE, VALUE, BOUND under a heading\n"
     "      line; BOUND is the best any table of that size could reach (empty when\n"
     "      nothing limits it). Without --courts the count is taken from the rounds\n"
     "      (the largest of 3, 2, 1 whose rounds hold different members) and the\n"
     "      courts line reads \"courts<TAB>n<TAB>guessed\".\n"
+    "      With --from K, plays and rests are those of matches K to 120 among the\n"
+    "      members playing in them (a re-planned rest of a day) and a line\n"
+    "      \"from<TAB>K\" follows courts; partners and opponents stay whole-day.\n"
+    "  pairforge-cli replan FILE --from K --members MEMBERS [--courts 1|2|3] [--seed S]\n"
+    "                       [-o OUT]\n"
+    "      Re-plans matches K to 120 of a pairing data file for the members listed in\n"
+    "      MEMBERS (present from K on) and writes the pairing data file; matches\n"
+    "      before K keep their names and results. K is the first match of a round.\n"
+    "      Everybody who played before K keeps a roster line. Without --courts the\n"
+    "      count is guessed as for report.\n"
     "\n"
     "Without -o the output goes to standard output; with -o the file is replaced\n"
     "only when the whole output could be written.\n"
@@ -65,6 +75,8 @@ int main(int argc, char** argv) {
         return pf::cli::runHtml(args);
     if (command == QStringLiteral("report"))
         return pf::cli::runReport(args);
+    if (command == QStringLiteral("replan"))
+        return pf::cli::runReplan(args);
     pf::cli::printError("unknown command: " + command.toStdString());
     std::fputs(Help, stderr);
     return pf::cli::ExitUsage;

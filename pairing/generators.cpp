@@ -18,6 +18,15 @@ PairingMethod pairingMethodFromSetting(std::int32_t stored) {
     }
 }
 
+std::uint32_t drawBalancedSeed() {
+    // Two draws of 15 bits each: enough seeds that two pairings of one day
+    // hardly ever repeat, and --seed still fixes them.
+    Lcg& random = processRandom();
+    const auto high = static_cast<std::uint32_t>(random.next());
+    const auto low = static_cast<std::uint32_t>(random.next());
+    return (high << 15) | low;
+}
+
 void dispatch(PairingMethod method, EntryList& entries, SequentialState& sequential,
               const std::vector<Name>& participants, int courts, MatchTable& table) {
     switch (method) {
@@ -28,13 +37,8 @@ void dispatch(PairingMethod method, EntryList& entries, SequentialState& sequent
         GenerateSequential(sequential, participants, courts, table);
         return;
     case PairingMethod::Balanced: {
-        // Two draws of 15 bits each: enough seeds that two pairings of one
-        // day hardly ever repeat, and --seed still fixes them.
-        Lcg& random = processRandom();
-        const auto high = static_cast<std::uint32_t>(random.next());
-        const auto low = static_cast<std::uint32_t>(random.next());
         BalancedOptions options;
-        options.seed = (high << 15) | low;
+        options.seed = drawBalancedSeed();
         GenerateBalanced(participants, courts, 0, nullptr, options, table);
         return;
     }

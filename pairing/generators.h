@@ -24,6 +24,10 @@ enum class PairingMethod { Random, Sequential, Balanced };
 // meaning.
 PairingMethod pairingMethodFromSetting(std::int32_t stored);
 
+// The balanced method's seed, drawn from the process generator (a new pairing
+// and a re-plan alike).
+std::uint32_t drawBalancedSeed();
+
 // Fills all 120 slots' names by `method`, with the states the caller holds.
 // The random method continues from `entries` as it is (the driver hands it
 // over empty); the balanced method draws its seed from the process generator,

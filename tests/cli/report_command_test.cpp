@@ -62,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"NoFile", {}, 2, "usage: pairforge-cli report"},
         Refusal{"TwoFiles", {Day, Day}, 2, "usage: pairforge-cli report"},
         Refusal{"FourCourts", {Day, "--courts", "4"}, 2, "--courts takes 1, 2 or 3"},
-        Refusal{"UnknownOption", {Day, "--from", "3"}, 2, "Unknown option"}),
+        Refusal{"UnknownOption", {Day, "--to", "3"}, 2, "Unknown option"},
+        Refusal{"FromOutsideTheTable", {Day, "--from", "121"}, 2, "--from takes"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

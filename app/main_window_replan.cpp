@@ -1,0 +1,139 @@
+// The member-change command: latecomers join and leavers go while a pairing
+// is open, and the rest of the day is planned again from a round on. The
+// played matches and their results stay; the change is one undo step.
+
+#include "app/main_window.h"
+
+#include "app/modal_runner.h"
+#include "app/prompts.h"
+#include "app/replan_start_dialog.h"
+#include "app/text_codec.h"
+#include "app/texts.h"
+#include "app/up_down.h"
+#include "members/member_selection.h"
+#include "pairing/generators.h"
+#include "pairing/replan.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QUndoCommand>
+#include <QUndoStack>
+
+namespace pf {
+
+namespace {
+
+// Undoing brings back the table, the roster and the court count of before;
+// redoing puts the re-planned ones back. The first redo, when the step is
+// pushed, applies the re-plan. The matches before the re-planned part are the
+// same in both tables, so results typed into them meanwhile stay.
+class ReplanStep : public QUndoCommand {
+public:
+    ReplanStep(TForm1& window, int kept, TForm1::PairingCopy before, TForm1::PairingCopy after)
+        : QUndoCommand(QStringLiteral("メンバー変更")), window_(window), kept_(kept),
+          before_(std::move(before)), after_(std::move(after)) {}
+    void undo() override { put(before_); }
+    void redo() override { put(after_); }
+
+private:
+    void put(const TForm1::PairingCopy& copy) {
+        TForm1::PairingCopy now = copy;
+        for (std::size_t s = 0; s < static_cast<std::size_t>(kept_); ++s) {
+            now.matches[s].WinA = window_.session().Matches[s].WinA;
+            now.matches[s].WinB = window_.session().Matches[s].WinB;
+        }
+        window_.restorePairing(now);
+    }
+
+    TForm1& window_;
+    int kept_;
+    TForm1::PairingCopy before_;
+    TForm1::PairingCopy after_;
+};
+
+} // namespace
+
+void TForm1::buildReplanCommand(QMenu* members) {
+    replanAction_ = addCommand(members, "replanAction", QStringLiteral("メンバー変更(&M)..."),
+                               QStringLiteral("遅れて来たメンバーや帰るメンバーに合わせて、"
+                                              "残りの組み合わせを作り直します。"),
+                               &TForm1::replanMembersClick);
+    replanAction_->setEnabled(false);
+    connect(this, &TForm1::pairingChanged, this,
+            [this] { replanAction_->setEnabled(session_.PairingOpen); });
+}
+
+TForm1::PairingCopy TForm1::pairingCopy() const {
+    return {session_.Roster, session_.Matches, session_.CourtCount, session_.Participants,
+            session_.PageTop};
+}
+
+void TForm1::restorePairing(const PairingCopy& copy) {
+    session_.Roster = copy.roster;
+    session_.Matches = copy.matches;
+    session_.Participants = copy.participants;
+    if (copy.courts != session_.CourtCount) {
+        session_.CourtCount = copy.courts;
+        UpDown13->setPosition(copy.courts);
+        Edit37->setText(QString::number(copy.courts));
+    }
+    session_.markModified();
+    CountMembers();
+    const int page = copy.pageTop / MatchesPerPage;
+    if (ScrollBar1->value() != page)
+        ScrollBar1->setValue(page); // its handler shows the page
+    else
+        ShowPage();
+}
+
+void TForm1::replanMembersClick() {
+    if (!session_.PairingOpen || !dualListDlg_)
+        return;
+    const int courts = session_.CourtCount;
+    const int lastRound = MaxMatches - courts + 1;
+    const int proposed = std::min(firstUnplayedMatch(session_.Matches, courts), lastRound);
+
+    dualListDlg_->setSelected(presentFrom(session_.Roster, session_.Matches, proposed));
+    dualListDlg_->FormActivate();
+    if (runModal(*dualListDlg_) != QDialog::Accepted)
+        return;
+    const std::vector<Name> present = dualListDlg_->selected();
+
+    ReplanStartDialog startDialog(proposed, courts, this);
+    if (runModal(startDialog) != QDialog::Accepted)
+        return;
+    const int first = startDialog.firstMatch();
+    if (hasResultsFrom(session_.Matches, first) &&
+        prompts().message(this,
+                          QStringLiteral("第%1試合以降に入力した勝ち数は失われます。\n"
+                                         "組み合わせを作り直してよろしいですか？")
+                              .arg(first),
+                          QStringLiteral("作り直しの確認"), Buttons::YesNo) != Answer::Yes)
+        return;
+
+    ReplanRequest request;
+    request.firstMatch = first;
+    request.present = present;
+    request.courts = courts;
+    request.seed = drawBalancedSeed();
+    ReplanResult result;
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto hourglass = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        result = planReplan(session_.Roster, session_.Matches, request);
+    }
+    if (!result.ok()) {
+        prompts().message(this, fromUtf8(result.error), QString::fromUtf8(ErrorTitle), Buttons::Ok);
+        return;
+    }
+    PairingCopy before = pairingCopy();
+    PairingCopy after{result.roster, result.matches, courts, result.present,
+                      ((first - 1) / MatchesPerPage) * MatchesPerPage};
+    undoStack_->push(new ReplanStep(*this, first - 1, std::move(before), std::move(after)));
+}
+
+} // namespace pf

@@ -1,0 +1,92 @@
+// pairforge-cli replan: the rest of a day re-planned from a round on for the
+// members present from then on; the matches before it stay as they are.
+
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+
+#include "files/pairing_file.h"
+#include "members/candidate_file.h"
+#include "pairing/court_guess.h"
+#include "pairing/generators.h"
+#include "pairing/random_source.h"
+#include "pairing/replan.h"
+
+namespace pf::cli {
+
+int runReplan(const QStringList& args) {
+    CommandLine cmd("replan FILE --from K --members MEMBERS [--courts 1|2|3] [--seed S] [-o OUT]",
+                    1);
+    cmd.parser().addOption({QStringLiteral("from"),
+                            QStringLiteral("First match to re-plan: the first match of a round."),
+                            QStringLiteral("K")});
+    cmd.parser().addOption(
+        {QStringLiteral("members"),
+         QStringLiteral("Text file of the members present from K on, one name a line."),
+         QStringLiteral("MEMBERS")});
+    cmd.parser().addOption({QStringLiteral("courts"),
+                            QStringLiteral("Courts in use (default: guessed from the rounds)."),
+                            QStringLiteral("1|2|3")});
+    cmd.parser().addOption({QStringLiteral("seed"),
+                            QStringLiteral("Seed from 0 to 4294967295, for a repeatable "
+                                           "schedule (default: from the clock)."),
+                            QStringLiteral("S")});
+    cmd.addOutputOption();
+    if (const auto done = cmd.parse(args))
+        return *done;
+    const auto fromText = cmd.value(QStringLiteral("from"));
+    const auto membersPath = cmd.value(QStringLiteral("members"));
+    if (!fromText || !membersPath)
+        return cmd.usageError(QStringLiteral("--from and --members are required"));
+    bool ok = false;
+    const int from = fromText->toInt(&ok);
+    if (!ok)
+        return cmd.usageError(QStringLiteral("--from takes a match number"));
+    std::optional<int> courts;
+    if (const auto courtsText = cmd.value(QStringLiteral("courts"))) {
+        courts = courtsText->toInt(&ok);
+        if (!ok || *courts < MinCourts || *courts > MaxCourts)
+            return cmd.usageError(QStringLiteral("--courts takes 1, 2 or 3"));
+    }
+    std::optional<std::uint32_t> seed;
+    if (const auto seedText = cmd.value(QStringLiteral("seed"))) {
+        seed = parseSeed(*seedText);
+        if (!seed)
+            return cmd.usageError(
+                QStringLiteral("--seed takes a whole number from 0 to 4294967295"));
+    }
+
+    const auto content = readPairingInput(cmd.positional(0));
+    if (!content)
+        return ExitRefused;
+    const CandidateFileText members = readCandidateFile(*membersPath);
+    if (!members.ok()) {
+        printError(members.error + " (" + membersPath->toStdString() + ")");
+        return ExitRefused;
+    }
+    const std::vector<Name> present = parseCandidateLines(members.text);
+    if (present.size() > static_cast<std::size_t>(MaxMembers)) {
+        printError(std::string(MsgTooManyMembers));
+        return ExitRefused;
+    }
+
+    if (seed)
+        setSeedSource([s = *seed] { return s; });
+    seedFromClock(); // as a generation does, immediately before the draw
+    ReplanRequest request;
+    request.firstMatch = from;
+    request.present = present;
+    request.courts = courts.value_or(guessCourtCount(content->matches));
+    request.seed = drawBalancedSeed();
+    const ReplanResult result = planReplan(content->roster, content->matches, request);
+    if (!result.ok()) {
+        printError(result.error);
+        return ExitRefused;
+    }
+    // There is nobody to ask, but the results given up should not go unnoticed.
+    if (hasResultsFrom(content->matches, from))
+        printError("warning: the results of matches " + std::to_string(from) +
+                   " to 120 are replaced");
+    return cmd.writeOutput(pairingFileBytes(result.roster, result.matches));
+}
+
+} // namespace pf::cli

@@ -1,0 +1,190 @@
+#include "pairing/replan.h"
+
+#include "app/texts.h"
+#include "pairing/balanced_selection.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+
+namespace pf {
+namespace {
+
+std::vector<Name> names(const std::string& stem, int n) {
+    std::vector<Name> out;
+    for (int i = 1; i <= n; ++i)
+        out.push_back(stem + std::to_string(i));
+    return out;
+}
+
+// A whole day for `members`, with results typed into the first `scored`
+// matches.
+Session dayOf(const std::vector<Name>& members, int courts, int scored) {
+    Session s;
+    std::copy(members.begin(), members.end(), s.Roster.begin());
+    s.CourtCount = courts;
+    s.PairingOpen = true;
+    GenerateBalanced(members, courts, 0, nullptr, {7, 20'000}, s.Matches);
+    for (int i = 0; i < scored; ++i) {
+        s.Matches[static_cast<std::size_t>(i)].WinA = i % 7;
+        s.Matches[static_cast<std::size_t>(i)].WinB = 6 - i % 3;
+    }
+    return s;
+}
+
+struct ChangeCase {
+    const char* name;
+    int courts;
+    int members;
+    int firstMatch;
+    int leavers;    // the first ones of the roster
+    int latecomers; // new names
+};
+
+class ReplanChange : public ::testing::TestWithParam<ChangeCase> {};
+
+TEST_P(ReplanChange, KeepsThePlayedPartAndSharesTheRestEvenly) {
+    const ChangeCase& c = GetParam();
+    const std::vector<Name> day = names("m", c.members);
+    const Session before = dayOf(day, c.courts, c.firstMatch - 1);
+    std::vector<Name> present(day.begin() + c.leavers, day.end());
+    const std::vector<Name> late = names("late", c.latecomers);
+    present.insert(present.end(), late.begin(), late.end());
+
+    const ReplanResult r =
+        planReplan(before.Roster, before.Matches, {c.firstMatch, present, c.courts, 3, 20'000});
+    ASSERT_TRUE(r.ok()) << r.error;
+
+    for (int s = 0; s < c.firstMatch - 1; ++s)
+        EXPECT_EQ(r.matches[static_cast<std::size_t>(s)],
+                  before.Matches[static_cast<std::size_t>(s)])
+            << "kept match " << s + 1;
+
+    // Everybody of the day played before K, so the roster is the old one
+    // (leavers included) followed by the latecomers.
+    std::vector<Name> roster = day;
+    roster.insert(roster.end(), late.begin(), late.end());
+    EXPECT_EQ(participantsOf(r.roster), roster);
+
+    const std::set<Name> allowed(present.begin(), present.end());
+    std::map<Name, int> plays, out;
+    int longestOut = 0;
+    for (int round = (c.firstMatch - 1) / c.courts; round < MaxMatches / c.courts; ++round) {
+        std::set<Name> on;
+        for (int j = 0; j < c.courts; ++j) {
+            const MatchRecord& m = r.matches[static_cast<std::size_t>(round * c.courts + j)];
+            EXPECT_FALSE(m.hasScore());
+            for (const Name* x : {&m.a, &m.b, &m.c, &m.d}) {
+                EXPECT_TRUE(allowed.count(*x)) << *x << " is not present";
+                EXPECT_TRUE(on.insert(*x).second) << *x << " twice in round " << round;
+                ++plays[*x];
+            }
+        }
+        for (const Name& x : present) {
+            out[x] = on.count(x) ? 0 : out[x] + 1;
+            longestOut = std::max(longestOut, out[x]);
+        }
+    }
+    // A latecomer gets the same share of what is left as everybody else.
+    int lo = MaxMatches, hi = 0;
+    for (const Name& x : present) {
+        lo = std::min(lo, plays[x]);
+        hi = std::max(hi, plays[x]);
+    }
+    EXPECT_LE(hi - lo, 1);
+    const int perRound = 4 * c.courts;
+    const int benched = static_cast<int>(present.size()) - perRound;
+    const int sitBound = benched <= 0 ? 0 : (benched + perRound - 1) / perRound;
+    EXPECT_LE(longestOut, sitBound + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, ReplanChange,
+                         ::testing::Values(ChangeCase{"TwoLateAtRoundFive", 2, 10, 9, 0, 2},
+                                           ChangeCase{"ThreeLeaveAtMidday", 3, 18, 61, 3, 0},
+                                           ChangeCase{"OneInOneOut", 1, 6, 10, 1, 1},
+                                           ChangeCase{"EightGrowToTwenty", 2, 8, 21, 0, 12},
+                                           ChangeCase{"FromTheFirstMatch", 1, 5, 1, 0, 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct RefusalCase {
+    const char* name;
+    int firstMatch;
+    int courts;
+    std::vector<Name> present;
+    std::string message;
+};
+
+class ReplanRefusal : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(ReplanRefusal, TellsWhyAndChangesNothing) {
+    const RefusalCase& c = GetParam();
+    // 60 members who all played in the first 20 rounds of three courts.
+    Session session = dayOf(names("m", 60), 3, 61);
+    session.PageTop = 12;
+    const Session before = session;
+    const ReplanResult r = replanPairing(session, {c.firstMatch, c.present, c.courts, 1, 1'000});
+    EXPECT_EQ(r.error, c.message);
+    EXPECT_EQ(session.Roster, before.Roster);
+    EXPECT_EQ(session.Matches, before.Matches);
+    EXPECT_EQ(session.CourtCount, before.CourtCount);
+    EXPECT_EQ(session.PageTop, before.PageTop);
+    EXPECT_FALSE(session.Modified);
+}
+
+std::vector<Name> with(std::vector<Name> list, const Name& extra) {
+    list.push_back(extra);
+    return list;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Requests, ReplanRefusal,
+    ::testing::Values(
+        RefusalCase{"BeforeTheTable", 0, 3, names("m", 12), MsgReplanStart},
+        RefusalCase{"AfterTheTable", 121, 3, names("m", 12), MsgReplanStart},
+        RefusalCase{"InsideARound", 62, 3, names("m", 12), MsgReplanStart},
+        RefusalCase{"Duplicate", 61, 3, with(names("m", 12), "m3"), MsgDuplicateMember},
+        RefusalCase{"TooFewForTheCourts", 61, 3, names("m", 11), MsgTooFewMembers},
+        RefusalCase{"CommaInAName", 61, 3, with(names("m", 12), "a,b"),
+                    "メンバー名「a,b」に半角カンマ(,)は使用出来ません。"},
+        RefusalCase{"RosterOverAHundred", 61, 3, names("late", 41), MsgReplanTooManyMembers}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReplanRoster, KeepsWhoPlayedThenNamesOnlyInTheTableThenNewcomers) {
+    MemberRoster roster{};
+    const std::vector<Name> rows{"h", "a", "b", "c", "idle", "d", "e", "f", "g"};
+    std::copy(rows.begin(), rows.end(), roster.begin());
+    MatchTable table{};
+    table[0] = {"a", "b", "c", "d", 6, 4};
+    table[1] = {"e", "x", "g", "h", 2, 6};
+    table[2] = {"f", "a", "idle", "b", 0, 0};
+    EXPECT_EQ(replanRoster(roster, table, 3, {"new", "b", "idle", "c", "z"}),
+              (std::vector<Name>{"h", "a", "b", "c", "d", "e", "g", "x", "new", "idle", "z"}));
+}
+
+struct StartCase {
+    const char* name;
+    int courts;
+    int lastScored; // 1-based; 0 = none
+    int expected;
+};
+
+class ReplanStart : public ::testing::TestWithParam<StartCase> {};
+
+TEST_P(ReplanStart, IsTheRoundAfterTheLastResult) {
+    const StartCase& c = GetParam();
+    MatchTable table{};
+    if (c.lastScored > 0)
+        table[static_cast<std::size_t>(c.lastScored - 1)].WinB = 1;
+    EXPECT_EQ(firstUnplayedMatch(table, c.courts), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, ReplanStart,
+                         ::testing::Values(StartCase{"NothingPlayed", 2, 0, 1},
+                                           StartCase{"OneCourt", 1, 7, 8},
+                                           StartCase{"FirstOfARound", 2, 7, 9},
+                                           StartCase{"LastOfARound", 3, 9, 10},
+                                           StartCase{"LastRound", 3, 119, 121}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace pf
