@@ -2,7 +2,7 @@
 #include "cli/commands.h"
 
 #include "files/pairing_file.h"
-#include "members/candidate_file.h"
+#include "members/members_file.h"
 #include "pairing/entry_list.h"
 #include "pairing/generation.h"
 #include "pairing/random_source.h"
@@ -12,8 +12,6 @@
 
 namespace pf::cli {
 namespace {
-
-constexpr char MsgTooManyMembers[] = "メンバーは100人まで選択出来ます。";
 
 std::optional<std::uint32_t> parseSeed(const QString& text) {
     bool ok = false;
@@ -68,21 +66,14 @@ int runGenerate(const QStringList& args) {
         }
     }
 
-    bool opened = false;
-    const QByteArray text = readCandidateFile(rest[0], &opened);
-    if (!opened) {
-        printError(std::string(MsgReadFailed) + " (" + rest[0].toStdString() + ")");
-        return ExitRefused;
-    }
-    const std::vector<Name> lines = parseCandidateLines(text);
-    if (lines.size() > static_cast<std::size_t>(MaxMembers)) {
-        printError(std::string(MsgTooManyMembers));
+    const MembersFileContent members = readMembersFile(rest[0]);
+    if (!members.ok()) {
+        printError(members.error);
         return ExitRefused;
     }
 
     Session session;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        session.Roster[i] = lines[i];
+    session.Roster = members.roster;
     session.CourtCount = courts;
     session.GenerationMethod = method;
 
