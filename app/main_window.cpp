@@ -169,10 +169,12 @@ void TForm1::EditWinChange(int panel, int side) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (FormCloseQuery())
+    if (FormCloseQuery()) {
         event->accept();
-    else
+        Q_EMIT closeAccepted();
+    } else {
         event->ignore();
+    }
 }
 
 bool TForm1::FormCloseQuery() {

@@ -21,6 +21,7 @@ class QUndoStack;
 namespace pf {
 
 class EntryList;
+struct RecoveryContent;
 struct SequentialState;
 class UpDown;
 class TDualListDlg;
@@ -70,6 +71,8 @@ public:
     void UpdateCaption();
     // Commands and controls of an open pairing, on its first page.
     void EnterPairingOpenState();
+    // The pairing of a recovery copy, open and still unsaved.
+    void restoreRecovered(const RecoveryContent& content);
 
 public Q_SLOTS:
     // File menu.
@@ -113,6 +116,9 @@ Q_SIGNALS:
     // windows that show the table, the unsaved mark and the recovery copy
     // follow it from here.
     void pairingChanged();
+    // The window is closing for good: nothing is unsaved, or the organiser
+    // chose to lose it.
+    void closeAccepted();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -133,7 +133,10 @@ std::unique_ptr<RecoverySlot> RecoverySlot::claimSlot(const QString& folder, int
 
 std::unique_ptr<RecoverySlot> RecoverySlot::claim(const QString& folder) {
     for (int n = 1; n <= RecoverySlots; ++n) {
-        if (auto slot = claimSlot(folder, n))
+        auto slot = claimSlot(folder, n);
+        // A copy already there belongs to a program that was killed: it is
+        // offered, never written over.
+        if (slot && !slot->hasCopy())
             return slot;
     }
     return nullptr;

@@ -53,8 +53,8 @@ class RecoverySlot {
     };
 
 public:
-    // The first slot of `folder` whose lock is free, or null when all are
-    // held (or the folder cannot be made).
+    // The first slot of `folder` whose lock is free and that holds no copy,
+    // or null when there is none (or the folder cannot be made).
     static std::unique_ptr<RecoverySlot> claim(const QString& folder);
     // Slot `number` of `folder` when its lock is free, else null.
     static std::unique_ptr<RecoverySlot> claimSlot(const QString& folder, int number);
