@@ -1,5 +1,6 @@
 #include "fuzz/fuzz_checks.h"
 
+#include "app/text_codec.h"
 #include "members/candidate_file.h"
 #include "members/candidate_text.h"
 
@@ -24,6 +25,13 @@ bool checkCandidateText(const QByteArray& bytes) {
     QByteArray rejoined;
     for (const Name& name : names)
         rejoined += QByteArray(name.data(), static_cast<qsizetype>(name.size())) + "\r\n";
+    // Shown in the editor and saved untouched, the text is the same bytes.
+    QString shownText = decodeCp932(cleaned);
+    shownText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const std::optional<QByteArray> resaved =
+        encodeCandidateLines(shownText.split(QLatin1Char('\n')), cleaned, nullptr);
+    if (resaved != cleaned)
+        return false;
     return cleanCandidateText(rejoined) == rejoined && parseCandidateLines(rejoined) == names &&
            normalizeLineEnds(cleaned) == cleaned;
 }

@@ -50,7 +50,8 @@ void TOKBottomDlg1::FormActivate() {
     const QByteArray bytes = readCandidateFile(selection_.candidateFileName(), &opened);
     if (!opened)
         return;
-    QString text = decodeCp932(normalizeLineEnds(bytes));
+    loaded_ = normalizeLineEnds(bytes);
+    QString text = decodeCp932(loaded_);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Memo1->setPlainText(text);
 }
@@ -58,24 +59,19 @@ void TOKBottomDlg1::FormActivate() {
 void TOKBottomDlg1::SaveBtnClick() {
     // Each line is encoded on its own so that a character the file cannot
     // hold is shown where it stands; nothing is written until all are good.
-    const QStringList lines = Memo1->toPlainText().split(QLatin1Char('\n'));
-    QByteArray text;
-    for (int i = 0; i < lines.size(); ++i) {
-        const std::optional<Name> bytes = encodeCp932(lines[i]);
-        if (!bytes) {
-            const QTextBlock block = Memo1->document()->findBlockByNumber(i);
-            QTextCursor cursor(block);
-            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-            Memo1->setTextCursor(cursor);
-            prompts().message(this, QString::fromUtf8(MsgNameBadChar), QStringLiteral("エラー"),
-                              Buttons::Ok);
-            return;
-        }
-        if (i > 0)
-            text += "\r\n";
-        text += QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
+    int bad = -1;
+    const std::optional<QByteArray> text =
+        encodeCandidateLines(Memo1->toPlainText().split(QLatin1Char('\n')), loaded_, &bad);
+    if (!text) {
+        const QTextBlock block = Memo1->document()->findBlockByNumber(bad);
+        QTextCursor cursor(block);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        Memo1->setTextCursor(cursor);
+        prompts().message(this, QString::fromUtf8(MsgNameBadChar), QStringLiteral("エラー"),
+                          Buttons::Ok);
+        return;
     }
-    const QByteArray cleaned = cleanCandidateText(text);
+    const QByteArray cleaned = cleanCandidateText(*text);
     QString shown = decodeCp932(cleaned);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Memo1->setPlainText(shown);
@@ -89,6 +85,7 @@ void TOKBottomDlg1::SaveBtnClick() {
             QStringLiteral("エラー"), Buttons::Ok);
         return;
     }
+    loaded_ = cleaned;
     selection_.replaceCandidates(parseCandidateLines(cleaned));
     accept();
 }

@@ -1,5 +1,9 @@
 #include "members/candidate_text.h"
 
+#include "app/text_codec.h"
+
+#include <QHash>
+#include <deque>
 #include <vector>
 
 namespace pf {
@@ -102,6 +106,42 @@ QByteArray cleanCandidateText(const QByteArray& crlfText) {
         }
     }
     return lines.join();
+}
+
+std::optional<QByteArray> encodeCandidateLines(const QStringList& lines, const QByteArray& readText,
+                                               int* badLine) {
+    struct Forms {
+        std::deque<QByteArray> unused;
+        QByteArray last;
+    };
+    QHash<QString, Forms> read;
+    for (const QByteArray& bytes : Lines(readText).items) {
+        Forms& forms = read[decodeCp932(bytes)];
+        forms.unused.push_back(bytes);
+    }
+    QByteArray out;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            out += Crlf;
+        const auto found = read.find(lines[i]);
+        if (found != read.end()) {
+            Forms& forms = found.value();
+            if (!forms.unused.empty()) {
+                forms.last = forms.unused.front();
+                forms.unused.pop_front();
+            }
+            out += forms.last;
+            continue;
+        }
+        const std::optional<Name> bytes = encodeCp932(lines[i]);
+        if (!bytes) {
+            if (badLine)
+                *badLine = static_cast<int>(i);
+            return std::nullopt;
+        }
+        out += QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
+    }
+    return out;
 }
 
 } // namespace pf
