@@ -114,11 +114,21 @@ std::optional<QByteArray> encodeCandidateLines(const QStringList& lines, const Q
         std::deque<QByteArray> unused;
         QByteArray last;
     };
-    QHash<QString, Forms> read;
-    for (const QByteArray& bytes : Lines(readText).items) {
-        Forms& forms = read[decodeCp932(bytes)];
-        forms.unused.push_back(bytes);
+    // Each line is known by the text the editor showed for it, which is
+    // decoded from the whole text: a lead byte cut off by a line end reads
+    // differently on its own.
+    const std::vector<QByteArray> byteLines = Lines(readText).items;
+    QStringList shown = decodeCp932(readText).split(QStringLiteral("\r\n"));
+    if (!readText.isEmpty() && readText.endsWith(Crlf))
+        shown.removeLast();
+    if (shown.size() != static_cast<qsizetype>(byteLines.size())) {
+        shown.clear();
+        for (const QByteArray& bytes : byteLines)
+            shown << decodeCp932(bytes);
     }
+    QHash<QString, Forms> read;
+    for (std::size_t i = 0; i < byteLines.size(); ++i)
+        read[shown[static_cast<qsizetype>(i)]].unused.push_back(byteLines[i]);
     QByteArray out;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (i > 0)

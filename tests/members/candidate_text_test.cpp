@@ -68,16 +68,16 @@ TEST_P(CandidateBytes, UnchangedLinesKeepTheBytesTheyWereReadAs) {
 // encoding the text afresh would give the second form of each.
 INSTANTIATE_TEST_SUITE_P(
     Cases, CandidateBytes,
-    ::testing::Values(KeptBytesCase{"NecSelectedForms", "\xed\x40\r\n\x87\x90\r\n\xee\xf9",
-                                    QStringLiteral("纊\n≒\n￢"),
-                                    "\xed\x40\r\n\x87\x90\r\n\xee\xf9"},
-                      KeptBytesCase{"BothFormsInOrder", "\xed\x40\r\n\xfa\x5c",
-                                    QStringLiteral("纊\n纊\n纊"),
-                                    "\xed\x40\r\n\xfa\x5c\r\n\xfa\x5c"},
-                      KeptBytesCase{"NewLinesAreEncoded", "\xed\x40", QStringLiteral("纊x\n纊"),
-                                    "\xfa\x5c\x78\r\n\xed\x40"},
-                      KeptBytesCase{"UndecodableLinesKept", "\x81\xff\r\n\xa0\r\n\x81", QString(),
-                                    "\x81\xff\r\n\xa0\r\n\x81"}),
+    ::testing::Values(
+        KeptBytesCase{"NecSelectedForms", "\xed\x40\r\n\x87\x90\r\n\xee\xf9",
+                      QStringLiteral("纊\n≒\n￢"), "\xed\x40\r\n\x87\x90\r\n\xee\xf9"},
+        KeptBytesCase{"BothFormsInOrder", "\xed\x40\r\n\xfa\x5c", QStringLiteral("纊\n纊\n纊"),
+                      "\xed\x40\r\n\xfa\x5c\r\n\xfa\x5c"},
+        KeptBytesCase{"NewLinesAreEncoded", "\xed\x40", QStringLiteral("纊x\n纊"),
+                      "\xfa\x5c\x78\r\n\xed\x40"},
+        KeptBytesCase{"LeadByteCutByTheLineEnd", "a\x82\r\nc", QString(), "a\x82\r\nc"},
+        KeptBytesCase{"UndecodableLinesKept", "\x81\xff\r\n\xa0\r\n\x81", QString(),
+                      "\x81\xff\r\n\xa0\r\n\x81"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CandidateBytes, ALineThatCannotBeEncodedIsNamed) {
