@@ -38,9 +38,10 @@ TEST_F(GenerateCommand, WritesTheDataFileOfAWorkedExample) {
     // sequential tests); the search then pairs (0,1)(2,3), (0,2)(1,3), (0,3)(1,2), (1,3)(0,2).
     const QString members =
         write("members.txt", Yamada + "\r\n" + Sato + "\r\n" + Suzuki + "\r\n" + Tanaka + "\r\n");
-    const auto r = runCli({QStringLiteral("generate"), members, QStringLiteral("--courts"),
-                           QStringLiteral("1"), QStringLiteral("--method"),
-                           QStringLiteral("sequential"), QStringLiteral("--seed"), QStringLiteral("7")});
+    const auto r =
+        runCli({QStringLiteral("generate"), members, QStringLiteral("--courts"),
+                QStringLiteral("1"), QStringLiteral("--method"), QStringLiteral("sequential"),
+                QStringLiteral("--seed"), QStringLiteral("7")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QList<QByteArray> lines = r.out.split('\n');
     ASSERT_EQ(lines.size(), 222); // 221 lines, each ended by CR LF
@@ -65,10 +66,10 @@ TEST_F(GenerateCommand, OutputFileEqualsStandardOutputAndRepeatsWithTheSeed) {
         text += "player" + QByteArray::number(i) + "\n"; // LF only
     const QString members = write("m.txt", text);
     for (const char* method : {"random", "sequential"}) {
-        const QStringList args = {QStringLiteral("generate"), members, QStringLiteral("--courts"),
-                                  QStringLiteral("3"), QStringLiteral("--method"),
-                                  QString::fromLatin1(method), QStringLiteral("--seed"),
-                                  QStringLiteral("4294967295")};
+        const QStringList args = {QStringLiteral("generate"), members,
+                                  QStringLiteral("--courts"), QStringLiteral("3"),
+                                  QStringLiteral("--method"), QString::fromLatin1(method),
+                                  QStringLiteral("--seed"),   QStringLiteral("4294967295")};
         const auto toStdout = runCli(args);
         ASSERT_EQ(toStdout.exitCode, 0) << toStdout.err.toStdString();
         const auto again = runCli(args);
@@ -134,7 +135,8 @@ TEST_F(GenerateCommand, WrongArgumentsExitWithTwo) {
         {QStringLiteral("generate"), members, QStringLiteral("--courts"), QStringLiteral("0")},
         {QStringLiteral("generate"), members, QStringLiteral("--method"), QStringLiteral("best")},
         {QStringLiteral("generate"), members, QStringLiteral("--seed"), QStringLiteral("-1")},
-        {QStringLiteral("generate"), members, QStringLiteral("--seed"), QStringLiteral("4294967296")},
+        {QStringLiteral("generate"), members, QStringLiteral("--seed"),
+         QStringLiteral("4294967296")},
         {QStringLiteral("generate"), members, QStringLiteral("--seed")},
         {QStringLiteral("generate"), members, members},
         {QStringLiteral("shuffle")},
