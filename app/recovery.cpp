@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/prompts.h"
+#include "app/up_down.h"
 #include "files/recovery_file.h"
 
 #include <QDateTime>
@@ -28,6 +29,9 @@ RecoveryKeeper::RecoveryKeeper(TForm1& window, const QString& folder)
     connect(timer_, &QTimer::timeout, this, &RecoveryKeeper::flush);
     connect(&window_, &TForm1::pairingChanged, this, &RecoveryKeeper::followChange);
     connect(&window_, &TForm1::closeAccepted, this, &RecoveryKeeper::dropCopy);
+    // The court count is part of the copy but not a change of the pairing.
+    if (auto* courts = window_.findChild<UpDown*>(QStringLiteral("UpDown13")))
+        connect(courts, &UpDown::clicked, this, &RecoveryKeeper::followChange);
 }
 
 RecoveryKeeper::~RecoveryKeeper() {
