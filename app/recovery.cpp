@@ -34,10 +34,9 @@ RecoveryKeeper::RecoveryKeeper(TForm1& window, const QString& folder)
         connect(courts, &UpDown::clicked, this, &RecoveryKeeper::followChange);
 }
 
-RecoveryKeeper::~RecoveryKeeper() {
-    // Destroyed with the window, at a clean end of the run.
-    dropCopy();
-}
+// The copy is left as it is: a run that ends without the window's close
+// being accepted (an error escaping the event loop) has not chosen to lose it.
+RecoveryKeeper::~RecoveryKeeper() = default;
 
 QString RecoveryKeeper::copyPath() const {
     return slot_ ? slot_->path() : QString();
