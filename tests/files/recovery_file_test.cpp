@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 namespace pf {
 namespace {
@@ -65,39 +62,6 @@ INSTANTIATE_TEST_SUITE_P(
                    [](QByteArray b) { return b.replace("6,4\r\n", "6,04\r\n"); }},
         DamageCase{"LengthWithSign", [](QByteArray b) { return b.replace("bytes=", "bytes=+"); }}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(RecoverySlot, TwoProgramsTakeTwoSlotsAndSeeNoCopyOfTheOther) {
-    QTemporaryDir dir;
-    const auto first = RecoverySlot::claim(dir.path());
-    const auto second = RecoverySlot::claim(dir.path());
-    ASSERT_TRUE(first && second);
-    EXPECT_EQ(first->number(), 1);
-    EXPECT_EQ(second->number(), 2);
-    ASSERT_TRUE(first->write("one"));
-    ASSERT_TRUE(second->write("two"));
-    // A running program's copy is never offered to another.
-    EXPECT_TRUE(leftRecoveries(dir.path(), second->number()).empty());
-    QFile f(first->path());
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), "one");
-}
-
-TEST(RecoverySlot, ACopyWhoseProgramIsGoneIsOfferedAndCanBeSetAside) {
-    QTemporaryDir dir;
-    { // a program that ended with its copy still there
-        const auto gone = RecoverySlot::claim(dir.path());
-        ASSERT_TRUE(gone->write("left"));
-    }
-    const auto own = RecoverySlot::claimSlot(dir.path(), 2);
-    ASSERT_TRUE(own);
-    const auto left = leftRecoveries(dir.path(), own->number());
-    ASSERT_EQ(left.size(), 1u);
-    EXPECT_EQ(left[0]->number(), 1);
-    const QString aside = left[0]->setAside(QStringLiteral("20260101-120000"));
-    EXPECT_EQ(QFileInfo(aside).fileName(), "recovery-1-damaged-20260101-120000.pfr");
-    EXPECT_TRUE(QFile::exists(aside));
-    EXPECT_FALSE(left[0]->hasCopy());
-}
 
 } // namespace
 } // namespace pf
