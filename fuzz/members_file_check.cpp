@@ -26,6 +26,7 @@ bool checkMembersFile(const QByteArray& bytes) {
     session.GenerationMethod = 0;
     static EntryList entries;
     static SequentialState sequential;
+    entries.Clear(); // as closing the pairing does before every new one
     processRandom().seed(static_cast<std::uint32_t>(bytes.size()));
     const RosterCheck check = GeneratePairing(session, entries, sequential);
     if (!check.ok())
