@@ -2,7 +2,9 @@
 
 #include "app/main_window.h"
 #include "app/prompts.h"
+#include "app/recovery.h"
 #include "app/session.h"
+#include "app/test_script.h"
 #include "app/ui_fonts.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/court_display.h"
@@ -18,6 +20,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QPointer>
+#include <QTimer>
 #include <QTranslator>
 #include <exception>
 
@@ -56,6 +59,7 @@ Windows createWindows(Generators& generators) {
 
 int runApplication(QApplication& app, Generators& generators) {
     try {
+        const QStringList script = loadTestScript();
         installJapaneseQtTranslation(app);
         // Visible while the rest loads; it closes itself on its timer.
         const QPointer<TForm10> splash = TForm10::showSplash();
@@ -65,9 +69,22 @@ int runApplication(QApplication& app, Generators& generators) {
         QGuiApplication::setDesktopFileName(QStringLiteral("pairforge"));
         QApplication::setFont(proportionalGothic(12));
         Windows windows = createWindows(generators);
-        windows.form1->show();
-        if (splash) // stays in front until its timer closes it
+        TForm1* main = windows.form1.get();
+        auto* keeper = new RecoveryKeeper(*main, recoveryFolder());
+        main->show();
+        // What a killed run left is offered once the splash has gone, so the
+        // question is not hidden behind it.
+        const auto afterSplash = [keeper, main, script] {
+            keeper->offerLeftovers();
+            if (!script.isEmpty())
+                runTestScript(*main, script);
+        };
+        if (splash) { // stays in front until its timer closes it
             splash->raise();
+            QObject::connect(splash, &QObject::destroyed, main, afterSplash);
+        } else {
+            QTimer::singleShot(0, main, afterSplash);
+        }
         QApplication::exec();
     } catch (const std::exception& e) {
         prompts().message(nullptr, QString::fromUtf8(e.what()), QString::fromUtf8(DefaultTitle),

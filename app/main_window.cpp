@@ -289,10 +289,12 @@ void TForm1::resetHistory(bool matchesFile) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (FormCloseQuery())
+    if (FormCloseQuery()) {
         event->accept();
-    else
+        Q_EMIT closeAccepted();
+    } else {
         event->ignore();
+    }
 }
 
 bool TForm1::FormCloseQuery() {

@@ -23,6 +23,7 @@ class QUndoStack;
 namespace pf {
 
 class Generators;
+struct RecoveryContent;
 class UpDown;
 class TDualListDlg;
 class TOKBottomDlg1;
@@ -78,6 +79,8 @@ public:
     QString shownCaption() const;
     // Commands and controls of an open pairing, on its first page.
     void EnterPairingOpenState();
+    // The pairing of a recovery copy, open and still unsaved.
+    void restoreRecovered(const RecoveryContent& content);
 
     // What a member change replaces, kept by its undo step.
     struct PairingCopy {
@@ -144,6 +147,9 @@ Q_SIGNALS:
     // windows that show the table, the unsaved mark and the recovery copy
     // follow it from here.
     void pairingChanged();
+    // The window is closing for good: nothing is unsaved, or the organiser
+    // chose to lose it.
+    void closeAccepted();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

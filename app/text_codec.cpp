@@ -2,6 +2,9 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <map>
+#include <mutex>
+#include <string>
 
 namespace pf {
 
@@ -51,6 +54,16 @@ std::optional<Name> encodeCp932(const QString& text) {
     if (QString(decoder.decode(bytes)) != mapped)
         return std::nullopt;
     return Name(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+const Name& cp932Literal(const char* utf8) {
+    static std::mutex guard;
+    static std::map<std::string, Name, std::less<>> encoded;
+    const std::lock_guard<std::mutex> lock(guard);
+    auto it = encoded.find(std::string_view(utf8));
+    if (it == encoded.end())
+        it = encoded.emplace(utf8, encodeCp932(QString::fromUtf8(utf8)).value_or(Name())).first;
+    return it->second;
 }
 
 QString decodeCp932(const QByteArray& bytes) {

@@ -18,6 +18,10 @@ QString mapToCp932Twins(const QString& text);
 // some character cannot be encoded.
 std::optional<Name> encodeCp932(const QString& text);
 
+// The code page 932 bytes of one of the program's own fixed texts (UTF-8),
+// encoded once per run: the exports put the same few words on every line.
+const Name& cp932Literal(const char* utf8);
+
 // Decodes code page 932 bytes for display. Bytes that are not valid Shift-JIS
 // show as U+FFFD; the bytes themselves are never altered by the program.
 QString decodeCp932(const Name& bytes);

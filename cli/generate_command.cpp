@@ -2,7 +2,7 @@
 #include "cli/commands.h"
 
 #include "files/pairing_file.h"
-#include "members/candidate_file.h"
+#include "members/members_file.h"
 #include "pairing/generation.h"
 #include "pairing/generators.h"
 #include "pairing/random_source.h"
@@ -60,20 +60,14 @@ int runGenerate(const QStringList& args) {
         }
     }
 
-    const CandidateFileText members = readCandidateFile(membersPath);
+    const MembersFileContent members = readMembersFile(membersPath);
     if (!members.ok()) {
-        printError(members.error + " (" + membersPath.toStdString() + ")");
-        return ExitRefused;
-    }
-    const std::vector<Name> lines = parseCandidateLines(members.text);
-    if (lines.size() > static_cast<std::size_t>(MaxMembers)) {
-        printError(std::string(MsgTooManyMembers));
+        printError(members.error);
         return ExitRefused;
     }
 
     Session session;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        session.Roster[i] = lines[i];
+    session.Roster = members.roster;
     session.CourtCount = courts;
     session.GenerationMethod = method;
 

@@ -25,16 +25,22 @@ std::int32_t readInt(QSettings& store, const char* key, std::int32_t fallback) {
     }
     if (v.typeId() != QMetaType::QString && v.typeId() != QMetaType::QByteArray)
         return fallback;
-    static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
-    const QString text = v.toString().trimmed();
-    if (!decimal.match(text).hasMatch())
-        return fallback;
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    return ok ? value : fallback;
+    return settingFromText(v.toString()).value_or(fallback);
 }
 
 } // namespace
+
+std::optional<std::int32_t> settingFromText(const QString& stored) {
+    static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
+    const QString text = stored.trimmed();
+    if (!decimal.match(text).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
 
 Settings loadSettings(QSettings& store) {
     Settings s;

@@ -18,6 +18,7 @@
 
 #include <QSettings>
 #include <cstdint>
+#include <optional>
 
 namespace pf {
 
@@ -29,6 +30,10 @@ struct Settings {
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
+
+// The value of a setting stored as text: decimal digits with an optional sign,
+// within 32 bits, white space around them allowed; nullopt for anything else.
+std::optional<std::int32_t> settingFromText(const QString& stored);
 
 // Missing values and text that is not a valid decimal integer give the
 // defaults; any other value, also a non-zero one other than 1, is kept as it

@@ -18,10 +18,7 @@ public:
         out_.append(ascii);
         return *this;
     }
-    Page& jp(const char* utf8) {
-        const Name bytes = encodeCp932(QString::fromUtf8(utf8)).value_or(Name());
-        return bytes_(bytes);
-    }
+    Page& jp(const char* utf8) { return bytes_(cp932Literal(utf8)); }
     Page& text(const std::string& held) { return bytes_(htmlEscaped(held)); }
     Page& number(std::int32_t value) { return bytes_(std::to_string(value)); }
     Page& eol() { return raw("\r\n"); }

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <algorithm>
 #include <climits>
+#include <optional>
 #include <vector>
 
 namespace pf {
@@ -17,12 +18,14 @@ void appendLine(QByteArray& out, const std::string& text) {
 
 // Splits the file into lines. A line ends at LF; a CR before it belongs to the
 // line end. The final line need not end with a line break. Nothing after the
-// last match line is read.
-std::vector<std::string> splitLines(const QByteArray& bytes) {
+// last match line is read. nullopt when one of the lines read is longer than
+// a line may be: no name list or match line comes near that, and a file that
+// has one is not a pairing, however it began.
+std::optional<std::vector<std::string>> splitLines(const QByteArray& bytes) {
     std::vector<std::string> lines;
     qsizetype start = 0;
     const qsizetype n = bytes.size();
-    while (start < n && lines.size() < 1 + MaxMembers + MaxMatches) {
+    while (start < n && lines.size() < static_cast<std::size_t>(PairingFileLines)) {
         qsizetype end = bytes.indexOf('\n', start);
         const bool hasBreak = end >= 0;
         if (!hasBreak)
@@ -30,6 +33,8 @@ std::vector<std::string> splitLines(const QByteArray& bytes) {
         qsizetype stop = end;
         if (hasBreak && stop > start && bytes[stop - 1] == '\r')
             --stop;
+        if (stop - start > MaxPairingLineBytes)
+            return std::nullopt;
         lines.emplace_back(bytes.constData() + start, static_cast<std::size_t>(stop - start));
         start = end + 1;
     }
@@ -113,20 +118,37 @@ PairingFileContent parsePairingFile(const QByteArray& bytes) {
         content.error = MsgReadFailed;
         return content;
     }
-    const std::vector<std::string> lines = splitLines(bytes);
-    if (lines.empty() || lines[0] != PairingFormatLine) {
+    const std::optional<std::vector<std::string>> split = splitLines(bytes);
+    if (!split || split->empty() || split->front() != PairingFormatLine) {
         content.error = MsgBadContent;
         return content;
     }
+    const std::vector<std::string>& lines = *split;
+    // A name longer than a name may be would be cut somewhere by whatever
+    // shows or compares it next; the file is refused whole instead, so that
+    // nothing is opened that is not exactly what the file says.
+    const auto tooLong = [&content](const Name& name) {
+        if (name.size() <= static_cast<std::size_t>(MaxNameBytes))
+            return false;
+        content = PairingFileContent{};
+        content.error = MsgBadContent;
+        return true;
+    };
     std::size_t next = 1;
-    for (std::size_t row = 0; row < MaxMembers && next < lines.size(); ++row, ++next)
+    for (std::size_t row = 0; row < MaxMembers && next < lines.size(); ++row, ++next) {
         content.roster[row] = textOf(lines[next]);
+        if (tooLong(content.roster[row]))
+            return content;
+    }
     for (std::size_t slot = 0; slot < MaxMatches && next < lines.size(); ++slot, ++next) {
         const std::vector<std::string> pieces = splitFields(textOf(lines[next]));
         MatchRecord& m = content.matches[slot];
         Name* names[] = {&m.a, &m.b, &m.c, &m.d};
-        for (std::size_t k = 0; k < 4 && k < pieces.size(); ++k)
+        for (std::size_t k = 0; k < 4 && k < pieces.size(); ++k) {
+            if (tooLong(pieces[k]))
+                return content;
             *names[k] = pieces[k];
+        }
         if (pieces.size() > 4)
             m.WinA = parseCount(pieces[4]);
         if (pieces.size() > 5)
@@ -142,7 +164,10 @@ PairingFileContent readPairingFile(const QString& path) {
         content.error = MsgReadFailed;
         return content;
     }
-    const QByteArray bytes = file.readAll();
+    // However large the file, no more is read than the longest file of
+    // acceptable lines could take, plus one byte: if the lines are not all
+    // complete by then, one of them is too long, and the parser says so.
+    const QByteArray bytes = file.read(MaxPairingFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         PairingFileContent content;
         content.error = MsgReadFailed;

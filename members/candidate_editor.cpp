@@ -49,7 +49,8 @@ void TOKBottomDlg1::FormActivate() {
     const CandidateFileText file = readCandidateFile(selection_.candidateFileName());
     if (!file.ok())
         return;
-    QString text = decodeCp932(normalizeLineEnds(file.text));
+    loaded_ = normalizeLineEnds(file.text);
+    QString text = decodeCp932(loaded_);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Memo1->setPlainText(text);
 }
@@ -58,21 +59,19 @@ void TOKBottomDlg1::SaveBtnClick() {
     // Each line is encoded on its own so that a character the file cannot
     // hold is shown where it stands; nothing is written until all are good.
     const QStringList lines = Memo1->toPlainText().split(QLatin1Char('\n'));
-    QByteArray text;
-    for (int i = 0; i < lines.size(); ++i) {
-        const std::optional<Name> bytes = encodeCp932(lines[i]);
-        const char* refusal = !bytes                                ? MsgNameBadChar
-                              : lines[i].contains(QLatin1Char(',')) ? MsgNameComma
-                                                                    : nullptr;
-        if (refusal) {
-            refuseLine(i, nameRefusal(refusal, lines[i]));
+    for (int k = 0; k < lines.size(); ++k) {
+        if (lines[k].contains(QLatin1Char(','))) {
+            refuseLine(k, nameRefusal(MsgNameComma, lines[k]));
             return;
         }
-        if (i > 0)
-            text += "\r\n";
-        text += QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
     }
-    const QByteArray cleaned = cleanCandidateText(text);
+    int bad = -1;
+    const std::optional<QByteArray> text = encodeCandidateLines(lines, loaded_, &bad);
+    if (!text) {
+        refuseLine(bad, nameRefusal(MsgNameBadChar, lines.value(bad)));
+        return;
+    }
+    const QByteArray cleaned = cleanCandidateText(*text);
     QString shown = decodeCp932(cleaned);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Memo1->setPlainText(shown);
@@ -86,6 +85,7 @@ void TOKBottomDlg1::SaveBtnClick() {
             QString::fromUtf8(ErrorTitle), Buttons::Ok);
         return;
     }
+    loaded_ = cleaned;
     selection_.replaceCandidates(parseCandidateLines(cleaned));
     accept();
 }
@@ -95,7 +95,7 @@ void TOKBottomDlg1::refuseLine(int line, const std::string& message) {
     QTextCursor cursor(block);
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     Memo1->setTextCursor(cursor);
-    prompts().message(this, QString::fromUtf8(message), QStringLiteral("エラー"), Buttons::Ok);
+    prompts().message(this, QString::fromUtf8(message), QString::fromUtf8(ErrorTitle), Buttons::Ok);
     Memo1->setFocus();
 }
 

@@ -2,6 +2,7 @@
 // The candidate list editor: the names of pairforge.txt one a line, cleaned
 // and written back on saving, and handed to the member selection dialog.
 
+#include <QByteArray>
 #include <QDialog>
 #include <string>
 
@@ -34,6 +35,9 @@ private:
     void refuseLine(int line, const std::string& message);
 
     TDualListDlg& selection_;
+    // The text as last read from or written to the file, CR LF line ends:
+    // the lines left as they were are saved as these bytes.
+    QByteArray loaded_;
     QPlainTextEdit* Memo1;
     QPushButton* SaveBtn;
     QPushButton* CancelBtn;

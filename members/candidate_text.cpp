@@ -1,5 +1,9 @@
 #include "members/candidate_text.h"
 
+#include "app/text_codec.h"
+
+#include <QHash>
+#include <deque>
 #include <vector>
 
 namespace pf {
@@ -102,6 +106,52 @@ QByteArray cleanCandidateText(const QByteArray& crlfText) {
         }
     }
     return lines.join();
+}
+
+std::optional<QByteArray> encodeCandidateLines(const QStringList& lines, const QByteArray& readText,
+                                               int* badLine) {
+    struct Forms {
+        std::deque<QByteArray> unused;
+        QByteArray last;
+    };
+    // Each line is known by the text the editor showed for it, which is
+    // decoded from the whole text: a lead byte cut off by a line end reads
+    // differently on its own.
+    const std::vector<QByteArray> byteLines = Lines(readText).items;
+    QStringList shown = decodeCp932(readText).split(QStringLiteral("\r\n"));
+    if (!readText.isEmpty() && readText.endsWith(Crlf))
+        shown.removeLast();
+    if (shown.size() != static_cast<qsizetype>(byteLines.size())) {
+        shown.clear();
+        for (const QByteArray& bytes : byteLines)
+            shown << decodeCp932(bytes);
+    }
+    QHash<QString, Forms> read;
+    for (std::size_t i = 0; i < byteLines.size(); ++i)
+        read[shown[static_cast<qsizetype>(i)]].unused.push_back(byteLines[i]);
+    QByteArray out;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            out += Crlf;
+        const auto found = read.find(lines[i]);
+        if (found != read.end()) {
+            Forms& forms = found.value();
+            if (!forms.unused.empty()) {
+                forms.last = forms.unused.front();
+                forms.unused.pop_front();
+            }
+            out += forms.last;
+            continue;
+        }
+        const std::optional<Name> bytes = encodeCp932(lines[i]);
+        if (!bytes) {
+            if (badLine)
+                *badLine = static_cast<int>(i);
+            return std::nullopt;
+        }
+        out += QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
+    }
+    return out;
 }
 
 } // namespace pf

@@ -24,8 +24,8 @@ std::string rateText(float rate) {
     return text;
 }
 
-Name sjis(const char* utf8) {
-    return encodeCp932(QString::fromUtf8(utf8)).value_or(Name());
+const Name& sjis(const char* utf8) {
+    return cp932Literal(utf8);
 }
 
 constexpr const char* Rule1Headings[StandingsColumns] = {

@@ -146,6 +146,9 @@ TEST_F(GenerateCommand, RefusalsExitWithOneAndLeaveTheOutputAlone) {
     for (int i = 0; i < 101; ++i)
         many += "n" + QByteArray::number(i) + "\n";
     refuse(many, "メンバーは100人まで選択出来ます。");
+    // Read only as far as 100 names can reach: the cut line is still too long.
+    refuse("a\nb\nc\nd\ne\nf\ng\nh\n" + QByteArray(100000, 'x'),
+           "メンバー名「xxxxxxxxxxxxxxxxxxxx…」は半角255文字（全角127文字）以内で入力して下さい。");
 
     const auto missing = runCli({QStringLiteral("generate"), path("nope.txt")});
     EXPECT_EQ(missing.exitCode, 1);

@@ -85,16 +85,62 @@ TEST(PairingFileRead, ReadsRosterGapsNamesAndCounts) {
     EXPECT_TRUE(c.matches[2].isEmpty());
 }
 
-TEST(PairingFileRead, LongLinesAreReadWholeAndDoNotShiftTheNextOnes) {
-    const QByteArray longName(5000, 'x');
-    const QByteArray longPiece(3000, 'y');
-    const PairingFileContent c =
-        parsePairingFile(fileWith({longName, "second"}, {longPiece + ",b,c,d,1,2", "e,f,g,h,3,4"}));
-    ASSERT_TRUE(c.ok());
-    EXPECT_EQ(c.roster[0], longName.toStdString());
-    EXPECT_EQ(c.roster[1], "second");
-    EXPECT_EQ(c.matches[0], (MatchRecord{longPiece.toStdString(), "b", "c", "d", 1, 2}));
-    EXPECT_EQ(c.matches[1], (MatchRecord{"e", "f", "g", "h", 3, 4}));
+struct LengthCase {
+    const char* name;
+    QByteArray bytes;
+    bool accepted;
+};
+
+class PairingFileLengths : public ::testing::TestWithParam<LengthCase> {};
+
+TEST_P(PairingFileLengths, LongNamesAndLinesAreRefusedWhole) {
+    const PairingFileContent c = parsePairingFile(GetParam().bytes);
+    if (GetParam().accepted) {
+        EXPECT_TRUE(c.ok()) << c.error;
+    } else {
+        EXPECT_EQ(c.error, MsgBadContent);
+        EXPECT_EQ(c.roster, MemberRoster{}); // nothing half-read is handed on
+        EXPECT_EQ(c.matches, MatchTable{});
+    }
+}
+
+QByteArray fullFileThen(const QByteArray& tail) {
+    QList<QByteArray> lines;
+    for (int i = 0; i < MaxMatches; ++i)
+        lines << "a,b,c,d,1,0";
+    return fileWith({"a", "b", "c", "d"}, lines) + tail;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PairingFileLengths,
+    ::testing::Values(
+        LengthCase{"RosterName255", fileWith({QByteArray(255, 'x')}, {}), true},
+        LengthCase{"RosterName256", fileWith({QByteArray(256, 'x')}, {}), false},
+        LengthCase{"MatchName256", fileWith({}, {"a,b," + QByteArray(256, 'y') + ",d,1,2"}), false},
+        LengthCase{"NameEndsAtItsNul", fileWith({QByteArray(10, 'x') + QByteArray(300, '\0')}, {}),
+                   true},
+        LengthCase{"CountsLine4096", fileWith({}, {"a,b,c,d,1," + QByteArray(4086, '7')}), true},
+        LengthCase{"CountsLine4097", fileWith({}, {"a,b,c,d,1," + QByteArray(4087, '7')}), false},
+        LengthCase{"EndlessLineAfterTheFormatLine", Header + QByteArray(1 << 20, 'z'), false},
+        LengthCase{"EndlessLineAfterTheLastMatchLine", fullFileThen(QByteArray(1 << 20, 'z')),
+                   true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PairingFileRead, AHugeFileIsRefusedFromItsFirstLines) {
+    QTemporaryDir dir;
+    const QString endless = dir.filePath("endless.pf1");
+    const QString trailing = dir.filePath("trailing.pf1");
+    writeBytes(endless, Header + "x");
+    writeBytes(trailing, fullFileThen("x"));
+    for (const QString& path : {endless, trailing}) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.resize(qint64(3) << 30)); // sparse: costs no disk
+    }
+    EXPECT_EQ(readPairingFile(endless).error, MsgBadContent);
+    const PairingFileContent c = readPairingFile(trailing);
+    ASSERT_TRUE(c.ok()) << c.error;
+    EXPECT_EQ(c.matches[119], (MatchRecord{"a", "b", "c", "d", 1, 0}));
 }
 
 TEST(PairingFileRead, ShortOrOddMatchLinesFillWhatTheyHave) {

@@ -317,4 +317,18 @@ TEST_F(MemberDialogsTest, TheRunningCountTurnsRedAbove100AndOkRefusesABadName) {
     EXPECT_EQ(dst()->currentItem()->text(), QStringLiteral("佐藤,一郎"));
 }
 
+TEST_F(MemberDialogsTest, SavingKeepsTheBytesOfTheNamesLeftAsTheyWere) {
+    // 纊, ≒ and ￢ in the forms an older editor wrote them, then 纊 once more:
+    // it is the same name, so it goes, and its line break stays.
+    writeCandidates("\xed\x40\r\n\x87\x90\r\n\xee\xf9");
+    start();
+    editor().FormActivate();
+    auto* memo = child<QPlainTextEdit>(&editor(), "Memo1");
+    memo->setPlainText(memo->toPlainText() + QStringLiteral("\n纊"));
+    press(&editor(), "SaveBtn");
+    EXPECT_EQ(fileBytes().toHex(' '),
+              QByteArray("\xed\x40\r\n\x87\x90\r\n\xee\xf9\r\n").toHex(' '));
+    EXPECT_EQ(dlg().candidates().size(), 3u);
+}
+
 } // namespace

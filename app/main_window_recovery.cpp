@@ -1,0 +1,34 @@
+// Putting back a pairing from its recovery copy.
+
+#include "app/main_window.h"
+
+#include "app/up_down.h"
+#include "files/recovery_file.h"
+
+#include <QLineEdit>
+#include <QUndoStack>
+
+namespace pf {
+
+void TForm1::restoreRecovered(const RecoveryContent& content) {
+    session_.Roster = content.roster;
+    session_.Matches = content.matches;
+    // The arrows step from what the edit shows; its change handler follows.
+    Edit37->setText(QString::number(content.courts));
+    EnterPairingOpenState();
+    session_.PageTop = 0;
+    session_.CourtCursor = 0;
+    session_.PairingOpen = true;
+    session_.FileName = content.fileName;
+    undoStack_->clear();
+    if (session_.FileName.empty())
+        setWindowTitle(title_);
+    else
+        UpdateCaption();
+    CountMembers();
+    ShowPage();
+    // Still unsaved: it is only in the copy, and the confirmations must say so.
+    session_.markModified();
+}
+
+} // namespace pf

@@ -1,0 +1,99 @@
+#include "app/recovery.h"
+
+#include "app/main_window.h"
+#include "app/prompts.h"
+#include "app/up_down.h"
+#include "files/recovery_file.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace pf {
+
+namespace {
+const QString RestoreTitle = QStringLiteral("復元の確認");
+} // namespace
+
+QString recoveryFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+RecoveryKeeper::RecoveryKeeper(TForm1& window, const QString& folder)
+    : QObject(&window), window_(window), slot_(RecoverySlot::claim(folder)),
+      timer_(new QTimer(this)) {
+    setObjectName(QStringLiteral("recoveryKeeper"));
+    timer_->setSingleShot(true);
+    timer_->setInterval(RecoveryDelayMs);
+    connect(timer_, &QTimer::timeout, this, &RecoveryKeeper::flush);
+    connect(&window_, &TForm1::pairingChanged, this, &RecoveryKeeper::followChange);
+    connect(&window_, &TForm1::closeAccepted, this, &RecoveryKeeper::dropCopy);
+    // The court count is part of the copy but not a change of the pairing.
+    if (auto* courts = window_.findChild<UpDown*>(QStringLiteral("UpDown13")))
+        connect(courts, &UpDown::clicked, this, &RecoveryKeeper::followChange);
+}
+
+// The copy is left as it is: a run that ends without the window's close
+// being accepted (an error escaping the event loop) has not chosen to lose it.
+RecoveryKeeper::~RecoveryKeeper() = default;
+
+QString RecoveryKeeper::copyPath() const {
+    return slot_ ? slot_->path() : QString();
+}
+
+void RecoveryKeeper::followChange() {
+    if (!window_.session().Modified) {
+        dropCopy();
+        return;
+    }
+    if (!timer_->isActive())
+        timer_->start();
+}
+
+void RecoveryKeeper::flush() {
+    timer_->stop();
+    if (slot_ && window_.session().Modified)
+        slot_->write(recoveryFileBytes(window_.session())); // tried again on the next change
+}
+
+void RecoveryKeeper::dropCopy() {
+    timer_->stop();
+    if (slot_)
+        slot_->remove();
+}
+
+void RecoveryKeeper::offerLeftovers() {
+    if (!slot_)
+        return;
+    const auto left = leftRecoveries(QFileInfo(slot_->path()).path(), slot_->number());
+    for (const auto& copy : left) {
+        const RecoveryContent content = readRecoveryFile(copy->path());
+        if (!content.ok()) {
+            const QString aside = copy->setAside(
+                QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+            prompts().message(
+                &window_,
+                QString::fromUtf8(MsgRecoveryDamaged).arg(QDir::toNativeSeparators(aside)),
+                QStringLiteral("エラー"), Buttons::Ok);
+            continue;
+        }
+        if (prompts().message(
+                &window_,
+                QStringLiteral("前回、保存されずに終了した組み合わせがあります。復元しますか？"),
+                RestoreTitle, Buttons::YesNo) == Answer::Yes) {
+            window_.restoreRecovered(content);
+            // Our own copy first, so that there is never a moment without one.
+            flush();
+            copy->remove();
+            return;
+        }
+        if (prompts().message(
+                &window_,
+                QStringLiteral("復元しない場合、このデータは削除されます。よろしいですか？"),
+                RestoreTitle, Buttons::YesNo) == Answer::Yes)
+            copy->remove();
+    }
+}
+
+} // namespace pf

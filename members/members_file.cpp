@@ -1,0 +1,38 @@
+#include "members/members_file.h"
+
+#include "files/pairing_file.h"
+#include "members/candidate_file.h"
+
+#include <QFile>
+
+namespace pf {
+
+MembersFileContent parseMembersFile(const QByteArray& bytes) {
+    MembersFileContent content;
+    const std::vector<Name> lines = parseCandidateLines(bytes);
+    if (lines.size() > static_cast<std::size_t>(MaxMembers)) {
+        content.error = MsgTooManyMembers;
+        return content;
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        content.roster[i] = lines[i];
+    return content;
+}
+
+MembersFileContent readMembersFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        MembersFileContent content;
+        content.error = std::string(MsgReadFailed) + " (" + path.toStdString() + ")";
+        return content;
+    }
+    const QByteArray bytes = file.read(MaxMembersFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        MembersFileContent content;
+        content.error = std::string(MsgReadFailed) + " (" + path.toStdString() + ")";
+        return content;
+    }
+    return parseMembersFile(bytes);
+}
+
+} // namespace pf
