@@ -1,6 +1,7 @@
 #include "pairing/balanced_selection.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <random>
 #include <stdexcept>
@@ -39,7 +40,13 @@ class Search {
 public:
     Search(int members, int courts, int rounds, const BalancedHistory* history, std::uint32_t seed);
 
-    void run(std::int64_t budget);
+    // Anneals from the current seating; returns the lowest cost seen and
+    // keeps that table when it beats every earlier attempt.
+    std::int64_t anneal(std::int64_t budget);
+    // Starts over from a newly drawn rotation on the kept part's counts alone;
+    // the best table so far stays.
+    void reseat();
+    std::int64_t bestCost() const { return bestCost_; }
     int player(int round, int slot) const { return best_[at(round, slot)]; }
 
 private:
@@ -89,6 +96,17 @@ private:
     void trySwap(int r, int p, int q, double temperature);
     void tradeMove(double temperature);
     void roundSwapMove();
+    std::int64_t bestSplit(int round, int match);
+    void relabelMove(double temperature);
+    void exchangeSeats(int x, int y, int from, int to);
+    std::int64_t exchangeAndPrice(int x, int y, int from, int to);
+    // With one court the members on court in a round are its one match, so
+    // who sits out decides who meets whom outright; only there do trades that
+    // re-split their matches, and exchanges of whole stretches, pay for
+    // their extra work (on more courts they measured no better).
+    bool resplit_ = false;
+    int relabelSpan_ = 1;
+    std::uint32_t relabelShare_ = 0; // in hundredths of the moves
 
     int members_;
     int courts_;
@@ -110,6 +128,9 @@ private:
     std::vector<std::int64_t> partnerCost_; // by count
     std::vector<std::int64_t> opponentCost_;
     std::int64_t cost_ = 0;
+    std::vector<int> keptPartner_;
+    std::vector<int> keptOpponent_;
+    std::int64_t bestCost_ = 0;
     std::vector<int> best_;
     int tradeReach_ = 1; // how many rounds apart a trade's two rounds may lie
     std::mt19937 rng_;
@@ -162,14 +183,31 @@ Search::Search(int members, int courts, int rounds, const BalancedHistory* histo
     const int playBound = benched_ == 0 ? rounds : ceilDiv(members, benched_) - 1;
     sitLimit_ = sitBound_ + 1;
     tradeReach_ = std::max(1, std::min(rounds - 1, std::max(sitLimit_, playBound + 1)));
+    relabelSpan_ = std::max(1, std::min(rounds, 4 * (sitLimit_ + playBound + 1)));
+    resplit_ = courts == 1;
+    relabelShare_ = courts == 1 ? 25 : 0;
     playLimit_ = benched_ == 0 ? rounds + 1 : playBound + 1;
 
     players_.assign(static_cast<std::size_t>(rounds * perRound_), 0);
     sitters_.assign(static_cast<std::size_t>(rounds * benched_), 0);
     where_.assign(static_cast<std::size_t>(rounds * members), 0);
+    keptPartner_ = partner_;
+    keptOpponent_ = opponent_;
     seatRotation();
     cost_ = countIn();
+    bestCost_ = cost_;
     best_ = players_;
+}
+
+void Search::reseat() {
+    partner_ = keptPartner_;
+    opponent_ = keptOpponent_;
+    seatRotation();
+    cost_ = countIn();
+    if (cost_ < bestCost_) {
+        bestCost_ = cost_;
+        best_ = players_;
+    }
 }
 
 // Whichever turn is rarer — sitting out or playing — goes round everybody
@@ -449,6 +487,81 @@ void Search::trySwap(int r, int p, int q, double temperature) {
 // Turns come at even intervals, so only nearby rounds can keep the runs
 // within their limits; both members are drawn from the side of the rarer
 // turn, where most draws fit.
+// x and y change places in every round of [from, to).
+void Search::exchangeSeats(int x, int y, int from, int to) {
+    for (int r = from; r < to; ++r) {
+        int& wx = where_[whereAt(r, x)];
+        int& wy = where_[whereAt(r, y)];
+        std::swap(wx, wy);
+        (wx >= 0 ? players_[at(r, wx)] : sitters_[sitAt(r, -1 - wx)]) = x;
+        (wy >= 0 ? players_[at(r, wy)] : sitters_[sitAt(r, -1 - wy)]) = y;
+    }
+}
+
+std::int64_t Search::exchangeAndPrice(int x, int y, int from, int to) {
+    std::int64_t delta = 0;
+    for (int r = from; r < to; ++r) {
+        const int wx = where_[whereAt(r, x)];
+        const int wy = where_[whereAt(r, y)];
+        if ((wx < 0 && wy < 0) || (wx >= 0 && wy >= 0 && wx / 2 == wy / 2)) {
+            exchangeSeats(x, y, r, r + 1);
+            continue;
+        }
+        const int mx = wx >= 0 ? wx / 4 : -1;
+        const int my = wy >= 0 && wy / 4 != mx ? wy / 4 : -1;
+        if (mx >= 0)
+            delta += matchDelta(r, mx, -1);
+        if (my >= 0)
+            delta += matchDelta(r, my, -1);
+        exchangeSeats(x, y, r, r + 1);
+        if (mx >= 0)
+            delta += matchDelta(r, mx, +1);
+        if (my >= 0)
+            delta += matchDelta(r, my, +1);
+    }
+    return delta;
+}
+
+// Two members exchange their whole schedules over a stretch of rounds. When
+// every member sits out most rounds, their turns are nearly fixed in time and
+// a trade can only nudge one turn by a round; exchanging the stretch instead
+// lets two members whose turns fall alike swap everyone they meet at once.
+void Search::relabelMove(double temperature) {
+    const int x = static_cast<int>(below(static_cast<std::uint32_t>(members_)));
+    int y = static_cast<int>(below(static_cast<std::uint32_t>(members_ - 1)));
+    if (y >= x)
+        ++y;
+    const int from = static_cast<int>(below(static_cast<std::uint32_t>(rounds_)));
+    const int span = std::min(rounds_ - from, relabelSpan_);
+    const int to = below(4) == 0
+                       ? rounds_
+                       : from + 1 + static_cast<int>(below(static_cast<std::uint32_t>(span)));
+    int playsX = 0;
+    int playsY = 0;
+    for (int r = from; r < to; ++r) {
+        playsX += playing(r, x) ? 1 : 0;
+        playsY += playing(r, y) ? 1 : 0;
+    }
+    if (playsX != playsY || playsX == 0)
+        return;
+    // Runs on the seating alone first.
+    auto flip = [&] {
+        for (int r = from; r < to; ++r)
+            std::swap(where_[whereAt(r, x)], where_[whereAt(r, y)]);
+    };
+    flip();
+    const bool runsOk = runOk(x, from) && runOk(y, from) && runOk(x, to - 1) && runOk(y, to - 1);
+    flip();
+    if (!runsOk)
+        return;
+    const std::int64_t delta = exchangeAndPrice(x, y, from, to);
+    if (accept(delta, temperature)) {
+        cost_ += delta;
+        return;
+    }
+    exchangeAndPrice(x, y, from, to);
+}
+
 void Search::tradeMove(double temperature) {
     const int r1 = static_cast<int>(below(static_cast<std::uint32_t>(rounds_)));
     const int d = 1 + static_cast<int>(below(static_cast<std::uint32_t>(tradeReach_)));
@@ -498,16 +611,69 @@ void Search::tradeMove(double temperature) {
     where_[whereAt(r2, y)] = -1 - s2;
     if (!runsOk)
         return;
+    std::array<int, 4> kept1{};
+    std::array<int, 4> kept2{};
+    std::copy_n(&players_[at(r1, p1 & ~3)], 4, kept1.begin());
+    std::copy_n(&players_[at(r2, p2 & ~3)], 4, kept2.begin());
     std::int64_t delta = price(-1);
     place(x, y);
     delta += price(+1);
+    if (resplit_) {
+        // A newcomer to a match fits best in one of its three splits; pricing
+        // the trade with the split as it happens to fall would turn most
+        // useful trades away.
+        delta += bestSplit(r1, p1 / 4);
+        delta += bestSplit(r2, p2 / 4);
+    }
     if (accept(delta, temperature)) {
         cost_ += delta;
         return;
     }
     price(-1);
-    place(y, x);
+    auto restore = [&](int r, int first, const std::array<int, 4>& kept) {
+        for (int i = 0; i < 4; ++i) {
+            players_[at(r, first + i)] = kept[static_cast<std::size_t>(i)];
+            where_[whereAt(r, kept[static_cast<std::size_t>(i)])] = first + i;
+        }
+    };
+    restore(r1, p1 & ~3, kept1);
+    restore(r2, p2 & ~3, kept2);
+    sitters_[sitAt(r1, s1)] = x;
+    sitters_[sitAt(r2, s2)] = y;
+    where_[whereAt(r1, x)] = -1 - s1;
+    where_[whereAt(r2, y)] = -1 - s2;
     price(+1);
+}
+
+// Leaves match `match` of `round` in whichever of its three splits into two
+// sides prices lowest; returns the change in cost.
+std::int64_t Search::bestSplit(int round, int match) {
+    const int first = 4 * match;
+    int* p = &players_[at(round, first)];
+    const std::array<int, 4> was{p[0], p[1], p[2], p[3]};
+    // Sides (0 1 | 2 3), (0 2 | 1 3), (0 3 | 1 2) of the members as found.
+    constexpr std::array<std::array<int, 4>, 3> Splits{{{0, 1, 2, 3}, {0, 2, 1, 3}, {0, 3, 1, 2}}};
+    std::int64_t change = matchDelta(round, match, -1);
+    std::int64_t bestPrice = 0;
+    int chosen = -1;
+    for (int k = 0; k < 3; ++k) {
+        for (int i = 0; i < 4; ++i)
+            p[i] = was[static_cast<std::size_t>(
+                Splits[static_cast<std::size_t>(k)][static_cast<std::size_t>(i)])];
+        const std::int64_t d = matchDelta(round, match, +1);
+        matchDelta(round, match, -1);
+        if (chosen < 0 || d < bestPrice) {
+            bestPrice = d;
+            chosen = k;
+        }
+    }
+    for (int i = 0; i < 4; ++i) {
+        p[i] = was[static_cast<std::size_t>(
+            Splits[static_cast<std::size_t>(chosen)][static_cast<std::size_t>(i)])];
+        where_[whereAt(round, p[i])] = first + i;
+    }
+    change += matchDelta(round, match, +1);
+    return change;
 }
 
 // Two rounds change places whole. No pair changes, only whose turns run
@@ -537,11 +703,9 @@ void Search::roundSwapMove() {
     }
 }
 
-void Search::run(std::int64_t budget) {
-    std::int64_t bestCost = cost_;
-    best_ = players_;
+std::int64_t Search::anneal(std::int64_t budget) {
     if (cost_ == 0 || budget <= 0)
-        return;
+        return bestCost_;
     constexpr double StartTemperature = 1.5;
     constexpr double EndTemperature = 0.05;
     const double cooling = std::log(EndTemperature / StartTemperature);
@@ -555,19 +719,22 @@ void Search::run(std::int64_t budget) {
         const std::uint32_t kind = below(100);
         if (kind < TargetedShare)
             targetedMove(temperature);
+        else if (kind < TargetedShare + relabelShare_)
+            relabelMove(temperature);
         else if (benched_ == 0 || kind < 55)
             swapMove(temperature);
         else if (kind < 97)
             tradeMove(temperature);
         else
             roundSwapMove();
-        if (cost_ < bestCost) {
-            bestCost = cost_;
+        if (cost_ < bestCost_) {
+            bestCost_ = cost_;
             best_ = players_;
             if (cost_ == 0)
-                return;
+                return 0;
         }
     }
+    return bestCost_;
 }
 
 } // namespace
@@ -594,8 +761,15 @@ void GenerateBalanced(const std::vector<Name>& participants, int courts, int fir
     if (rounds == 0)
         return;
     Search search(members, courts, rounds, history, options.seed);
-    search.run(options.moveBudget < 0 ? DefaultBalancedBudget(members, courts)
-                                      : options.moveBudget);
+    const std::int64_t budget =
+        options.moveBudget < 0 ? DefaultBalancedBudget(members, courts) : options.moveBudget;
+    // An anneal that ends above zero has mostly settled into its rotation's
+    // limits; one more from a newly drawn rotation, on a smaller budget,
+    // finds a better table more often than the same moves spent on the old.
+    if (search.anneal(budget) > 0) {
+        search.reseat();
+        search.anneal(budget * 3 / 5);
+    }
     for (int r = 0; r < rounds; ++r) {
         for (int j = 0; j < courts; ++j) {
             MatchRecord& m = table[static_cast<std::size_t>(firstMatch + r * courts + j)];

@@ -92,10 +92,21 @@ INSTANTIATE_TEST_SUITE_P(Days, BalancedRoster,
                                     std::to_string(info.param.courts);
                          });
 
-// Re-planning from round 20 of 10 members on two courts: the kept matches
-// stay, the rest is an even share, and whoever sat round 19 plays round 20.
-TEST(BalancedHistory, FillsOnlyTheRestAndSeatsLastRoundsSittersFirst) {
-    const int n = 10, courts = 2, firstRound = 20, firstMatch = firstRound * courts;
+struct Replan {
+    int members;
+    int courts;
+    int firstRound;
+};
+
+class BalancedReplan : public ::testing::TestWithParam<Replan> {};
+
+// Re-planning part way through a day: the kept matches stay, the rest is an
+// even share within the limits on sitting out, and whoever has sat out as
+// long as the rotation allows at the end of the kept part plays first.
+TEST_P(BalancedReplan, FillsOnlyTheRestAndSeatsLongestSittersFirst) {
+    const auto [n, courts, firstRound] = GetParam();
+    const int firstMatch = firstRound * courts;
+    const int sitBound = (n - 4 * courts + 4 * courts - 1) / (4 * courts);
     const auto members = names(n);
     const MatchTable day = balanced(n, courts, 3);
     BalancedHistory h;
@@ -139,12 +150,22 @@ TEST(BalancedHistory, FillsOnlyTheRestAndSeatsLastRoundsSittersFirst) {
         ASSERT_EQ(t[static_cast<std::size_t>(i)], day[static_cast<std::size_t>(i)]);
     const Turns turns = turnsOf(t, members, courts, firstRound);
     EXPECT_LE(spread(turns.plays, members), 1);
+    EXPECT_LE(turns.longestOut, sitBound + 1);
     for (int x = 0; x < n; ++x) {
-        if (h.sitOutRun[static_cast<std::size_t>(x)] >= 1) {
+        if (h.sitOutRun[static_cast<std::size_t>(x)] >= sitBound) {
             EXPECT_FALSE(turns.firstRoundOut.count(members[static_cast<std::size_t>(x)])) << x;
         }
     }
 }
+
+// One court changes who sits out by exchanging whole stretches of rounds,
+// which must respect what the kept part ended on.
+INSTANTIATE_TEST_SUITE_P(Days, BalancedReplan,
+                         ::testing::Values(Replan{10, 2, 20}, Replan{13, 1, 40}),
+                         [](const auto& info) {
+                             return std::to_string(info.param.members) + "on" +
+                                    std::to_string(info.param.courts);
+                         });
 
 struct Setting {
     std::int32_t stored;
