@@ -102,6 +102,17 @@ TEST_F(ScheduleStatsWindowTest, OpensFromTheMenuWithTheFiguresOfTheOpenPairing) 
                                                         "[0-9]+/8"));
     EXPECT_EQ(grid->rowCount(), 9);
     keep("schedule_stats_9_members_2_courts_sequential.png");
+
+    // The same day from the balanced method: the window follows the new
+    // pairing, and plays come out even.
+    form().session().Modified = false;
+    action("C1")->trigger();
+    form().session().GenerationMethod = 2;
+    action("N8")->trigger();
+    item->trigger();
+    QApplication::processEvents();
+    EXPECT_THAT(summaryLines(), ::testing::StartsWith("9/－ 2/－ 60/－ 1/1 "));
+    keep("schedule_stats_9_members_2_courts_balanced.png");
     stats().closeButton->click();
     EXPECT_FALSE(stats().isVisible());
     form().session().Modified = false;
