@@ -46,6 +46,13 @@ void CommandLine::addOutputOption() {
                        QStringLiteral("OUT")});
 }
 
+void CommandLine::addSeedOption() {
+    parser_.addOption({QStringLiteral("seed"),
+                       QStringLiteral("Seed from 0 to 4294967295, for a repeatable schedule "
+                                      "(default: from the clock)."),
+                       QStringLiteral("S")});
+}
+
 QString CommandLine::usageLine() const {
     return QStringLiteral("usage: pairforge-cli ") + synopsis_;
 }

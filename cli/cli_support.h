@@ -45,6 +45,8 @@ public:
     QCommandLineParser& parser() { return parser_; }
     // -o OUT / --output OUT, written by writeOutput().
     void addOutputOption();
+    // --seed S, read with parseSeed().
+    void addSeedOption();
 
     // The arguments after the command name. nullopt when the command goes on;
     // otherwise its exit status, with the help or the error already printed.

@@ -20,10 +20,7 @@ int runGenerate(const QStringList& args) {
     cmd.parser().addOption({QStringLiteral("method"),
                             QStringLiteral("Generation method (default sequential)."),
                             QStringLiteral("random|sequential|balanced")});
-    cmd.parser().addOption({QStringLiteral("seed"),
-                            QStringLiteral("Seed from 0 to 4294967295, for a repeatable "
-                                           "schedule (default: from the clock)."),
-                            QStringLiteral("S")});
+    cmd.addSeedOption();
     cmd.addOutputOption();
     if (const auto done = cmd.parse(args))
         return *done;

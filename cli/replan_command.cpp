@@ -26,10 +26,7 @@ int runReplan(const QStringList& args) {
     cmd.parser().addOption({QStringLiteral("courts"),
                             QStringLiteral("Courts in use (default: guessed from the rounds)."),
                             QStringLiteral("1|2|3")});
-    cmd.parser().addOption({QStringLiteral("seed"),
-                            QStringLiteral("Seed from 0 to 4294967295, for a repeatable "
-                                           "schedule (default: from the clock)."),
-                            QStringLiteral("S")});
+    cmd.addSeedOption();
     cmd.addOutputOption();
     if (const auto done = cmd.parse(args))
         return *done;
