@@ -78,6 +78,12 @@ TForm1::TForm1(Generators& generators, QWidget* parent)
 
 TForm1::~TForm1() {
     FormDestroy();
+    // The children still signal as they go (the history its clean state, a
+    // score box losing the focus as the window hides), after this window has
+    // stopped being one; nothing here may hear of them then.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+    session_.changed = nullptr;
 }
 
 void TForm1::setMemberDialogs(TDualListDlg* selection, TOKBottomDlg1* candidates) {

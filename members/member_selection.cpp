@@ -122,6 +122,12 @@ TDualListDlg::TDualListDlg(QWidget* parent)
     showSelectionCount();
 }
 
+TDualListDlg::~TDualListDlg() {
+    // The list empties its model while it is destroyed, after this dialog has
+    // stopped being one: the count must not hear of it then.
+    DstList->model()->disconnect(this);
+}
+
 std::vector<Name> TDualListDlg::selected() const {
     return namesOf(DstList);
 }

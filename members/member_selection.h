@@ -22,6 +22,7 @@ public:
     // Forms the candidate file path from the current working directory and
     // loads the candidates from it (none when it is missing).
     explicit TDualListDlg(QWidget* parent = nullptr);
+    ~TDualListDlg() override;
 
     const QString& candidateFileName() const { return candidateFileName_; }
 
