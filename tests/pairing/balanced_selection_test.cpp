@@ -1,5 +1,6 @@
 #include "pairing/balanced_selection.h"
 #include "pairing/generators.h"
+#include "support/match_helpers.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -8,16 +9,11 @@
 namespace pf {
 namespace {
 
-std::vector<Name> names(int n) {
-    std::vector<Name> out;
-    for (int i = 1; i <= n; ++i)
-        out.push_back("m" + std::to_string(i));
-    return out;
-}
+using test::numberedNames;
 
 MatchTable balanced(int n, int courts, std::uint32_t seed) {
     MatchTable table{};
-    GenerateBalanced(names(n), courts, 0, nullptr, {seed, 20'000}, table);
+    GenerateBalanced(numberedNames(n), courts, 0, nullptr, {seed, 20'000}, table);
     return table;
 }
 
@@ -74,8 +70,8 @@ class BalancedRoster : public ::testing::TestWithParam<Roster> {};
 TEST_P(BalancedRoster, KeepsTheHardRulesAndFollowsItsSeed) {
     const auto [n, courts] = GetParam();
     const MatchTable t = balanced(n, courts, 7);
-    const Turns turns = turnsOf(t, names(n), courts, 0);
-    EXPECT_EQ(spread(turns.plays, names(n)), 480 % n == 0 ? 0 : 1);
+    const Turns turns = turnsOf(t, numberedNames(n), courts, 0);
+    EXPECT_EQ(spread(turns.plays, numberedNames(n)), 480 % n == 0 ? 0 : 1);
     const int benched = n - 4 * courts;
     const int sitBound = (benched + 4 * courts - 1) / (4 * courts);
     EXPECT_LE(turns.longestOut, sitBound + 1);
@@ -107,7 +103,7 @@ TEST_P(BalancedReplan, FillsOnlyTheRestAndSeatsLongestSittersFirst) {
     const auto [n, courts, firstRound] = GetParam();
     const int firstMatch = firstRound * courts;
     const int sitBound = (n - 4 * courts + 4 * courts - 1) / (4 * courts);
-    const auto members = names(n);
+    const auto members = numberedNames(n);
     const MatchTable day = balanced(n, courts, 3);
     BalancedHistory h;
     h.partner.assign(n * n, 0);

@@ -1,17 +1,13 @@
 #include "pairing/court_guess.h"
 #include "pairing/sequential_selection.h"
+#include "support/match_helpers.h"
 
 #include <gtest/gtest.h>
 
 namespace pf {
 namespace {
 
-std::vector<Name> numbered(int n) {
-    std::vector<Name> names;
-    for (int i = 0; i < n; ++i)
-        names.push_back("m" + std::to_string(i + 1));
-    return names;
-}
+using test::numberedNames;
 
 struct GuessCase {
     const char* name;
@@ -28,7 +24,7 @@ TEST_P(GuessCourtCount, OfAGeneratedTable) {
     const GuessCase& c = GetParam();
     SequentialState state;
     MatchTable table{};
-    GenerateSequential(state, numbered(c.members), c.courts, table);
+    GenerateSequential(state, numberedNames(c.members), c.courts, table);
     EXPECT_EQ(guessCourtCount(table), c.expected);
     EXPECT_TRUE(roundsHoldDistinctMembers(table, c.courts));
 }

@@ -1,6 +1,7 @@
 #include "pairing/entry_list.h"
 #include "pairing/random_selection.h"
 #include "pairing/random_source.h"
+#include "support/match_helpers.h"
 
 #include "files/pairing_file.h"
 
@@ -11,18 +12,13 @@
 namespace pf {
 namespace {
 
-std::vector<Name> names(int n) {
-    std::vector<Name> out;
-    for (int i = 1; i <= n; ++i)
-        out.push_back("m" + std::to_string(i));
-    return out;
-}
+using test::numberedNames;
 
 MatchTable generate(EntryList& list, int n, int courts, std::uint32_t seed) {
     MatchTable table{};
     list.Clear();
     processRandom().seed(seed);
-    generateRandomPairing(list, names(n), courts, table);
+    generateRandomPairing(list, numberedNames(n), courts, table);
     return table;
 }
 
@@ -91,7 +87,7 @@ TEST(RandomSelection, BalancesPlayAndPartnersForExactRosters) {
 
 TEST(RandomSelection, TheMemberWhoSatOutLeadsTheNextMatch) {
     EntryList list;
-    const auto all = names(5);
+    const auto all = numberedNames(5);
     for (std::uint32_t seed : {0u, 1u, 2u, 3u, 99u, 123456u}) {
         const MatchTable t = generate(list, 5, 1, seed);
         const MatchRecord& first = t[0];

@@ -1,4 +1,5 @@
 #include "pairing/replan.h"
+#include "support/match_helpers.h"
 
 #include "app/texts.h"
 #include "pairing/balanced_selection.h"
@@ -10,12 +11,7 @@
 namespace pf {
 namespace {
 
-std::vector<Name> names(const std::string& stem, int n) {
-    std::vector<Name> out;
-    for (int i = 1; i <= n; ++i)
-        out.push_back(stem + std::to_string(i));
-    return out;
-}
+using test::numberedNames;
 
 // A whole day for `members`, with results typed into the first `scored`
 // matches.
@@ -45,10 +41,10 @@ class ReplanChange : public ::testing::TestWithParam<ChangeCase> {};
 
 TEST_P(ReplanChange, KeepsThePlayedPartAndSharesTheRestEvenly) {
     const ChangeCase& c = GetParam();
-    const std::vector<Name> day = names("m", c.members);
+    const std::vector<Name> day = numberedNames(c.members, "m");
     const Session before = dayOf(day, c.courts, c.firstMatch - 1);
     std::vector<Name> present(day.begin() + c.leavers, day.end());
-    const std::vector<Name> late = names("late", c.latecomers);
+    const std::vector<Name> late = numberedNames(c.latecomers, "late");
     present.insert(present.end(), late.begin(), late.end());
 
     const ReplanResult r =
@@ -119,7 +115,7 @@ class ReplanRefusal : public ::testing::TestWithParam<RefusalCase> {};
 TEST_P(ReplanRefusal, TellsWhyAndChangesNothing) {
     const RefusalCase& c = GetParam();
     // 60 members who all played in the first 20 rounds of three courts.
-    Session session = dayOf(names("m", 60), 3, 61);
+    Session session = dayOf(numberedNames(60, "m"), 3, 61);
     session.PageTop = 12;
     const Session before = session;
     const ReplanResult r = replanPairing(session, {c.firstMatch, c.present, c.courts, 1, 1'000});
@@ -139,14 +135,15 @@ std::vector<Name> with(std::vector<Name> list, const Name& extra) {
 INSTANTIATE_TEST_SUITE_P(
     Requests, ReplanRefusal,
     ::testing::Values(
-        RefusalCase{"BeforeTheTable", 0, 3, names("m", 12), MsgReplanStart},
-        RefusalCase{"AfterTheTable", 121, 3, names("m", 12), MsgReplanStart},
-        RefusalCase{"InsideARound", 62, 3, names("m", 12), MsgReplanStart},
-        RefusalCase{"Duplicate", 61, 3, with(names("m", 12), "m3"), MsgDuplicateMember},
-        RefusalCase{"TooFewForTheCourts", 61, 3, names("m", 11), MsgTooFewMembers},
-        RefusalCase{"CommaInAName", 61, 3, with(names("m", 12), "a,b"),
+        RefusalCase{"BeforeTheTable", 0, 3, numberedNames(12, "m"), MsgReplanStart},
+        RefusalCase{"AfterTheTable", 121, 3, numberedNames(12, "m"), MsgReplanStart},
+        RefusalCase{"InsideARound", 62, 3, numberedNames(12, "m"), MsgReplanStart},
+        RefusalCase{"Duplicate", 61, 3, with(numberedNames(12, "m"), "m3"), MsgDuplicateMember},
+        RefusalCase{"TooFewForTheCourts", 61, 3, numberedNames(11, "m"), MsgTooFewMembers},
+        RefusalCase{"CommaInAName", 61, 3, with(numberedNames(12, "m"), "a,b"),
                     "メンバー名「a,b」に半角カンマ(,)は使用出来ません。"},
-        RefusalCase{"RosterOverAHundred", 61, 3, names("late", 41), MsgReplanTooManyMembers}),
+        RefusalCase{"RosterOverAHundred", 61, 3, numberedNames(41, "late"),
+                    MsgReplanTooManyMembers}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReplanRoster, KeepsWhoPlayedThenNamesOnlyInTheTableThenNewcomers) {

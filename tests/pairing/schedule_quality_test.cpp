@@ -1,16 +1,12 @@
 #include "pairing/schedule_quality.h"
+#include "support/match_helpers.h"
 
 #include <gtest/gtest.h>
 
 namespace pf {
 namespace {
 
-std::vector<Name> numbered(int n) {
-    std::vector<Name> names;
-    for (int i = 0; i < n; ++i)
-        names.push_back("m" + std::to_string(i + 1));
-    return names;
-}
+using test::numberedNames;
 
 std::string figure(const QualityFigure& f) {
     return std::to_string(f.value) + "/" + (f.bound ? std::to_string(*f.bound) : "-");
@@ -40,7 +36,7 @@ TEST(ScheduleQuality, FiguresOfATwoMatchTable) {
     MatchTable table{};
     table[0] = {"m1", "m2", "m3", "m4", 0, 0};
     table[1] = {"m1", "m3", "m2", "m4", 0, 0};
-    const ScheduleQuality q = computeQuality(numbered(5), table, 1);
+    const ScheduleQuality q = computeQuality(numberedNames(5), table, 1);
 
     EXPECT_EQ(q.matches, 2);
     EXPECT_EQ(q.rounds, 2); // the 118 blank rounds are no rests
@@ -61,7 +57,7 @@ TEST(ScheduleQuality, NamesOffTheRosterCountForNobody) {
     MatchTable table{};
     table[0] = {"m1", "x", "m2", "m3", 0, 0};
     table[1] = {"m1", "m1", "m2", "", 0, 0}; // hand-edited: a name twice, a blank
-    const ScheduleQuality q = computeQuality(numbered(3), table, 1);
+    const ScheduleQuality q = computeQuality(numberedNames(3), table, 1);
     EXPECT_EQ(row(q.rows[0]), "2 0 2 0 2");
     EXPECT_EQ(q.partners.at(1, 2), 1);
     EXPECT_EQ(q.opponents.at(0, 1), 2);
@@ -86,7 +82,7 @@ class QualityRounds : public ::testing::TestWithParam<RoundCase> {};
 
 TEST_P(QualityRounds, RunsOfPlayAndRest) {
     const RoundCase& c = GetParam();
-    const auto members = numbered(12);
+    const auto members = numberedNames(12);
     MatchTable table{};
     for (std::size_t k = 0; k < MaxMatches; ++k) {
         const std::size_t four = 4 * (k % 3);
