@@ -44,11 +44,7 @@ protected:
     }
     // A generated pairing of nine members on two courts with a few results.
     void generateScored() {
-        setRoster({"青木", "石田", "上野", "江藤", "岡本", "加藤", "木村", "工藤", "佐藤"});
-        find<QPushButton>("SpeedButton3")->click();
-        ASSERT_TRUE(form().session().PairingOpen);
-        arrow("UpDown1", true, 6);
-        arrow("UpDown2", true, 4);
+        generateNineWithAResult();
         action("N3")->trigger();
         arrow("UpDown3", true, 2);
         arrow("UpDown4", true, 6);

@@ -37,13 +37,7 @@ protected:
             keeper_ = new RecoveryKeeper(form(), folder); // the window owns it
         return *keeper_;
     }
-    void generateScored() {
-        setRoster({"青木", "石田", "上野", "江藤", "岡本", "加藤", "木村", "工藤", "佐藤"});
-        find<QPushButton>("SpeedButton3")->click();
-        ASSERT_TRUE(form().session().PairingOpen);
-        arrow("UpDown1", true, 6);
-        arrow("UpDown2", true, 4);
-    }
+    void generateScored() { generateNineWithAResult(); }
     // What a program that was killed leaves: its copy, its lock gone stale.
     QString leaveCopy(const QByteArray& bytes) {
         const auto slot = RecoverySlot::claim(folder);

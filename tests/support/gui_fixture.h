@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -89,6 +90,14 @@ protected:
             form().session().Roster[i++] = test::sjis(n);
         }
         form().CountMembers();
+    }
+    // Nine members generated on two courts, 6–4 typed into the first match.
+    void generateNineWithAResult() {
+        setRoster({"青木", "石田", "上野", "江藤", "岡本", "加藤", "木村", "工藤", "佐藤"});
+        find<QPushButton>("SpeedButton3")->click();
+        ASSERT_TRUE(form().session().PairingOpen);
+        arrow("UpDown1", true, 6);
+        arrow("UpDown2", true, 4);
     }
 
     QTemporaryDir dir;
