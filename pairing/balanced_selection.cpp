@@ -1,5 +1,7 @@
 #include "pairing/balanced_selection.h"
 
+#include "pairing/stored_designs.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -737,6 +739,59 @@ std::int64_t Search::anneal(std::int64_t budget) {
     return bestCost_;
 }
 
+// Fills the whole day from a stored one. Renaming the members, running the
+// day backwards and changing courts or sides keep every count and every run
+// the stored day has. False when the stored text does not fit the roster,
+// which leaves the search to do the work.
+bool fillFromStored(const StoredDesign& design, const std::vector<Name>& participants,
+                    std::uint32_t seed, MatchTable& table) {
+    const int members = static_cast<int>(participants.size());
+    const int courts = design.courts;
+    std::array<int, 4 * MaxMatches> index{};
+    for (std::size_t i = 0; i < index.size(); ++i) {
+        const char c = design.matches[i];
+        if (c == '\0')
+            return false;
+        index[i] = storedMemberIndex(c);
+        if (index[i] < 0 || index[i] >= members)
+            return false;
+    }
+    std::mt19937 rng(seed);
+    auto below = [&rng](std::uint32_t k) {
+        return static_cast<int>((static_cast<std::uint64_t>(rng()) * k) >> 32);
+    };
+    std::vector<int> label(participants.size());
+    for (int m = 0; m < members; ++m)
+        label[static_cast<std::size_t>(m)] = m;
+    for (int i = members - 1; i > 0; --i)
+        std::swap(label[static_cast<std::size_t>(i)],
+                  label[static_cast<std::size_t>(below(static_cast<std::uint32_t>(i + 1)))]);
+    const bool backwards = below(2) != 0;
+    const int rounds = MaxMatches / courts;
+    std::array<int, MaxCourts> court{};
+    for (int r = 0; r < rounds; ++r) {
+        const int from = backwards ? rounds - 1 - r : r;
+        for (int j = 0; j < courts; ++j)
+            court[static_cast<std::size_t>(j)] = j;
+        for (int j = courts - 1; j > 0; --j)
+            std::swap(court[static_cast<std::size_t>(j)],
+                      court[static_cast<std::size_t>(below(static_cast<std::uint32_t>(j + 1)))]);
+        for (int j = 0; j < courts; ++j) {
+            const auto first =
+                static_cast<std::size_t>(4 * (from * courts + court[static_cast<std::size_t>(j)]));
+            const bool swapSides = below(2) != 0;
+            auto name = [&](int k) -> const Name& {
+                const int slot = swapSides ? (k + 2) % 4 : k;
+                return participants[static_cast<std::size_t>(label[static_cast<std::size_t>(
+                    index[first + static_cast<std::size_t>(slot)])])];
+            };
+            table[static_cast<std::size_t>(r * courts + j)] =
+                MatchRecord{name(0), name(1), name(2), name(3), 0, 0};
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 // A move costs about the same whatever the roster, so one budget serves all:
@@ -756,6 +811,11 @@ void GenerateBalanced(const std::vector<Name>& participants, int courts, int fir
     if (history && (history->partner.size() != n * n || history->opponent.size() != n * n ||
                     history->sitOutRun.size() != n || history->playRun.size() != n))
         throw std::invalid_argument("GenerateBalanced: history does not match the roster");
+    if (firstMatch == 0 && !history && options.storedDays) {
+        const StoredDesign* design = findStoredDesign(members, courts);
+        if (design && fillFromStored(*design, participants, options.seed, table))
+            return;
+    }
     const int firstRound = firstMatch / courts;
     const int rounds = MaxMatches / courts - firstRound;
     if (rounds == 0)

@@ -13,6 +13,11 @@
 //
 // Deterministic: the same participants, courts, history and seed give the same
 // table. The search stops on a number of moves, never on the clock.
+//
+// For the few rosters where that search seldom finds an even day in time, a
+// whole day is instead one kept as data, with the seed choosing who takes
+// which part in it, whether the day runs forwards or backwards, and the order
+// of courts and sides.
 
 #include "app/session.h"
 
@@ -34,6 +39,10 @@ struct BalancedHistory {
 struct BalancedOptions {
     std::uint32_t seed = 0;
     std::int64_t moveBudget = -1; // -1: the program's own budget; tests pass small budgets
+    // A whole day for a roster with a stored day (pairing/stored_designs.h)
+    // is that day relabelled; off, the search runs for every roster (the
+    // tool that finds stored days, and tests of the search itself).
+    bool storedDays = true;
 };
 
 // Fills matches [firstMatch, 120) (0-based; firstMatch a multiple of courts) of
