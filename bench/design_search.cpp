@@ -37,9 +37,9 @@ void print(int members, int courts, std::uint32_t seed, const pf::MatchTable& ta
             text += Alphabet[std::stoi(*x)];
     std::printf("    // %d members, %d court%s (seed %u)\n    {%d, %d,\n", members, courts,
                 courts == 1 ? "" : "s", seed, members, courts);
-    for (std::size_t i = 0; i < text.size(); i += 96)
-        std::printf("     \"%s\"%s\n", text.substr(i, 96).c_str(),
-                    i + 96 >= text.size() ? "}," : "");
+    for (std::size_t i = 0; i < text.size(); i += 80)
+        std::printf("     \"%s\"%s\n", text.substr(i, 80).c_str(),
+                    i + 80 >= text.size() ? "}," : "");
 }
 
 } // namespace
