@@ -708,11 +708,13 @@ void Search::roundSwapMove() {
 std::int64_t Search::anneal(std::int64_t budget) {
     if (cost_ == 0 || budget <= 0)
         return bestCost_;
-    constexpr double StartTemperature = 1.5;
-    constexpr double EndTemperature = 0.05;
+    // A pair one off its window costs 1: the start accepts such a step
+    // against the search one time in seven, the end almost never.
+    constexpr double StartTemperature = 0.5;
+    constexpr double EndTemperature = 0.03;
     const double cooling = std::log(EndTemperature / StartTemperature);
     constexpr int Step = 1024;
-    constexpr std::uint32_t TargetedShare = 5; // in hundredths
+    constexpr std::uint32_t TargetedShare = 15; // in hundredths
     double temperature = StartTemperature;
     for (std::int64_t done = 0; done < budget; ++done) {
         if (done % Step == 0)
