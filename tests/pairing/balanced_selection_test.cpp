@@ -11,9 +11,10 @@ namespace {
 
 using test::numberedNames;
 
+// The search itself, also for rosters that would be handed a stored day.
 MatchTable balanced(int n, int courts, std::uint32_t seed) {
     MatchTable table{};
-    GenerateBalanced(numberedNames(n), courts, 0, nullptr, {seed, 20'000}, table);
+    GenerateBalanced(numberedNames(n), courts, 0, nullptr, {seed, 20'000, false}, table);
     return table;
 }
 
