@@ -2,10 +2,11 @@
 // Whole days kept as data for the rosters where the balanced search, in the
 // quarter of a second it is given, seldom brings every pair within its bound:
 // mostly one court with 13 to 60 members, where the even rotation leaves the
-// search almost no room to move anybody. Each was found by
-// pairforge-design-search, which runs the same search for far longer, and
-// keeps the hard rules of every balanced day. The balanced method hands one
-// out relabelled by its seed, so two days of the same club still differ.
+// search almost no room to move anybody. Most were found by
+// pairforge-design-search, which runs the same search for far longer; a few
+// are built from a known design. Every one keeps the hard rules of a balanced
+// day. The balanced method hands one out relabelled by its seed, so two days
+// of the same club still differ.
 
 #include <span>
 
