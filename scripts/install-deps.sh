@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs, on Debian, whatever the build, the tests and the program need and
 # the machine does not have yet. Safe to run again: it installs nothing twice.
+# With "windows", also what the Windows build needs: the mingw-w64
+# cross-compiler, Wine to run its tests and NSIS to package it.
 set -euo pipefail
 
 packages=(
@@ -10,6 +12,12 @@ packages=(
     fonts-noto-cjk xvfb xauth
     clang-14 libclang-rt-14-dev
 )
+if [ "${1:-}" = windows ]; then
+    packages+=(
+        g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
+        wine wine64 nsis zip unzip xz-utils
+    )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
