@@ -5,11 +5,13 @@
 #include "app/recovery.h"
 #include "app/session.h"
 #include "app/test_script.h"
+#include "app/text_codec.h"
 #include "app/ui_fonts.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/court_display.h"
 #include "dialogs/schedule_stats_window.h"
 #include "dialogs/settings_dialog.h"
+#include "dialogs/settings_store.h"
 #include "dialogs/splash_window.h"
 #include "files/html_options_dialog.h"
 #include "members/candidate_editor.h"
@@ -68,6 +70,15 @@ int runApplication(QApplication& app, Generators& generators) {
         // Ties the windows to the menu entry and its icon when installed.
         QGuiApplication::setDesktopFileName(QStringLiteral("pairforge"));
         QApplication::setFont(proportionalGothic(12));
+        // A setting that cannot be read is not guessed at: the organiser
+        // learns which one, and the program does not start on it.
+        if (const Status typed = checkSettingTypes(programSettings()); !typed) {
+            if (splash)
+                splash->close();
+            prompts().message(nullptr, fromUtf8(typed.error), QString::fromUtf8(DefaultTitle),
+                              Buttons::Ok);
+            return 1;
+        }
         Windows windows = createWindows(generators);
         TForm1* main = windows.form1.get();
         auto* keeper = new RecoveryKeeper(*main, recoveryFolder());

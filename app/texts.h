@@ -13,6 +13,7 @@ inline constexpr char MsgBadContent[] = "ファイルの内容が不正です。
 inline constexpr char MsgWriteFailed[] = "ファイルの書き込みに失敗しました。";
 inline constexpr char MsgCannotOpen[] = "実行する事が出来ませんでした。";
 inline constexpr char MsgSettingsWriteFailed[] = "環境設定を保存出来ませんでした。";
+inline constexpr char MsgSettingBadType[] = "'%1' のデータ型が不正です";
 
 inline constexpr char MsgDuplicateMember[] = "同じメンバー名は、登録出来ません。";
 inline constexpr char MsgTooFewMembers[] = "（４人×コート数）以上のメンバーを登録して下さい。";

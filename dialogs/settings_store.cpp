@@ -10,22 +10,36 @@ namespace {
 
 const QString Group = QStringLiteral("CONFIG");
 
+#ifdef Q_OS_WIN
+constexpr bool nativeIsRegistry = true;
+#else
+constexpr bool nativeIsRegistry = false;
+#endif
+
 // Decimal digits with an optional sign, within 32 bits; anything else
 // (letters, a list, an empty text) is not a setting and gives the default.
 std::int32_t readInt(QSettings& store, const char* key, std::int32_t fallback) {
     const QVariant v = store.value(QLatin1String(key));
     if (!v.isValid())
         return fallback;
-    if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong ||
-        v.typeId() == QMetaType::UInt) {
-        // A number stored by hand as a number rather than as text.
-        bool ok = false;
-        const int value = v.toInt(&ok);
-        return ok ? value : fallback;
-    }
     if (v.typeId() != QMetaType::QString && v.typeId() != QMetaType::QByteArray)
         return fallback;
     return settingFromText(v.toString()).value_or(fallback);
+}
+
+// Text is what the program writes. In the registry a number (REG_DWORD,
+// REG_QWORD), binary data or a list of texts is a value somebody put there by
+// other means; in a settings file a list is still text the organiser typed.
+bool storedAsText(const QSettings& store, const QVariant& v) {
+    switch (v.typeId()) {
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+        return true;
+    case QMetaType::QStringList:
+        return store.format() != QSettings::NativeFormat || !nativeIsRegistry;
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -40,6 +54,21 @@ std::optional<std::int32_t> settingFromText(const QString& stored) {
     if (!ok)
         return std::nullopt;
     return value;
+}
+
+Status checkSettingTypes(QSettings& store) {
+    Status result;
+    store.beginGroup(Group);
+    for (const char* key : {"Seisei", "Jyuni", "CsvMode", "Scale"}) {
+        const QVariant v = store.value(QLatin1String(key));
+        if (v.isValid() && !storedAsText(store, v)) {
+            result.error =
+                QString::fromUtf8(MsgSettingBadType).arg(QLatin1String(key)).toStdString();
+            break;
+        }
+    }
+    store.endGroup();
+    return result;
 }
 
 Settings loadSettings(QSettings& store) {
@@ -66,7 +95,8 @@ void applyStoredDisplayScale() {
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
         return;
     // No application object yet: the store is named in full.
-    QSettings store(QStringLiteral("Sorvanta"), QStringLiteral("PAIRFORGE"));
+    QSettings store(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("Sorvanta"),
+                    QStringLiteral("PAIRFORGE"));
     const std::int32_t percent = loadScale(store);
     if (percent != DisplayScales[0])
         qputenv("QT_SCALE_FACTOR", QByteArray::number(percent / 100.0));
@@ -88,7 +118,8 @@ Status saveSettings(QSettings& store, const Settings& s) {
 }
 
 QSettings& programSettings() {
-    static QSettings store(QStringLiteral("Sorvanta"), QStringLiteral("PAIRFORGE"));
+    static QSettings store(QSettings::defaultFormat(), QSettings::UserScope,
+                           QStringLiteral("Sorvanta"), QStringLiteral("PAIRFORGE"));
     return store;
 }
 

@@ -35,6 +35,12 @@ struct Settings {
 // within 32 bits, white space around them allowed; nullopt for anything else.
 std::optional<std::int32_t> settingFromText(const QString& stored);
 
+// The first of the values that is stored with a type other than text (a
+// number or binary data put into the registry by other means), as
+// MsgSettingBadType with its name; such a value cannot be read, and the
+// program does not start on it.
+Status checkSettingTypes(QSettings& store);
+
 // Missing values and text that is not a valid decimal integer give the
 // defaults; any other value, also a non-zero one other than 1, is kept as it
 // is so that it is written back unchanged.
@@ -43,7 +49,9 @@ Settings loadSettings(QSettings& store);
 // MsgSettingsWriteFailed when they could not be written (the caller shows it).
 Status saveSettings(QSettings& store, const Settings& settings);
 
-// The program's own store (QSettings("Sorvanta", "PAIRFORGE")).
+// The program's own store (QSettings("Sorvanta", "PAIRFORGE")) in the default
+// format: the registry on Windows, a settings file elsewhere. A test run that
+// sets the default format to IniFormat keeps its settings in its own file.
 QSettings& programSettings();
 
 // The display sizes offered, in percent; the first is the default.

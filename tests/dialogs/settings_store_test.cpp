@@ -4,8 +4,12 @@
 
 #include "dialogs/settings_store.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -47,6 +51,7 @@ TEST_F(SettingsStore, CleanAccountGetsDefaultsAndWritesThemAsDecimalText) {
     EXPECT_EQ(bytesOf(ini()), QByteArray("[CONFIG]\nCsvMode=0\nJyuni=0\nSeisei=1\n"));
 }
 
+#ifndef Q_OS_WIN
 TEST_F(SettingsStore, UserStoreOfTheProgramLivesUnderOrganisationAndApplication) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
@@ -57,6 +62,7 @@ TEST_F(SettingsStore, UserStoreOfTheProgramLivesUnderOrganisationAndApplication)
     EXPECT_EQ(bytesOf(dir.filePath(QStringLiteral("Sorvanta/PAIRFORGE.conf"))),
               QByteArray("[CONFIG]\nCsvMode=1\nJyuni=1\nSeisei=0\n"));
 }
+#endif
 
 TEST_F(SettingsStore, TextThatIsNotAnIntegerGivesTheDefaultOtherValuesAreKept) {
     writeFile(ini(), "[CONFIG]\nSeisei=abc\nJyuni=letters\nCsvMode=1x\n");
@@ -138,6 +144,75 @@ TEST_F(SettingsStore, AStoreThatCannotBeWrittenIsReportedNotPassedOffAsSaved) {
     EXPECT_FALSE(pf::saveSettings(store, Settings{}));
     EXPECT_STREQ(pf::MsgSettingsWriteFailed, "環境設定を保存出来ませんでした。");
 }
+
+// A value of another type than text cannot be read as a setting: the first
+// one, by name, is why the program does not start.
+TEST_F(SettingsStore, AValueStoredAsAnotherTypeThanTextIsNamed) {
+    writeFile(ini(), "[CONFIG]\nSeisei=0\nJyuni=\"1, 2\"\nCsvMode=x\n");
+    {
+        QSettings store(ini(), QSettings::IniFormat);
+        EXPECT_TRUE(pf::checkSettingTypes(store)) << "a list or letters are text";
+    }
+    writeFile(ini(), "[CONFIG]\nSeisei=0\nJyuni=@Size(1 2)\nCsvMode=@Rect(0 0 1 1)\n");
+    QSettings store(ini(), QSettings::IniFormat);
+    EXPECT_EQ(pf::checkSettingTypes(store).error, "'Jyuni' のデータ型が不正です");
+}
+
+#ifdef Q_OS_WIN
+// The registry itself, as reg.exe shows it: the values are decimal text of
+// type REG_SZ, and a number put there as REG_DWORD stops the start.
+class Registry : public testing::Test {
+protected:
+    const QString app = QStringLiteral("PAIRFORGE-test-%1").arg(QCoreApplication::applicationPid());
+    QString key() const { return QStringLiteral("HKCU\\Software\\Sorvanta\\") + app; }
+    void TearDown() override { reg({QStringLiteral("delete"), key(), QStringLiteral("/f")}); }
+
+    // Each value's "TYPE data" as reg query lists it.
+    static QMap<QString, QString> reg(const QStringList& args) {
+        QProcess p;
+        p.start(QStringLiteral("reg"), args);
+        EXPECT_TRUE(p.waitForFinished(60000));
+        QMap<QString, QString> values;
+        static const QRegularExpression row(QStringLiteral("^\\s+(\\w+)\\s+(REG_\\w+)\\s*(.*)$"));
+        for (const QString& line : QString::fromLocal8Bit(p.readAllStandardOutput()).split('\n')) {
+            if (const auto m = row.match(line.trimmed().prepend(' ')); m.hasMatch())
+                values[m.captured(1)] = m.captured(2) + ' ' + m.captured(3).trimmed();
+        }
+        return values;
+    }
+};
+
+TEST_F(Registry, ValuesAreDecimalTextOfTypeRegSz) {
+    {
+        QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Sorvanta"),
+                        app);
+        ASSERT_TRUE(pf::saveSettings(store, Settings{0, 7, -1}));
+    }
+    const auto values = reg({QStringLiteral("query"), key() + QStringLiteral("\\CONFIG")});
+    EXPECT_EQ(values.value(QStringLiteral("Seisei")), QStringLiteral("REG_SZ 0"));
+    EXPECT_EQ(values.value(QStringLiteral("Jyuni")), QStringLiteral("REG_SZ 7"));
+    EXPECT_EQ(values.value(QStringLiteral("CsvMode")), QStringLiteral("REG_SZ -1"));
+    EXPECT_EQ(values.size(), 3);
+}
+
+TEST_F(Registry, ADwordValueIsRefusedByName) {
+    const QString config = key() + QStringLiteral("\\CONFIG");
+    reg({QStringLiteral("add"), config, QStringLiteral("/v"), QStringLiteral("Seisei"),
+         QStringLiteral("/t"), QStringLiteral("REG_SZ"), QStringLiteral("/d"), QStringLiteral("0"),
+         QStringLiteral("/f")});
+    reg({QStringLiteral("add"), config, QStringLiteral("/v"), QStringLiteral("CsvMode"),
+         QStringLiteral("/t"), QStringLiteral("REG_DWORD"), QStringLiteral("/d"),
+         QStringLiteral("1"), QStringLiteral("/f")});
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Sorvanta"), app);
+    EXPECT_EQ(pf::checkSettingTypes(store).error, "'CsvMode' のデータ型が不正です");
+    EXPECT_EQ(pf::loadSettings(store).GenerationMethod, 0);
+}
+
+TEST(ProgramStore, IsTheRegistryKeyOfOrganisationAndApplication) {
+    EXPECT_EQ(pf::programSettings().fileName(),
+              QStringLiteral("\\HKEY_CURRENT_USER\\Software\\Sorvanta\\PAIRFORGE"));
+}
+#endif
 
 TEST(SettingsOfSession, CopiesTheThreeFieldsBothWays) {
     pf::Session session;

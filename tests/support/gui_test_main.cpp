@@ -35,6 +35,8 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", settingsHome.path().toLocal8Bit());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsHome.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsHome.path());
+    // The registry has no such folder: the program's store becomes a file there too.
+    QSettings::setDefaultFormat(QSettings::IniFormat);
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     // GoogleTest owns and deletes its listeners.
