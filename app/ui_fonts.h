@@ -1,6 +1,7 @@
 #pragma once
-// The Gothic faces the windows are drawn in, by pixel size, falling back to
-// the Noto CJK faces where the Windows ones are not installed.
+// The Gothic faces the windows are drawn in, by pixel size. Windows
+// installations that no longer ship the MS Gothic faces have Meiryo UI and
+// Yu Gothic UI; elsewhere the Noto CJK faces stand in.
 
 #include <QFont>
 #include <QStringList>
@@ -11,6 +12,7 @@ namespace pf {
 inline QFont proportionalGothic(int pixels, bool bold = false) {
     QFont f;
     f.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                   QStringLiteral("Meiryo UI"), QStringLiteral("Yu Gothic UI"),
                    QStringLiteral("Noto Sans CJK JP")});
     f.setPixelSize(pixels);
     f.setBold(bold);
@@ -21,6 +23,7 @@ inline QFont proportionalGothic(int pixels, bool bold = false) {
 inline QFont fixedGothic(int pixels, bool bold = false) {
     QFont f;
     f.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
+                   QStringLiteral("Meiryo UI"), QStringLiteral("Yu Gothic UI"),
                    QStringLiteral("Noto Sans Mono CJK JP")});
     f.setPixelSize(pixels);
     f.setBold(bold);

@@ -6,6 +6,11 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -52,6 +57,14 @@ constexpr char Help[] =
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef Q_OS_WIN
+    // What goes out is the file's own bytes: no LF may become CR LF on the way,
+    // and a console shows the UTF-8 texts as Japanese.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+    SetConsoleOutputCP(CP_UTF8);
+#endif
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();

@@ -10,9 +10,10 @@
 
 namespace {
 
-// Places, relative to the tree: the working directory, the program's folder
-// and the installed data folder.
-const char* const Work = "home/organiser";
+// Places, relative to the tree: the working directory (named in Japanese, as
+// a Windows organiser's folders are), the program's folder and the installed
+// data folder.
+const char* const Work = "home/テニス部/４月";
 const char* const Bin = "usr/bin";
 const char* const Share = "usr/share/pairforge";
 
@@ -30,19 +31,20 @@ TEST_P(HelpPage, FirstFoundOfWorkingDirectoryProgramFolderAndDataFolder) {
     ASSERT_TRUE(tree.isValid());
     const QDir root(tree.path());
     for (const char* dir : {Work, Bin, Share})
-        ASSERT_TRUE(root.mkpath(QLatin1String(dir)));
+        ASSERT_TRUE(root.mkpath(QString::fromUtf8(dir)));
     // A folder of that name is not a page.
     ASSERT_TRUE(root.mkpath(QStringLiteral("usr/index.html")));
     for (const char* dir : c.pages) {
-        QFile page(root.filePath(QLatin1String(dir) + QStringLiteral("/index.html")));
+        QFile page(root.filePath(QString::fromUtf8(dir) + QStringLiteral("/index.html")));
         ASSERT_TRUE(page.open(QIODevice::WriteOnly));
     }
-    const QString found =
-        pf::locateHelpPage(root.filePath(QLatin1String(Work)), root.filePath(QLatin1String(Bin)));
+    const QString found = pf::locateHelpPage(root.filePath(QString::fromUtf8(Work)),
+                                             root.filePath(QString::fromUtf8(Bin)));
     if (!c.expected)
         EXPECT_EQ(found, QString());
     else
-        EXPECT_EQ(found, root.filePath(QLatin1String(c.expected) + QStringLiteral("/index.html")));
+        EXPECT_EQ(found,
+                  root.filePath(QString::fromUtf8(c.expected) + QStringLiteral("/index.html")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Trees, HelpPage,

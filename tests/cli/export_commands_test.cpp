@@ -85,6 +85,23 @@ TEST(HtmlCommand, PagesUnderBothRulesRangesAndColours) {
     EXPECT_EQ(readBytes(out), golden("day_rule2_results.html"));
 }
 
+// A Windows organiser's day lives in folders and files named in Japanese
+// (C:\users\テニス部\４月\練習会.pf1): read from there and exported beside it.
+TEST(ExportCommands, FoldersAndFilesNamedInJapanese) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("テニス部/４月"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString day = folder + QStringLiteral("/練習会.pf1");
+    ASSERT_TRUE(QFile::copy(Day, day));
+    expectOutput({"standings", day}, "day_standings_rule1.tsv");
+    const QString csv = folder + QStringLiteral("/練習会.csv");
+    EXPECT_EQ(runCli({"csv", day, "-o", csv}).exitCode, 0);
+    EXPECT_EQ(readBytes(csv), golden("day_old.csv"));
+    const QString html = folder + QStringLiteral("/練習会.html");
+    EXPECT_EQ(runCli({"html", day, "--rule", "2", "--range", "results", "-o", html}).exitCode, 0);
+    EXPECT_EQ(readBytes(html), golden("day_rule2_results.html"));
+}
+
 TEST(ExportCommands, UnreadableOrDamagedFilesAreRefusedWithTheirMessages) {
     QTemporaryDir dir;
     const QString missing = dir.filePath("missing.pf1");

@@ -6,12 +6,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 namespace pf {
 namespace {
@@ -77,6 +82,7 @@ TEST(SaveFileAtomically, FolderThatCannotBeWrittenLeavesTheOldFile) {
     EXPECT_FALSE(writeHtmlFile(notAFolder + "/day.html", MatchTable{}, StandingsTable{}, 0, {}));
     EXPECT_EQ(readBytes(notAFolder), "keep");
 
+#ifndef Q_OS_WIN // Windows folders have no write bit to take away
     // A folder without write permission (root may write anyway).
     const QString locked = dir.filePath("locked");
     ASSERT_TRUE(QDir().mkpath(locked));
@@ -89,8 +95,28 @@ TEST(SaveFileAtomically, FolderThatCannotBeWrittenLeavesTheOldFile) {
         EXPECT_EQ(readBytes(old), "old");
     }
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+#endif
 }
 
+#ifdef Q_OS_WIN
+// A spreadsheet holding the CSV open shares it for reading only: the new file
+// cannot take its place, the save says so, and the old file stays whole.
+TEST(SaveFileAtomically, ATargetHeldOpenByAnotherProgramLeavesTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("day.csv");
+    ASSERT_TRUE(saveFileAtomically(path, "old file"));
+    const HANDLE held =
+        CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()),
+                    GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const Status saved = saveFileAtomically(path, "new file");
+    CloseHandle(held);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(saved.error.substr(0, std::string(MsgWriteFailed).size()), MsgWriteFailed);
+    EXPECT_EQ(readBytes(path), "old file");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"day.csv"}); // no leftovers
+}
+#else
 TEST(SaveFileAtomically, DiskFullWhileWritingLeavesTheOldFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath("day.pf1");
@@ -111,6 +137,7 @@ TEST(SaveFileAtomically, DiskFullWhileWritingLeavesTheOldFile) {
     EXPECT_EQ(readBytes(path), "old file");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"day.pf1"}); // no leftovers
 }
+#endif
 
 } // namespace
 } // namespace pf

@@ -100,7 +100,9 @@ protected:
         arrow("UpDown2", true, 4);
     }
 
-    QTemporaryDir dir;
+    // The working directory, named in Japanese as a Windows organiser's
+    // folders are: the candidate list and the files chosen are found there.
+    QTemporaryDir dir{QDir::tempPath() + QStringLiteral("/テニス部-XXXXXX")};
     QString previousDir;
     ScriptedPrompts* ask = nullptr;
     Windows windows;
