@@ -80,7 +80,12 @@ constexpr char16_t singleByte(unsigned b) {
     return Undefined; // a lead byte
 }
 
+// Marks a lead byte in Cp932Tables::single; U+FFFF is no character.
+constexpr char16_t LeadMark = 0xFFFF;
+
 struct Cp932Tables {
+    // Indexed by byte: its character on its own, LeadMark for a lead byte.
+    std::array<char16_t, 0x100> single{};
     // Indexed by lead << 8 | trail: the character, Undefined for an unassigned
     // code, 0 where the second byte is no trail byte (or the first no lead).
     std::array<char16_t, 0x10000> decode{};
@@ -91,6 +96,8 @@ struct Cp932Tables {
 
 Cp932Tables buildTables() {
     Cp932Tables t;
+    for (unsigned b = 0; b < 0x100; ++b)
+        t.single[b] = isLeadByte(b) ? LeadMark : singleByte(b);
     for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
         if (!isLeadByte(lead))
             continue;
@@ -159,8 +166,9 @@ QString decode(const char* data, std::size_t size) {
     char16_t* const start = o;
     for (std::size_t i = 0; i < size;) {
         const unsigned b = in[i];
-        if (!isLeadByte(b)) {
-            *o++ = singleByte(b);
+        const char16_t single = t.single[b];
+        if (single != LeadMark) {
+            *o++ = single;
             ++i;
             continue;
         }
@@ -202,17 +210,18 @@ std::optional<Name> encodeCp932(const QString& text) {
     // The table maps each twin-mapped character to its twin's code, and every
     // other character to the one code that decodes back to it.
     const Cp932Tables& t = tables();
-    Name out;
-    out.reserve(static_cast<std::size_t>(text.size()) * 2);
+    Name out(static_cast<std::size_t>(text.size()) * 2, '\0');
+    char* o = out.data();
     for (const QChar ch : text) {
         const char16_t c = ch.unicode();
         const std::uint16_t code = t.encode[c];
         if (code == 0 && c != 0)
             return std::nullopt; // no code, or half of a surrogate pair
         if (code > 0xFF)
-            out.push_back(static_cast<char>(code >> 8));
-        out.push_back(static_cast<char>(code & 0xFF));
+            *o++ = static_cast<char>(code >> 8);
+        *o++ = static_cast<char>(code & 0xFF);
     }
+    out.resize(static_cast<std::size_t>(o - out.data()));
     return out;
 }
 
