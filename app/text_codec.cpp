@@ -172,12 +172,12 @@ QString decode(const char* data, std::size_t size) {
             ++i;
             continue;
         }
-        // A lead byte followed by a byte that cannot be a trail byte (a control
-        // character, ASCII punctuation such as the comma or the line end, 0x7F,
-        // 0xFD-0xFF) or by nothing shows as U+FFFD on its own; the next byte is
-        // decoded by itself, so a broken name never swallows the separator after
-        // it. A valid trail byte on an unassigned code makes one U+FFFD of the
-        // pair, as Windows does.
+        // A lead byte followed by a byte that cannot be a trail byte (below 0x40:
+        // controls, space, digits, the comma and the line end; 0x7F; 0xFD-0xFF)
+        // or by nothing shows as U+FFFD on its own, and the next byte is decoded
+        // by itself, so a broken name never swallows the separator after it. A
+        // trail byte on an unassigned code makes one U+FFFD of the pair, as
+        // Windows does; ASCII letters and '@' are trail bytes and go with it.
         const char16_t c = i + 1 < size ? t.decode[b << 8 | in[i + 1]] : 0;
         if (c != 0) {
             *o++ = c;

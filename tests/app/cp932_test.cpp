@@ -134,6 +134,10 @@ const CodecRow CodecRows[] = {
     {"a name", "\x8E\x52\x93\x63 \xC0\xDB\xB3", QStringLiteral("山田 ﾀﾛｳ"), CodecRow::Both},
     // Bytes that are no character show as U+FFFD and hide nothing after them.
     {"unassigned code", "\x85\x40", u({0xFFFD}), CodecRow::DecodeOnly},
+    {"unassigned code ending in a letter",
+     "\x85"
+     "AB",
+     u({0xFFFD, 'B'}), CodecRow::DecodeOnly},
     {"unassigned IBM code", "\xFC\x4C", u({0xFFFD}), CodecRow::DecodeOnly},
     {"lone lead byte at the end", "A\x81", u({'A', 0xFFFD}), CodecRow::DecodeOnly},
     {"lead byte before a comma", "\x81,B", u({0xFFFD, ',', 'B'}), CodecRow::DecodeOnly},
