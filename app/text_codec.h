@@ -1,6 +1,7 @@
 #pragma once
 // Conversion between the program's Shift-JIS (code page 932) bytes and Qt's
-// Unicode strings, through Qt's ICU-backed "windows-31j" codec.
+// Unicode strings, through the program's own table of Windows' code page 932
+// (app/cp932_table.inc, written by scripts/make-cp932-table.py).
 
 #include "app/session.h"
 
@@ -15,15 +16,17 @@ namespace pf {
 QString mapToCp932Twins(const QString& text);
 
 // The bytes of `text` in code page 932, after the twin mapping; nullopt when
-// some character cannot be encoded.
+// some character cannot be encoded. A character with several codes gets the
+// one Windows writes, so every encoded character decodes back to itself.
 std::optional<Name> encodeCp932(const QString& text);
 
 // The code page 932 bytes of one of the program's own fixed texts (UTF-8),
 // encoded once per run: the exports put the same few words on every line.
 const Name& cp932Literal(const char* utf8);
 
-// Decodes code page 932 bytes for display. Bytes that are not valid Shift-JIS
-// show as U+FFFD; the bytes themselves are never altered by the program.
+// Decodes code page 932 bytes for display, as Windows decodes them. Bytes that
+// are not valid Shift-JIS and unassigned codes show as U+FFFD; the bytes
+// themselves are never altered by the program.
 QString decodeCp932(const Name& bytes);
 QString decodeCp932(const QByteArray& bytes);
 
