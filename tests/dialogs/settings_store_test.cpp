@@ -13,13 +13,25 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using pf::Settings;
 
+// The settings file's text with LF line ends and its keys in order: Qt writes
+// CR LF and the keys in the order they were set on Windows, LF and sorted
+// elsewhere, and neither changes what is stored.
 QByteArray bytesOf(const QString& path) {
     QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    if (!f.open(QIODevice::ReadOnly))
+        return "<missing>";
+    QList<QByteArray> lines = f.readAll().replace("\r\n", "\n").split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    if (lines.size() > 1)
+        std::sort(lines.begin() + 1, lines.end());
+    return lines.join('\n') + '\n';
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
