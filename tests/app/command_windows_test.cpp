@@ -158,7 +158,7 @@ namespace {
 
 TEST_F(CommandWindowsTest, CourtBoardOpensBesideTheMainWindowAndFollowsItsCounts) {
     QAction* board = action("courtBoardAction");
-    EXPECT_EQ(board->text(), QStringLiteral("コート表示(&B)"));
+    EXPECT_EQ(board->text(), QStringLiteral("コート表示(&C)"));
     EXPECT_EQ(board->shortcut(), QKeySequence(Qt::Key_F11));
     EXPECT_FALSE(board->isEnabled());
     generate();
