@@ -255,6 +255,12 @@ TEST(ExportCommands, RangesAtTheLimitsAreFine) {
         EXPECT_EQ(runCli({"html", Day, "--range", range}).exitCode, 0) << range;
 }
 
+TEST(Cli, VersionIsTheBuildsOwn) {
+    const auto r = runCli({"--version"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "pairforge-cli " PAIRFORGE_VERSION "\n");
+}
+
 // Each command answers --help with its own usage line and options, on
 // standard output, without touching any file.
 struct HelpCase {
