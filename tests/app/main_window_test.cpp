@@ -433,13 +433,19 @@ TEST_F(MainWindowTest, MemberSelectionWritesTheSortedChoiceAndRecounts) {
 TEST_F(MainWindowTest, HelpPageOpensFromTheWorkingDirectoryOrSaysItCannot) {
     action("R2")->trigger();
     ASSERT_EQ(ask->asked.size(), 1u);
-    EXPECT_EQ(ask->asked[0].text, QStringLiteral("実行する事が出来ませんでした。"));
+    const QString page = QDir(dir.path()).absoluteFilePath(QStringLiteral("index.html"));
+    // Which is missing, the page (and where it was looked for) or a browser.
+    EXPECT_TRUE(ask->asked[0].text.startsWith(
+        QStringLiteral(
+            "実行する事が出来ませんでした。\n説明のページが見つかりません。探した場所:\n") +
+        page + "\n"))
+        << ask->asked[0].text.toStdString();
     EXPECT_EQ(ask->asked[0].title, Title);
     EXPECT_TRUE(ask->opened.empty());
 
-    QFile page(dir.filePath(QStringLiteral("index.html")));
-    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.close();
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
     action("R2")->trigger();
     ASSERT_EQ(ask->opened.size(), 1u);
     EXPECT_EQ(ask->opened[0], QDir(dir.path()).absoluteFilePath(QStringLiteral("index.html")));
@@ -447,7 +453,12 @@ TEST_F(MainWindowTest, HelpPageOpensFromTheWorkingDirectoryOrSaysItCannot) {
 
     ask->openUrlResult = false; // no program for HTML pages
     action("R2")->trigger();
-    EXPECT_EQ(ask->asked.size(), 2u);
+    ASSERT_EQ(ask->asked.size(), 2u);
+    EXPECT_EQ(
+        ask->asked[1].text,
+        QStringLiteral("実行する事が出来ませんでした。\n説明のページを表示するブラウザーを起動出来"
+                       "ませんでした。\n") +
+            page);
 }
 
 // Alt and a letter reach one command: no letter twice in the menu bar or in
