@@ -8,6 +8,7 @@
 #include "files/pairing_file.h"
 #include "files/recovery_file.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -215,6 +216,12 @@ TEST_F(RecoveryTest, ACopyThatCannotBeWrittenIsToldOnceInTheStatusBar) {
               QStringLiteral("復元用データを保存出来ません。こまめに上書き保存して下さい。"));
     EXPECT_TRUE(marks[0]->toolTip().startsWith(QDir::toNativeSeparators(keeper().copyPath())));
     EXPECT_TRUE(ask->asked.empty());
+    form().show();
+    QApplication::processEvents();
+    EXPECT_LE(QFontMetrics(marks[0]->font()).horizontalAdvance(marks[0]->text()),
+              marks[0]->contentsRect().width());
+    if (const QByteArray out = qgetenv("PF_SHOT_DIR"); !out.isEmpty())
+        form().grab().save(QString::fromLocal8Bit(out) + QStringLiteral("/recovery_warning.png"));
 
     // Written again: the mark goes.
     ASSERT_TRUE(QDir().rmdir(keeper().copyPath()));
@@ -222,6 +229,7 @@ TEST_F(RecoveryTest, ACopyThatCannotBeWrittenIsToldOnceInTheStatusBar) {
     keeper().flush();
     EXPECT_TRUE(marks[0]->isHidden());
     EXPECT_TRUE(QFile::exists(keeper().copyPath()));
+    form().session().Modified = false; // let the window go
 }
 
 TEST_F(RecoveryTest, ADamagedCopyIsReportedAndKeptAsideNeverRestored) {
