@@ -171,10 +171,15 @@ void TForm1::Edit37Change() {
 // --- Help and exit ----------------------------------------------------------
 
 void TForm1::R2Click() {
+    const QStringList places =
+        helpPagePlaces(QDir::currentPath(), QCoreApplication::applicationDirPath());
     const QString page =
         locateHelpPage(QDir::currentPath(), QCoreApplication::applicationDirPath());
     if (page.isEmpty() || !prompts().openUrl(page))
-        prompts().message(this, QString::fromUtf8(MsgCannotOpen), title_, Buttons::Ok);
+        prompts().message(this,
+                          QString::fromUtf8(MsgCannotOpen) + QLatin1Char('\n') +
+                              helpPageFailure(page, places),
+                          title_, Buttons::Ok);
 }
 
 void TForm1::X1Click() {

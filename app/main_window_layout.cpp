@@ -141,6 +141,10 @@ void TForm1::buildMenu() {
     separator(file, "N1");
     X1 = addCommand(file, "X1", QStringLiteral("終了する(&X)"),
                     QStringLiteral("プログラムを終了します。"), &TForm1::X1Click);
+    // The keys every desktop program has for these, beside the menu's letters.
+    O1->setShortcut(QKeySequence::Open);
+    N6->setShortcut(QKeySequence::Save);
+    R1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
 
     QMenu* members = menu("N2", QStringLiteral("メンバー(&M)"));
     S1 = addCommand(members, "S1", QStringLiteral("メンバー選択(&S)..."), HintMembers,
@@ -160,7 +164,7 @@ void TForm1::buildMenu() {
                    QStringLiteral("試合数、ペア、対戦相手、休みの偏りを表示します。"),
                    &TForm1::showScheduleStats);
     courtBoardAction_ = addCommand(
-        show, "courtBoardAction", QStringLiteral("コート表示(&B)"),
+        show, "courtBoardAction", QStringLiteral("コート表示(&C)"),
         QStringLiteral("今の回のコートと次の試合を、テレビやプロジェクターに全画面で表示します。"),
         &TForm1::CourtBoardClick);
     courtBoardAction_->setShortcut(Qt::Key_F11);
@@ -182,6 +186,10 @@ void TForm1::buildMenu() {
         games->addAction(QStringLiteral("やり直し(&R)"), QKeySequence(Qt::CTRL | Qt::Key_Y),
                          undoStack_, &QUndoStack::redo);
     redoAction_->setObjectName(QStringLiteral("redoAction"));
+    // Ctrl+Shift+Z as well, the other usual redo key: a score box hands
+    // both on rather than keeping them for its own text.
+    redoAction_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     redoAction_->setEnabled(false);
     connect(undoStack_, &QUndoStack::canRedoChanged, redoAction_, &QAction::setEnabled);
 

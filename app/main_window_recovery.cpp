@@ -20,7 +20,9 @@ void TForm1::restoreRecovered(const RecoveryContent& content) {
     session_.CourtCursor = 0;
     session_.PairingOpen = true;
     session_.FileName = content.fileName;
-    undoStack_->clear();
+    // The copy is not what the file holds (if there is one): no undo can
+    // bring the table back to a saved state.
+    resetHistory(false);
     if (session_.FileName.empty())
         setWindowTitle(title_);
     else

@@ -112,7 +112,8 @@ void TForm1::replanMembersClick() {
                           QStringLiteral("第%1試合以降に入力した勝ち数は失われます。\n"
                                          "組み合わせを作り直してよろしいですか？")
                               .arg(first),
-                          QStringLiteral("作り直しの確認"), Buttons::YesNo) != Answer::Yes)
+                          QStringLiteral("作り直しの確認"), Buttons::YesNo,
+                          Answer::No) != Answer::Yes)
         return;
 
     ReplanRequest request;

@@ -4,6 +4,9 @@
 #include "app/main_window.h"
 
 #include "app/modal_runner.h"
+#include "app/prompts.h"
+#include "app/text_codec.h"
+#include "app/texts.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/court_board.h"
 #include "dialogs/court_display.h"
@@ -72,8 +75,13 @@ void TForm1::C2Click() {
     if (!windows_.settings)
         return;
     Settings settings = settingsOf(session_);
-    if (windows_.settings->run(settings))
-        applySettings(session_, settings);
+    if (!windows_.settings->run(settings))
+        return;
+    applySettings(session_, settings);
+    // Written now as well as at exit, the same values either way, so that a
+    // run that ends abnormally does not make tomorrow's day by the old method.
+    if (const Status saved = saveSettings(programSettings(), settingsOf(session_)); !saved)
+        prompts().message(this, fromUtf8(saved.error), QString::fromUtf8(ErrorTitle), Buttons::Ok);
 }
 
 void TForm1::N4Click() {

@@ -3,11 +3,14 @@
 #include "app/main_window.h"
 #include "app/prompts.h"
 #include "app/up_down.h"
+#include "files/file_access.h"
 #include "files/recovery_file.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QLabel>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace pf {
@@ -51,23 +54,58 @@ void RecoveryKeeper::followChange() {
         timer_->start();
 }
 
-void RecoveryKeeper::flush() {
+bool RecoveryKeeper::flush() {
     timer_->stop();
-    if (slot_ && window_.session().Modified)
-        slot_->write(recoveryFileBytes(window_.session())); // tried again on the next change
+    if (!slot_ || !window_.session().Modified)
+        return false;
+    // Tried again on the next change; the organiser hears of it once, and
+    // the mark stays until a copy is written again or nothing is unsaved.
+    const Status written = slot_->write(recoveryFileBytes(window_.session()));
+    showCopyFailure(written ? QString() : failureReason(written.error));
+    if (written)
+        dropRestored();
+    return written.ok();
+}
+
+void RecoveryKeeper::dropRestored() {
+    if (restored_)
+        restored_->remove();
+    restored_.reset();
 }
 
 void RecoveryKeeper::dropCopy() {
     timer_->stop();
+    showCopyFailure(QString());
     if (slot_)
         slot_->remove();
+    dropRestored();
+}
+
+void RecoveryKeeper::showCopyFailure(const QString& reason) {
+    if (reason.isEmpty()) {
+        if (warning_)
+            warning_->hide();
+        return;
+    }
+    if (warning_ && !warning_->isHidden())
+        return;
+    if (!warning_) {
+        warning_ = new QLabel(QString::fromUtf8(MsgRecoveryWriteFailed));
+        warning_->setObjectName(QStringLiteral("recoveryWarning"));
+        QPalette pal = warning_->palette();
+        pal.setColor(QPalette::WindowText, Qt::red);
+        warning_->setPalette(pal);
+        window_.statusBar()->addPermanentWidget(warning_);
+    }
+    warning_->setToolTip(reason);
+    warning_->show();
 }
 
 void RecoveryKeeper::offerLeftovers() {
     if (!slot_)
         return;
-    const auto left = leftRecoveries(QFileInfo(slot_->path()).path(), slot_->number());
-    for (const auto& copy : left) {
+    auto left = leftRecoveries(QFileInfo(slot_->path()).path(), slot_->number());
+    for (auto& copy : left) {
         const RecoveryContent content = readRecoveryFile(copy->path());
         if (!content.ok()) {
             const QString aside = copy->setAside(
@@ -82,16 +120,17 @@ void RecoveryKeeper::offerLeftovers() {
                 &window_,
                 QStringLiteral("前回、保存されずに終了した組み合わせがあります。復元しますか？"),
                 RestoreTitle, Buttons::YesNo) == Answer::Yes) {
+            // The copy restored goes once ours is written (there is never a
+            // moment without one), or once nothing is left unsaved.
             window_.restoreRecovered(content);
-            // Our own copy first, so that there is never a moment without one.
+            restored_ = std::move(copy);
             flush();
-            copy->remove();
             return;
         }
         if (prompts().message(
                 &window_,
                 QStringLiteral("復元しない場合、このデータは削除されます。よろしいですか？"),
-                RestoreTitle, Buttons::YesNo) == Answer::Yes)
+                RestoreTitle, Buttons::YesNo, Answer::No) == Answer::Yes)
             copy->remove();
     }
 }

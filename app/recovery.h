@@ -16,9 +16,11 @@
 // organiser has then either nothing unsaved or chosen to lose it.
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <memory>
 
+class QLabel;
 class QTimer;
 
 namespace pf {
@@ -27,6 +29,9 @@ class RecoverySlot;
 class TForm1;
 
 inline constexpr int RecoveryDelayMs = 1000;
+
+inline constexpr char MsgRecoveryWriteFailed[] =
+    "復元用データを保存出来ません。こまめに上書き保存して下さい。";
 
 // The folder of the copies: QStandardPaths::AppDataLocation.
 QString recoveryFolder();
@@ -47,16 +52,24 @@ public:
 
     // Where this program's copy goes; empty when it keeps none.
     QString copyPath() const;
-    // Writes a pending copy at once (the timer does this by itself).
-    void flush();
+    // Writes a pending copy at once (the timer does this by itself); true
+    // when a copy was written.
+    bool flush();
 
 private:
     void followChange();
     void dropCopy();
+    // The status-bar mark that the copy cannot be written, with `reason` as
+    // its tip; an empty reason takes it away.
+    void showCopyFailure(const QString& reason);
+    // Removes the copy that was restored, if it is still there.
+    void dropRestored();
 
     TForm1& window_;
     std::unique_ptr<RecoverySlot> slot_;
+    std::unique_ptr<RecoverySlot> restored_; // held until it may go
     QTimer* timer_;
+    QPointer<QLabel> warning_; // made at the first failure, owned by the status bar
 };
 
 } // namespace pf

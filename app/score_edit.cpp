@@ -27,7 +27,22 @@ ScoreEdit::ScoreEdit(QWidget* parent) : QLineEdit(parent) {
     setValidator(new ScoreValidator(this));
 }
 
+namespace {
+// The day's undo and redo, which a line edit would otherwise keep for its
+// own text: the counts typed here are steps of that history already.
+bool isHistoryKey(const QKeyEvent* key) {
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+           key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+}
+} // namespace
+
 bool ScoreEdit::event(QEvent* event) {
+    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+        isHistoryKey(static_cast<QKeyEvent*>(event))) {
+        // Not taken here: the window's 元に戻す and やり直し run instead.
+        event->ignore();
+        return true;
+    }
     // Tab is taken before keyPressEvent would see it.
     if (event->type() == QEvent::KeyPress && !isReadOnly()) {
         const auto* key = static_cast<QKeyEvent*>(event);

@@ -4,6 +4,7 @@
 #include "app/prompts.h"
 #include "app/up_down.h"
 #include "files/atomic_save.h"
+#include "files/file_access.h"
 #include "files/pairing_file.h"
 
 #include <QAction>
@@ -66,8 +67,8 @@ QStringList loadTestScript() {
     const QString path = qEnvironmentVariable(TestScriptVariable);
     if (path.isEmpty())
         return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openForReading(file, path))
         return {};
     const QStringList lines =
         QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);

@@ -24,8 +24,9 @@ bool emitOutput(const QString& out, const QByteArray& bytes) {
         }
         return true;
     }
+    // The message names the file and says why on its second line.
     if (const Status saved = saveFileAtomically(out, bytes); !saved) {
-        printError(saved.error + " (" + out.toStdString() + ")");
+        printError(saved.error);
         return false;
     }
     return true;

@@ -52,7 +52,8 @@ constexpr char Help[] =
     "Without -o the output goes to standard output; with -o the file is replaced\n"
     "only when the whole output could be written.\n"
     "Exit status: 0 done, 1 refused input or unreadable file, 2 wrong arguments.\n"
-    "pairforge-cli COMMAND --help describes the options of one command.\n";
+    "pairforge-cli COMMAND --help describes the options of one command.\n"
+    "pairforge-cli --version prints the version of this build.\n";
 
 } // namespace
 
@@ -76,6 +77,10 @@ int main(int argc, char** argv) {
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h") ||
         command == QStringLiteral("help")) {
         std::fputs(Help, stdout);
+        return pf::cli::ExitOk;
+    }
+    if (command == QStringLiteral("--version")) {
+        std::fputs("pairforge-cli " PAIRFORGE_VERSION "\n", stdout);
         return pf::cli::ExitOk;
     }
     if (command == QStringLiteral("generate"))

@@ -57,7 +57,7 @@ int runReplan(const QStringList& args) {
         return ExitRefused;
     const CandidateFileText members = readCandidateFile(*membersPath);
     if (!members.ok()) {
-        printError(members.error + " (" + membersPath->toStdString() + ")");
+        printError(members.error); // names the file on its second line
         return ExitRefused;
     }
     const std::vector<Name> present = parseCandidateLines(members.text);

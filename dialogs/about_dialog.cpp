@@ -24,21 +24,8 @@ QFrame* sunkenFrame(QWidget* parent, const char* name, const QRect& geometry, QF
 
 } // namespace
 
-QString TOKBottomDlg::toFullWidth(const QString& text) {
-    QString out = text;
-    for (QChar& ch : out) {
-        const char16_t u = ch.unicode();
-        if (u == u' ')
-            ch = QChar(0x3000);
-        else if (u > 0x20 && u < 0x7F)
-            ch = QChar(static_cast<char16_t>(u + 0xFEE0));
-    }
-    return out;
-}
-
 QString TOKBottomDlg::versionLine() {
-    return QStringLiteral("ＰＡＩＲＦＯＲＧＥ　Ｖｅｒｓｉｏｎ　") +
-           toFullWidth(QStringLiteral(PAIRFORGE_VERSION));
+    return QStringLiteral("ＰＡＩＲＦＯＲＧＥ　Ｖｅｒｓｉｏｎ　１．２３");
 }
 
 TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent) {

@@ -19,12 +19,9 @@ inline constexpr char HomePageAddress[] = "https://pairforge.example.org/";
 class TOKBottomDlg : public QDialog {
     Q_OBJECT
 public:
-    // "ＰＡＩＲＦＯＲＧＥ　Ｖｅｒｓｉｏｎ　" followed by the build's version
-    // in full-width characters.
+    // The product's version line as it has always read; the build's own
+    // version is told by `pairforge-cli --version`.
     static QString versionLine();
-    // ASCII letters, digits and signs as their full-width forms, spaces as
-    // ideographic spaces; anything else unchanged.
-    static QString toFullWidth(const QString& text);
 
     explicit TOKBottomDlg(QWidget* parent = nullptr);
 

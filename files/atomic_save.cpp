@@ -1,5 +1,7 @@
 #include "files/atomic_save.h"
 
+#include "files/file_access.h"
+
 #include <QSaveFile>
 
 namespace pf {
@@ -16,16 +18,19 @@ bool writeAll(QIODevice& device, const QByteArray& bytes) {
 }
 
 Status saveFileAtomically(const QString& path, const QByteArray& bytes) {
-    if (path.isEmpty())
-        return Status::failure(MsgWriteFailed);
+    if (Status target = checkWriteTarget(path); !target)
+        return target;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return Status::failure(MsgWriteFailed);
+        return Status{fileFailure(MsgWriteFailed, path, file.errorString())};
     if (!writeAll(file, bytes)) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return Status::failure(MsgWriteFailed);
+        return Status{fileFailure(MsgWriteFailed, path, reason)};
     }
-    return file.commit() ? Status{} : Status::failure(MsgWriteFailed);
+    if (!file.commit())
+        return Status{fileFailure(MsgWriteFailed, path, file.errorString())};
+    return {};
 }
 
 } // namespace pf

@@ -16,7 +16,9 @@ namespace pf {
 bool writeAll(QIODevice& device, const QByteArray& bytes);
 
 // Replaces (or creates) the file at `path` with `bytes`; on failure
-// MsgWriteFailed, and the file on disk is unchanged.
+// MsgWriteFailed with the reason on a second line, and the file on disk is
+// unchanged. A target that is not a regular file or is read-only is refused
+// untouched (checkWriteTarget).
 Status saveFileAtomically(const QString& path, const QByteArray& bytes);
 
 } // namespace pf

@@ -1,6 +1,7 @@
 #include "files/pairing_file.h"
 
 #include "files/atomic_save.h"
+#include "files/file_access.h"
 
 #include <QFile>
 #include <algorithm>
@@ -158,10 +159,10 @@ PairingFileContent parsePairingFile(const QByteArray& bytes) {
 }
 
 PairingFileContent readPairingFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (Status opened = openForReading(file, path); !opened) {
         PairingFileContent content;
-        content.error = MsgReadFailed;
+        content.error = opened.error;
         return content;
     }
     // However large the file, no more is read than the longest file of
@@ -170,7 +171,7 @@ PairingFileContent readPairingFile(const QString& path) {
     const QByteArray bytes = file.read(MaxPairingFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         PairingFileContent content;
-        content.error = MsgReadFailed;
+        content.error = fileFailure(MsgReadFailed, path, file.errorString());
         return content;
     }
     return parsePairingFile(bytes);

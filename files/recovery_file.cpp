@@ -1,6 +1,7 @@
 #include "files/recovery_file.h"
 
 #include "files/atomic_save.h"
+#include "files/file_access.h"
 #include "files/pairing_file.h"
 
 #include <QDir>
@@ -99,16 +100,16 @@ RecoveryContent parseRecoveryFile(const QByteArray& bytes) {
 }
 
 RecoveryContent readRecoveryFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (Status opened = openForReading(file, path); !opened) {
         RecoveryContent content;
-        content.error = MsgReadFailed;
+        content.error = opened.error;
         return content;
     }
     const QByteArray bytes = file.read(MaxRecoveryHeaderBytes + MaxPairingFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         RecoveryContent content;
-        content.error = MsgReadFailed;
+        content.error = fileFailure(MsgReadFailed, path, file.errorString());
         return content;
     }
     return parseRecoveryFile(bytes);
@@ -150,8 +151,8 @@ bool RecoverySlot::hasCopy() const {
     return QFile::exists(path());
 }
 
-bool RecoverySlot::write(const QByteArray& bytes) const {
-    return saveFileAtomically(path(), bytes).ok();
+Status RecoverySlot::write(const QByteArray& bytes) const {
+    return saveFileAtomically(path(), bytes);
 }
 
 void RecoverySlot::remove() const {

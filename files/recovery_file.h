@@ -13,6 +13,7 @@
 // each other's.
 
 #include "app/session.h"
+#include "app/status.h"
 
 #include <QByteArray>
 #include <QString>
@@ -66,8 +67,9 @@ public:
     int number() const { return number_; }
     QString path() const;
     bool hasCopy() const;
-    // Replaces the copy by write-then-rename; false when it could not be written.
-    bool write(const QByteArray& bytes) const;
+    // Replaces the copy by write-then-rename; the write failure with its
+    // reason when it could not be written.
+    Status write(const QByteArray& bytes) const;
     // Removes the copy (the lock stays).
     void remove() const;
     // Renames the copy to "recovery-N-damaged-<time>.pfr" and returns the new

@@ -4,6 +4,7 @@
 #include "app/text_codec.h"
 #include "app/ui_fonts.h"
 #include "files/atomic_save.h"
+#include "files/file_access.h"
 #include "members/candidate_file.h"
 #include "members/candidate_text.h"
 #include "members/member_selection.h"
@@ -77,11 +78,12 @@ void TOKBottomDlg1::SaveBtnClick() {
     Memo1->setPlainText(shown);
 
     const QString path = selection_.candidateFileName();
-    if (!saveFileAtomically(path, cleaned)) {
+    if (const Status saved = saveFileAtomically(path, cleaned); !saved) {
         // The dialog stays open with the cleaned text, so no edit is lost.
         prompts().message(
             this,
-            QStringLiteral("ファイル %1 を作成できません").arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("ファイル %1 を作成できません").arg(QDir::toNativeSeparators(path)) +
+                QLatin1Char('\n') + failureReason(saved.error),
             QString::fromUtf8(ErrorTitle), Buttons::Ok);
         return;
     }

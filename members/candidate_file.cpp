@@ -1,5 +1,7 @@
 #include "members/candidate_file.h"
 
+#include "files/file_access.h"
+
 #include <QFile>
 
 namespace pf {
@@ -27,9 +29,9 @@ std::vector<Name> parseCandidateLines(const QByteArray& bytes) {
 }
 
 CandidateFileText readCandidateFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, MsgReadFailed};
+    QFile file;
+    if (Status opened = openForReading(file, path); !opened)
+        return {{}, opened.error};
     return {file.readAll(), {}};
 }
 

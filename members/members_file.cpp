@@ -1,5 +1,6 @@
 #include "members/members_file.h"
 
+#include "files/file_access.h"
 #include "files/pairing_file.h"
 #include "members/candidate_file.h"
 
@@ -20,16 +21,16 @@ MembersFileContent parseMembersFile(const QByteArray& bytes) {
 }
 
 MembersFileContent readMembersFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (Status opened = openForReading(file, path); !opened) {
         MembersFileContent content;
-        content.error = std::string(MsgReadFailed) + " (" + path.toStdString() + ")";
+        content.error = opened.error;
         return content;
     }
     const QByteArray bytes = file.read(MaxMembersFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         MembersFileContent content;
-        content.error = std::string(MsgReadFailed) + " (" + path.toStdString() + ")";
+        content.error = fileFailure(MsgReadFailed, path, file.errorString());
         return content;
     }
     return parseMembersFile(bytes);

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 #include <QTableWidget>
@@ -100,6 +101,9 @@ TForm4::TForm4(Session& session, QWidget* parent) : QWidget(parent, Qt::Window),
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    // Esc closes it as it closes every dialog of the program.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { Button1Click(); });
+    escape->setObjectName(QStringLiteral("closeShortcut"));
 
     StaticText1 = new QLabel(this);
     StaticText1->setObjectName(QStringLiteral("StaticText1"));

@@ -94,6 +94,13 @@ TEST_F(CommandWindowsTest, SettingsDialogChangesTheRuleOnlyOnOk) {
     action("C2")->trigger();
     EXPECT_EQ(s.RankingMethod, 7);
     EXPECT_EQ(s.GenerationMethod, 1);
+    // What another process (the next start after a kill) would read.
+    const auto stored = [] {
+        QSettings store(QStringLiteral("Sorvanta"), QStringLiteral("PAIRFORGE"));
+        return store.contains(QStringLiteral("CONFIG/Seisei")) ? std::optional(loadSettings(store))
+                                                               : std::nullopt;
+    };
+    EXPECT_FALSE(stored().has_value()); // Cancel stores nothing
 
     setModalRunner([](QDialog& d) {
         d.findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->click();
@@ -106,12 +113,12 @@ TEST_F(CommandWindowsTest, SettingsDialogChangesTheRuleOnlyOnOk) {
     EXPECT_EQ(s.GenerationMethod, 0);
     EXPECT_EQ(s.RankingMethod, 0);
     EXPECT_EQ(s.CsvMode, 1);
+    // Confirmed: stored at once, as the exit stores them.
+    EXPECT_EQ(stored(), settingsOf(s));
 
     // The choice is what the program starts with next time.
     windows = {};
-    const Settings stored = loadSettings(programSettings());
-    EXPECT_EQ(stored.GenerationMethod, 0);
-    EXPECT_EQ(stored.CsvMode, 1);
+    EXPECT_EQ(stored(), (Settings{0, 0, 1}));
 }
 
 TEST_F(CommandWindowsTest, TheOtherRulesColumnsAfterASettingsChange) {
@@ -151,7 +158,7 @@ namespace {
 
 TEST_F(CommandWindowsTest, CourtBoardOpensBesideTheMainWindowAndFollowsItsCounts) {
     QAction* board = action("courtBoardAction");
-    EXPECT_EQ(board->text(), QStringLiteral("コート表示(&B)"));
+    EXPECT_EQ(board->text(), QStringLiteral("コート表示(&C)"));
     EXPECT_EQ(board->shortcut(), QKeySequence(Qt::Key_F11));
     EXPECT_FALSE(board->isEnabled());
     generate();

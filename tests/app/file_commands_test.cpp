@@ -3,6 +3,7 @@
 // screen when a file is refused or cannot be written.
 
 #include "gui_fixture.h"
+#include "special_files.h"
 
 #include "files/csv_writer.h"
 #include "files/html_options_dialog.h"
@@ -155,22 +156,38 @@ TEST_F(FileCommandsTest, ARefusedFileKeepsThePairingOnScreen) {
     writeFile(wrong, "PAIRFORGE Ver0.3 DATA FILE\r\n");
     const QString empty = path("empty.pf1");
     writeFile(empty, "");
-    const std::pair<QString, const char*> cases[] = {
-        {wrong, "ファイルの内容が不正です。"},
-        {empty, "ファイルの読み込みに失敗しました。"},
-        {path("missing.pf1"), "ファイルの読み込みに失敗しました。"},
+    const QString fifo = path("x.pf1");
+    ASSERT_TRUE(test::makeFifo(fifo));
+    const test::FifoWatchdog watchdog(fifo);
+    // The described line; after it the file and why, where the system or
+    // the program has a reason.
+    const struct {
+        QString file;
+        const char* message;
+        QString reason;
+    } cases[] = {
+        {wrong, "ファイルの内容が不正です。", {}},
+        {empty, "ファイルの読み込みに失敗しました。", {}},
+        {path("missing.pf1"), "ファイルの読み込みに失敗しました。", path("missing.pf1") + ": "},
+        {fifo, "ファイルの読み込みに失敗しました。", fifo + ": 通常のファイルではありません。"},
     };
-    for (const auto& [file, message] : cases) {
+    for (const auto& [file, message, reason] : cases) {
         ask->asked.clear();
         ask->files.push_back(file);
         action("O1")->trigger();
         ASSERT_EQ(ask->asked.size(), 1u);
-        EXPECT_EQ(ask->asked[0].text, QString::fromUtf8(message));
+        const QString first = QString::fromUtf8(message);
+        if (reason.isEmpty())
+            EXPECT_EQ(ask->asked[0].text, first);
+        else
+            EXPECT_TRUE(ask->asked[0].text.startsWith(first + "\n" + reason))
+                << ask->asked[0].text.toStdString();
         EXPECT_EQ(ask->asked[0].title, QStringLiteral("エラー"));
         EXPECT_EQ(form().session().Matches, before);
         EXPECT_EQ(form().session().FileName, good.toStdString());
         EXPECT_EQ(form().shownCaption().toStdString(), caption(good));
     }
+    EXPECT_FALSE(watchdog.fired()) << "opening the FIFO blocked";
 }
 
 TEST_F(FileCommandsTest, AFailedSaveKeepsTheEarlierFileAndTheUnsavedMark) {
@@ -186,7 +203,8 @@ TEST_F(FileCommandsTest, AFailedSaveKeepsTheEarlierFileAndTheUnsavedMark) {
     ask->files.push_back(nowhere);
     action("R1")->trigger();
     ASSERT_EQ(ask->asked.size(), 1u);
-    EXPECT_EQ(ask->asked[0].text, QStringLiteral("ファイルの書き込みに失敗しました。"));
+    EXPECT_TRUE(ask->asked[0].text.startsWith(
+        QStringLiteral("ファイルの書き込みに失敗しました。\n") + nowhere + ": "));
     EXPECT_TRUE(form().session().Modified);
     // The pairing still belongs to its file: caption and 上書き保存 go on there,
     // and the next Save As offers the name that failed.
@@ -202,6 +220,23 @@ TEST_F(FileCommandsTest, AFailedSaveKeepsTheEarlierFileAndTheUnsavedMark) {
     EXPECT_FALSE(form().session().Modified);
     EXPECT_EQ(form().shownCaption().toStdString(), caption(file));
     EXPECT_NE(read(file), saved);
+}
+
+TEST_F(FileCommandsTest, AReadOnlyFileIsNotSavedOverEvenByRoot) {
+    generateScored();
+    const QString file = path("protected.pf1");
+    writeFile(file, "keep");
+    ASSERT_TRUE(
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const unsigned mode = test::nodeMode(file);
+    ask->files.push_back(file);
+    action("R1")->trigger();
+    ASSERT_EQ(ask->asked.size(), 1u);
+    EXPECT_EQ(ask->asked[0].text, QStringLiteral("ファイルの書き込みに失敗しました。\n") + file +
+                                      QStringLiteral(": 読み取り専用のファイルです。"));
+    EXPECT_EQ(read(file), "keep");
+    EXPECT_EQ(test::nodeMode(file), mode);
+    EXPECT_TRUE(form().session().Modified);
 }
 
 TEST_F(FileCommandsTest, CsvExportFollowsTheLayoutInForce) {
@@ -226,7 +261,9 @@ TEST_F(FileCommandsTest, CsvExportFollowsTheLayoutInForce) {
     ask->files.push_back(path("missing-folder/x.csv"));
     action("CSVT1")->trigger();
     ASSERT_EQ(ask->asked.size(), 1u);
-    EXPECT_EQ(ask->asked[0].text, QStringLiteral("ファイルの書き込みに失敗しました。"));
+    EXPECT_TRUE(
+        ask->asked[0].text.startsWith(QStringLiteral("ファイルの書き込みに失敗しました。\n") +
+                                      path("missing-folder/x.csv") + ": "));
 }
 
 TEST_F(FileCommandsTest, HtmlExportUsesTheOptionsAndFillsTheOneStandingsTable) {

@@ -14,10 +14,13 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTableWidget>
+#include <QTest>
+#include <map>
 
 using namespace pf;
 using namespace pf::testing_support;
@@ -430,13 +433,19 @@ TEST_F(MainWindowTest, MemberSelectionWritesTheSortedChoiceAndRecounts) {
 TEST_F(MainWindowTest, HelpPageOpensFromTheWorkingDirectoryOrSaysItCannot) {
     action("R2")->trigger();
     ASSERT_EQ(ask->asked.size(), 1u);
-    EXPECT_EQ(ask->asked[0].text, QStringLiteral("実行する事が出来ませんでした。"));
+    const QString page = QDir(dir.path()).absoluteFilePath(QStringLiteral("index.html"));
+    // Which is missing, the page (and where it was looked for) or a browser.
+    EXPECT_TRUE(ask->asked[0].text.startsWith(
+        QStringLiteral(
+            "実行する事が出来ませんでした。\n説明のページが見つかりません。探した場所:\n") +
+        page + "\n"))
+        << ask->asked[0].text.toStdString();
     EXPECT_EQ(ask->asked[0].title, Title);
     EXPECT_TRUE(ask->opened.empty());
 
-    QFile page(dir.filePath(QStringLiteral("index.html")));
-    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.close();
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
     action("R2")->trigger();
     ASSERT_EQ(ask->opened.size(), 1u);
     EXPECT_EQ(ask->opened[0], QDir(dir.path()).absoluteFilePath(QStringLiteral("index.html")));
@@ -444,7 +453,62 @@ TEST_F(MainWindowTest, HelpPageOpensFromTheWorkingDirectoryOrSaysItCannot) {
 
     ask->openUrlResult = false; // no program for HTML pages
     action("R2")->trigger();
-    EXPECT_EQ(ask->asked.size(), 2u);
+    ASSERT_EQ(ask->asked.size(), 2u);
+    EXPECT_EQ(
+        ask->asked[1].text,
+        QStringLiteral("実行する事が出来ませんでした。\n説明のページを表示するブラウザーを起動出来"
+                       "ませんでした。\n") +
+            page);
+}
+
+// Alt and a letter reach one command: no letter twice in the menu bar or in
+// any of its menus.
+class MenuMnemonics : public GuiFixture, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(MenuMnemonics, NoLetterTwiceInOneMenu) {
+    start();
+    std::map<QChar, QString> seen;
+    for (QAction* a : find<QWidget>(GetParam())->actions()) {
+        const QString caption = a->text();
+        if (a->isSeparator() || caption.isEmpty())
+            continue; // an unused place of the recent files
+        const qsizetype amp = caption.indexOf(QLatin1Char('&'));
+        ASSERT_TRUE(amp >= 0 && amp + 1 < caption.size()) << caption.toStdString();
+        const auto [at, fresh] = seen.emplace(caption[amp + 1].toUpper(), caption);
+        EXPECT_TRUE(fresh) << caption.toStdString() << " / " << at->second.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMenu, MenuMnemonics,
+                         ::testing::Values("MainMenu1", "FileF1", "N2", "Show1", "N5", "O2",
+                                           "Help1"));
+
+TEST_F(MainWindowTest, TheDesktopsKeysReachTheFileCommands) {
+    const std::pair<const char*, QKeySequence> keys[] = {
+        {"O1", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"N6", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"R1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"undoAction", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {"redoAction", QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        {"courtBoardAction", QKeySequence(Qt::Key_F11)}};
+    std::map<QString, QString> owner;
+    for (QAction* a : form().findChildren<QAction*>())
+        for (const QKeySequence& k : a->shortcuts())
+            EXPECT_TRUE(owner.emplace(k.toString(), a->objectName()).second)
+                << k.toString().toStdString() << " twice";
+    for (const auto& [name, key] : keys)
+        EXPECT_EQ(owner[key.toString()], QString::fromLatin1(name)) << name;
+
+    generate(eight);
+    form().show();
+    QApplication::setActiveWindow(&form());
+    QTest::keyClick(&form(), Qt::Key_S, Qt::ControlModifier); // no file yet: Save As
+    ASSERT_EQ(ask->fileChoices.size(), 1u);
+    EXPECT_EQ(ask->fileChoices[0].caption, QStringLiteral("名前を付けて保存"));
+    form().session().Modified = false;
+    QTest::keyClick(&form(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(ask->fileChoices.size(), 2u);
+    EXPECT_EQ(ask->fileChoices[1].caption, QStringLiteral("ファイルを開く"));
 }
 
 TEST_F(MainWindowTest, SettingsAreReadAtStartAndWrittenBackAtTheEnd) {

@@ -8,6 +8,8 @@
 #include "files/pairing_file.h"
 #include "files/recovery_file.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 
 using namespace pf;
@@ -147,6 +149,7 @@ TEST_P(RecoveryOffer, AnswersDecideBetweenRestoringKeepingAndDeleting) {
     EXPECT_EQ(ask->asked[0].buttons, Buttons::YesNo);
     if (ask->asked.size() > 1) {
         EXPECT_EQ(ask->asked[1].text, DeleteQuestion);
+        EXPECT_EQ(ask->asked[1].defaultButton, Answer::No); // Enter keeps the copy
     }
     EXPECT_EQ(QFile::exists(leftover), GetParam().leftoverStays);
     const Session& s = form().session();
@@ -174,6 +177,60 @@ INSTANTIATE_TEST_SUITE_P(
                       OfferCase{"DeclineAndDelete", {Answer::No, Answer::Yes}, false, false},
                       OfferCase{"DeclineButKeep", {Answer::No, Answer::No}, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RecoveryTest, ARestoredPairingStaysUnsavedWhateverIsUndone) {
+    const QString leftover = leaveCopy(recoveryFileBytes(killedSession()));
+    ask->answers.push_back(Answer::Yes);
+    keeper().offerLeftovers();
+    ASSERT_TRUE(form().session().PairingOpen);
+    ask->asked.clear();
+
+    arrow("UpDown1", true);
+    action("undoAction")->trigger();
+    EXPECT_EQ(form().session().Matches[0].WinA, 6);
+    EXPECT_TRUE(form().session().Modified);
+    EXPECT_TRUE(form().shownCaption().endsWith(QLatin1Char('*')));
+
+    // Closing asks, and the copy stays until the loss is confirmed.
+    keeper().flush();
+    form().show();
+    EXPECT_FALSE(form().close()); // nothing queued: Cancel, the default
+    ASSERT_EQ(ask->asked.size(), 1u);
+    EXPECT_EQ(ask->asked[0].title, QStringLiteral("終了の確認"));
+    EXPECT_TRUE(QFile::exists(keeper().copyPath()));
+    form().session().Modified = false; // let the window go
+}
+
+TEST_F(RecoveryTest, ACopyThatCannotBeWrittenIsToldOnceInTheStatusBar) {
+    keeper();
+    // Something that is not a file where the copy goes.
+    ASSERT_TRUE(QDir().mkpath(keeper().copyPath()));
+    generateScored();
+    keeper().flush();
+    arrow("UpDown3", true);
+    keeper().flush();
+    const auto marks = form().findChildren<QLabel*>(QStringLiteral("recoveryWarning"));
+    ASSERT_EQ(marks.size(), 1);
+    EXPECT_FALSE(marks[0]->isHidden());
+    EXPECT_EQ(marks[0]->text(),
+              QStringLiteral("復元用データを保存出来ません。こまめに上書き保存して下さい。"));
+    EXPECT_TRUE(marks[0]->toolTip().startsWith(QDir::toNativeSeparators(keeper().copyPath())));
+    EXPECT_TRUE(ask->asked.empty());
+    form().show();
+    QApplication::processEvents();
+    EXPECT_LE(QFontMetrics(marks[0]->font()).horizontalAdvance(marks[0]->text()),
+              marks[0]->contentsRect().width());
+    if (const QByteArray out = qgetenv("PF_SHOT_DIR"); !out.isEmpty())
+        form().grab().save(QString::fromLocal8Bit(out) + QStringLiteral("/recovery_warning.png"));
+
+    // Written again: the mark goes.
+    ASSERT_TRUE(QDir().rmdir(keeper().copyPath()));
+    arrow("UpDown3", true);
+    keeper().flush();
+    EXPECT_TRUE(marks[0]->isHidden());
+    EXPECT_TRUE(QFile::exists(keeper().copyPath()));
+    form().session().Modified = false; // let the window go
+}
 
 TEST_F(RecoveryTest, ADamagedCopyIsReportedAndKeptAsideNeverRestored) {
     QByteArray bytes = recoveryFileBytes(killedSession());

@@ -87,6 +87,11 @@ TEST_P(ReplanCommandTest, ReplansTheRestAndUndoesInOneStep) {
 
     EXPECT_EQ(offered, participantsOf(before.Roster)); // everybody plays after match 8
     EXPECT_EQ(proposed, 9);
+    for (const auto& q : ask->asked) {
+        if (q.title == QStringLiteral("作り直しの確認")) {
+            EXPECT_EQ(q.defaultButton, Answer::No); // Enter keeps the results
+        }
+    }
     const Session& s = form().session();
     EXPECT_EQ(!ask->asked.empty() && ask->asked.back().text == QString::fromUtf8(MsgTooFewMembers),
               c.tooFew);

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QWheelEvent>
 
 using namespace pf;
@@ -171,6 +172,30 @@ INSTANTIATE_TEST_SUITE_P(
         Change{"Arrows", [](ScoreEntryTest& t) { static_cast<UndoTest&>(t).clickSeven(); }},
         Change{"CourtDisplay", [](ScoreEntryTest& t) { static_cast<UndoTest&>(t).courtSeven(); }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ScoreEntryTest, CtrlZAndCtrlYInAScoreBoxRunTheDaysUndoAndRedo) {
+    saveAs("day.pf1");
+    focusBox("Edit2WinA");
+    type("6\t4");
+    auto* box = find<QLineEdit>("Edit2WinB");
+    ASSERT_EQ(QApplication::focusWidget(), box);
+    const struct {
+        Qt::KeyboardModifiers modifiers;
+        Qt::Key key;
+        int winA, winB;
+    } steps[] = {{Qt::ControlModifier, Qt::Key_Z, 6, 0},
+                 {Qt::ControlModifier, Qt::Key_Z, 0, 0},
+                 {Qt::ControlModifier, Qt::Key_Y, 6, 0},
+                 {Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z, 6, 4}};
+    for (const auto& s : steps) {
+        QTest::keyClick(box, s.key, s.modifiers);
+        EXPECT_EQ(match(1).WinA, s.winA);
+        EXPECT_EQ(match(1).WinB, s.winB);
+        EXPECT_EQ(text("Edit2WinB"), QString::number(s.winB));
+    }
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    EXPECT_TRUE(form().session().Modified);
+}
 
 TEST_F(ScoreEntryTest, UndoBringsTheMatchIntoViewAndANewPairingStaysUnsaved) {
     focusBox("Edit1WinA");

@@ -14,10 +14,16 @@ struct CliResult {
     QByteArray err;
 };
 
-inline CliResult runCli(const QStringList& args) {
+// A run that has not ended after `timeoutMs` is killed and reported with
+// exit code -1, "still running" on its standard error.
+inline CliResult runCli(const QStringList& args, int timeoutMs = 60000) {
     QProcess p;
     p.start(QStringLiteral(PF_CLI_PATH), args);
-    p.waitForFinished(60000);
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        return {-1, p.readAllStandardOutput(), "still running"};
+    }
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             p.readAllStandardError()};
 }

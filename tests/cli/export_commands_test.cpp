@@ -2,6 +2,7 @@
 // outputs were worked out by hand (tests/data/cli).
 
 #include "cli_runner.h"
+#include "special_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -119,7 +120,9 @@ TEST(ExportCommands, UnreadableOrDamagedFilesAreRefusedWithTheirMessages) {
         const QString cmd = QString::fromLatin1(command);
         auto r = runCli({cmd, missing});
         EXPECT_EQ(r.exitCode, 1) << command;
-        EXPECT_EQ(r.err, "ファイルの読み込みに失敗しました。\n") << command;
+        EXPECT_TRUE(
+            r.err.startsWith(("ファイルの読み込みに失敗しました。\n" + missing + ": ").toUtf8()))
+            << command;
         EXPECT_TRUE(r.out.isEmpty());
         r = runCli({cmd, empty});
         EXPECT_EQ(r.exitCode, 1) << command;
@@ -145,6 +148,84 @@ TEST(ExportCommands, WriteFailureLeavesTheEarlierFile) {
     }
     EXPECT_EQ(readBytes(plain), "keep");
 }
+
+// A FIFO, a device or a read-only file, as input or as -o: refused at once
+// with the file named, and left as it was.
+struct SpecialFileCase {
+    const char* name;
+    QStringList args; // FIFO, DEVICE and READONLY stand for the nodes
+    const char* message;
+    const char* reason;
+};
+
+class SpecialFiles : public ::testing::TestWithParam<SpecialFileCase> {};
+
+TEST_P(SpecialFiles, AreRefusedUntouchedWithoutHanging) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("x.pf1");
+    ASSERT_TRUE(test::makeFifo(fifo));
+    const QString device = test::makeDevice(dir.filePath("null"));
+    const QString readOnly = dir.filePath("kept.csv");
+    QFile kept(readOnly);
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.write("keep");
+    kept.close();
+    ASSERT_TRUE(
+        QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const QString members = dir.filePath("members.txt");
+    QFile m(members);
+    ASSERT_TRUE(m.open(QIODevice::WriteOnly));
+    m.write("A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\nH\r\n");
+    m.close();
+
+    QStringList args;
+    QString target;
+    for (const QString& a : GetParam().args) {
+        const QString node = a == "FIFO"       ? fifo
+                             : a == "DEVICE"   ? device
+                             : a == "READONLY" ? readOnly
+                                               : QString();
+        if (!node.isEmpty())
+            target = node;
+        args << (node.isEmpty() ? (a == "DAY" ? Day : a == "MEMBERS" ? members : a) : node);
+    }
+    const unsigned mode = test::nodeMode(target);
+    const auto r = runCli(args, 20000);
+    EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(r.err), QString::fromUtf8(GetParam().message) + "\n" + target +
+                                            ": " + QString::fromUtf8(GetParam().reason) + "\n");
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(test::nodeMode(target), mode);
+    EXPECT_EQ(readBytes(readOnly), "keep");
+}
+
+const char* const ReadFailed = "ファイルの読み込みに失敗しました。";
+const char* const WriteFailed = "ファイルの書き込みに失敗しました。";
+const char* const NotRegular = "通常のファイルではありません。";
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryCommand, SpecialFiles,
+    ::testing::Values(
+        SpecialFileCase{"StandingsOfAFifo", {"standings", "FIFO"}, ReadFailed, NotRegular},
+        SpecialFileCase{"CsvOfAFifo", {"csv", "FIFO"}, ReadFailed, NotRegular},
+        SpecialFileCase{"ReportOfADevice", {"report", "DEVICE"}, ReadFailed, NotRegular},
+        SpecialFileCase{
+            "GenerateFromAFifo", {"generate", "FIFO", "--seed", "1"}, ReadFailed, NotRegular},
+        SpecialFileCase{"ReplanWithFifoMembers",
+                        {"replan", "DAY", "--from", "7", "--members", "FIFO"},
+                        ReadFailed,
+                        NotRegular},
+        SpecialFileCase{"CsvToAFifo", {"csv", "DAY", "-o", "FIFO"}, WriteFailed, NotRegular},
+        SpecialFileCase{"HtmlToADevice", {"html", "DAY", "-o", "DEVICE"}, WriteFailed, NotRegular},
+        SpecialFileCase{"GenerateToADevice",
+                        {"generate", "MEMBERS", "--seed", "1", "-o", "DEVICE"},
+                        WriteFailed,
+                        NotRegular},
+        SpecialFileCase{"CsvToAReadOnlyFile",
+                        {"csv", "DAY", "-o", "READONLY"},
+                        WriteFailed,
+                        "読み取り専用のファイルです。"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Wrong arguments exit with 2, print nothing to standard output and say why.
 struct UsageCase {
@@ -189,6 +270,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ExportCommands, RangesAtTheLimitsAreFine) {
     for (const char* range : {"1-120", "120-120", "1-1"})
         EXPECT_EQ(runCli({"html", Day, "--range", range}).exitCode, 0) << range;
+}
+
+TEST(Cli, VersionIsTheBuildsOwn) {
+    const auto r = runCli({"--version"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "pairforge-cli " PAIRFORGE_VERSION "\n");
 }
 
 // Each command answers --help with its own usage line and options, on

@@ -40,8 +40,16 @@ QByteArray readBytes(const QString& path) {
 
 TEST(PairingFileRead, FailuresGiveTheirMessages) {
     QTemporaryDir dir;
-    EXPECT_EQ(readPairingFile(dir.filePath("missing.pf1")).error, MsgReadFailed);
-    EXPECT_EQ(readPairingFile(dir.path()).error, MsgReadFailed); // a folder
+    // The described line, then the file and why.
+    const std::string missing = readPairingFile(dir.filePath("missing.pf1")).error;
+    EXPECT_EQ(missing.rfind(std::string(MsgReadFailed) + '\n' +
+                                dir.filePath("missing.pf1").toStdString() + ": ",
+                            0),
+              0u)
+        << missing;
+    EXPECT_EQ(readPairingFile(dir.path()).error, // a folder
+              std::string(MsgReadFailed) + '\n' + dir.path().toStdString() +
+                  ": 通常のファイルではありません。");
 
     writeBytes(dir.filePath("empty.pf1"), {});
     EXPECT_EQ(readPairingFile(dir.filePath("empty.pf1")).error, MsgReadFailed);

@@ -270,8 +270,10 @@ TEST_F(MemberDialogsTest, AFileThatCannotBeWrittenIsReportedAndNothingIsLost) {
     memo->setPlainText(QStringLiteral("B\nC"));
     press(&editor(), "SaveBtn");
     ASSERT_EQ(ask->asked.size(), 1u);
-    EXPECT_EQ(ask->asked[0].text, QStringLiteral("ファイル %1 を作成できません")
-                                      .arg(QDir::toNativeSeparators(dlg().candidateFileName())));
+    const QString file = QDir::toNativeSeparators(dlg().candidateFileName());
+    EXPECT_EQ(ask->asked[0].text, QStringLiteral("ファイル %1 を作成できません\n%1: "
+                                                 "通常のファイルではありません。")
+                                      .arg(file));
     EXPECT_EQ(ask->asked[0].title, QStringLiteral("エラー"));
     EXPECT_EQ(dlg().candidates(), names({"A"}));
     EXPECT_EQ(editor().result(), -1);

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "support/match_helpers.h"
@@ -202,6 +203,13 @@ TEST(StandingsWindow, DefaultSizeShowsRuleTextUncutAndCloseHidesButKeepsTable) {
     w.show();
     w.Button1->click();
     EXPECT_FALSE(w.isVisible());
+
+    // Esc, wherever the focus is, as a key from the keyboard reaches shortcuts.
+    w.show();
+    QApplication::setActiveWindow(&w);
+    w.StringGrid1->setFocus();
+    QTest::keyClick(w.StringGrid1, Qt::Key_Escape);
+    EXPECT_FALSE(w.isVisible()) << "Esc closes the window";
 }
 
 } // namespace
