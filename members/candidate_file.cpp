@@ -30,7 +30,12 @@ CandidateFileText readCandidateFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, MsgReadFailed};
-    return {file.readAll(), {}};
+    QByteArray text = file.read(MaxCandidateFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {{}, MsgReadFailed};
+    if (text.size() > MaxCandidateFileBytes)
+        return {{}, MsgReadFailed, true};
+    return {std::move(text), {}};
 }
 
 } // namespace pf
