@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -196,6 +197,9 @@ private:
     bool confirmOpenOverChanges();
     // Reads `path` into the session (the message when it cannot be read).
     void openPairingFile(const QString& path);
+    // The court count to open `path` with; asks when several fit and nothing
+    // decides between them; nullopt when the organiser cancels.
+    std::optional<int> courtCountForFile(const QString& path, const MatchTable& table);
     void openRecentFile(int index);
     // Puts `path` first in the recent files, kept with the settings.
     void rememberFile(const QString& path);

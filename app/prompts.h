@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -36,6 +37,11 @@ public:
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
     // Opens a local file or an address with the desktop's handler.
     virtual bool openUrl(const QString& target) = 0;
+    // One of `items` picked from a list under `text`, as its index; `current`
+    // is the one Enter picks. nullopt when cancelled.
+    virtual std::optional<int> chooseItem(QWidget* parent, const QString& text,
+                                          const QString& title, const QStringList& items,
+                                          int current) = 0;
 };
 
 // The prompts the program uses; the real dialogs unless a test installed others.

@@ -80,7 +80,7 @@ int runReplan(const QStringList& args) {
     ReplanRequest request;
     request.firstMatch = from;
     request.present = present;
-    request.courts = courts.value_or(guessCourtCount(content->matches));
+    request.courts = courts ? *courts : guessCourtsNoted(content->matches);
     request.seed = drawBalancedSeed();
     const ReplanResult result = planReplan(content->roster, content->matches, request);
     if (!result.ok()) {

@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReplanCliCase{"Replans",
                       {"FILE", "--from", "9", "--members", "MEMBERS", "--seed", "4", "-o", "OUT"},
                       0,
-                      ""},
+                      "courts: 2 (guessed from the rounds; also fit: 1; see --courts)"},
         ReplanCliCase{"InsideARound",
                       {"FILE", "--from", "10", "--members", "MEMBERS", "-o", "OUT"},
                       1,
