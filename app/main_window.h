@@ -89,7 +89,8 @@ public:
         MatchTable matches{};
         int courts = 2;
         std::vector<Name> participants;
-        int pageTop = 0; // the page shown after the copy is put back
+        int pageTop = 0;      // the page shown after the copy is put back
+        int courtCursor = -1; // the round the courts show after it; -1: as it is
     };
     PairingCopy pairingCopy() const;
     // Puts `copy` back, marks the pairing modified and shows its page.
