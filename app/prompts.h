@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+class QInputDialog;
 class QWidget;
 
 namespace pf {
@@ -48,6 +49,10 @@ public:
 Prompts& prompts();
 // Installs `p` for the run (tests); pass nullptr to return to the real dialogs.
 void setPrompts(std::unique_ptr<Prompts> p);
+
+// The list question of chooseItem as the real prompts show it.
+void prepareChoiceDialog(QInputDialog& dialog, const QString& text, const QString& title,
+                         const QStringList& items, int current);
 
 // "A|*.a|B|*.b" -> "A (*.a);;B (*.b)" for Qt's file dialogs.
 QString qtFilterFromWindows(const QString& filter);

@@ -5,6 +5,9 @@
 
 #include "files/pairing_file.h"
 
+#include <QApplication>
+#include <QInputDialog>
+
 using namespace pf;
 using namespace pf::testing_support;
 
@@ -72,6 +75,15 @@ TEST_P(OpenCountTest, AnUnknownFileTakesTheCountInUseOrAsks) {
     ASSERT_EQ(ask->choiceAsked.size(), c.asked ? 1u : 0u);
     if (c.asked) {
         EXPECT_EQ(ask->choiceAsked[0].text, QStringLiteral("このファイルのコート数を選んで下さい"));
+        if (const QByteArray shots = qgetenv("PF_SHOT_DIR"); !shots.isEmpty()) {
+            QInputDialog shown(&form());
+            const auto& q = ask->choiceAsked[0];
+            prepareChoiceDialog(shown, q.text, q.title, q.items, q.current);
+            shown.show();
+            QApplication::processEvents();
+            shown.grab().save(QString::fromLocal8Bit(shots) +
+                              QStringLiteral("/court_count_question.png"));
+        }
         EXPECT_EQ(ask->choiceAsked[0].items,
                   QStringList({QStringLiteral("2面"), QStringLiteral("1面")}));
     }
