@@ -1,6 +1,7 @@
 #include "cli_runner.h"
 
 #include "files/pairing_file.h"
+#include "sjis.h"
 
 #include <QFile>
 #include <QSet>

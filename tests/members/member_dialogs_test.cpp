@@ -3,6 +3,8 @@
 
 #include "gui_fixture.h"
 
+#include "members/candidate_file.h"
+
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
