@@ -203,8 +203,8 @@ int main(int argc, char** argv) {
             ++faults;
             continue;
         }
-        // Evening out the kept part may give the new part a spread of 2.
-        const bool good = r.daySpread <= 1 && r.playSpread <= 2 && r.sitOut <= r.sitBound + 1 &&
+        // Evening out the kept part may spread the new part's plays further.
+        const bool good = r.daySpread <= 1 && r.sitOut <= r.sitBound + 1 &&
                           r.partner.value <= r.partner.bound + 1 &&
                           r.opponent.value <= r.opponent.bound + 2 && r.ms <= 500;
         faults += good ? 0 : 1;

@@ -230,6 +230,7 @@ void Search::seatRotation() {
     // first to whoever is behind on the day (sitting out: to whoever is ahead).
     const int lowest = *std::min_element(credit_.begin(), credit_.end());
     const int highest = *std::max_element(credit_.begin(), credit_.end());
+    const bool evening = highest != lowest;
     std::vector<int> turns(n, 0);
     for (std::size_t m = 0; m < n; ++m)
         turns[m] = rotateSitters ? highest - credit_[m] : credit_[m] - lowest;
@@ -263,6 +264,11 @@ void Search::seatRotation() {
         std::sort(order.begin(), order.end(), [&](int a, int b) {
             const auto ia = static_cast<std::size_t>(a);
             const auto ib = static_cast<std::size_t>(b);
+            // Evening out what the kept part left can set turns further
+            // apart than the rotation does by itself: the limits on runs
+            // still come first then.
+            if (evening && (tier[ia] != 1 || tier[ib] != 1) && tier[ia] != tier[ib])
+                return tier[ia] < tier[ib];
             if (turns[ia] != turns[ib])
                 return turns[ia] < turns[ib];
             if (tier[ia] != tier[ib])
