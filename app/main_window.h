@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -88,7 +89,8 @@ public:
         MatchTable matches{};
         int courts = 2;
         std::vector<Name> participants;
-        int pageTop = 0; // the page shown after the copy is put back
+        int pageTop = 0;      // the page shown after the copy is put back
+        int courtCursor = -1; // the round the courts show after it; -1: as it is
     };
     PairingCopy pairingCopy() const;
     // Puts `copy` back, marks the pairing modified and shows its page.
@@ -196,6 +198,9 @@ private:
     bool confirmOpenOverChanges();
     // Reads `path` into the session (the message when it cannot be read).
     void openPairingFile(const QString& path);
+    // The court count to open `path` with; asks when several fit and nothing
+    // decides between them; nullopt when the organiser cancels.
+    std::optional<int> courtCountForFile(const QString& path, const MatchTable& table);
     void openRecentFile(int index);
     // Puts `path` first in the recent files, kept with the settings.
     void rememberFile(const QString& path);

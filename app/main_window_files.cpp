@@ -12,6 +12,7 @@
 #include "files/csv_writer.h"
 #include "files/html_options_dialog.h"
 #include "files/html_writer.h"
+#include "files/known_courts.h"
 #include "files/pairing_file.h"
 #include "files/recent_files.h"
 #include "pairing/court_guess.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QUndoStack>
+#include <algorithm>
 
 namespace pf {
 
@@ -103,11 +105,13 @@ void TForm1::openPairingFile(const QString& path) {
                           Buttons::Ok);
         return;
     }
+    const std::optional<int> courts = courtCountForFile(path, content.matches);
+    if (!courts)
+        return; // the organiser cancelled: nothing has changed
     session_.Roster = content.roster;
     session_.Matches = content.matches;
-    // The file does not keep the court count: the largest under which no
-    // member plays on two courts at once is the one the day was made for.
-    Edit37->setText(QString::number(guessCourtCount(session_.Matches)));
+    Edit37->setText(QString::number(*courts));
+    rememberCourtCount(programSettings(), path, *courts);
     EnterPairingOpenState();
     session_.PageTop = 0;
     session_.CourtCursor = 0;
@@ -120,6 +124,35 @@ void TForm1::openPairingFile(const QString& path) {
     CountMembers();
     ShowPage();
     rememberFile(path);
+}
+
+std::optional<int> TForm1::courtCountForFile(const QString& path, const MatchTable& table) {
+    // The file does not keep the court count, and the rounds of a day often
+    // fit more than one (twelve on one court hold twelve different names in
+    // every three matches), so a guess is only made where nothing better is
+    // known: the count this file was last used with, then the count in use.
+    const std::vector<int> fits = fittingCourtCounts(table);
+    if (fits.empty())
+        return MinCourts; // a member twice in one match: only one court makes sense
+    const auto fitting = [&fits](int c) {
+        return std::find(fits.begin(), fits.end(), c) != fits.end();
+    };
+    if (const std::optional<int> known = knownCourtCount(programSettings(), path);
+        known && fitting(*known))
+        return known;
+    if (fitting(session_.CourtCount))
+        return session_.CourtCount;
+    if (fits.size() == 1)
+        return fits.front();
+    QStringList items;
+    for (const int c : fits)
+        items << QStringLiteral("%1面").arg(c);
+    const std::optional<int> chosen =
+        prompts().chooseItem(this, QStringLiteral("このファイルのコート数を選んで下さい"),
+                             QStringLiteral("コート数の確認"), items, 0);
+    if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(fits.size()))
+        return std::nullopt;
+    return fits[static_cast<std::size_t>(*chosen)];
 }
 
 bool TForm1::WritePairingFile() {
@@ -135,6 +168,7 @@ bool TForm1::WritePairingFile() {
     lastEntry_ = -1; // a count typed after the save is a new step
     UpdateCaption();
     rememberFile(fromUtf8(session_.FileName));
+    rememberCourtCount(programSettings(), fromUtf8(session_.FileName), session_.CourtCount);
     return true;
 }
 

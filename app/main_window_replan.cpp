@@ -81,6 +81,10 @@ void TForm1::restorePairing(const PairingCopy& copy) {
         UpDown13->setPosition(copy.courts);
         Edit37->setText(QString::number(copy.courts));
     }
+    if (copy.courtCursor >= 0) {
+        session_.CourtCursor = copy.courtCursor;
+        Q_EMIT matchesChanged();
+    }
     session_.markModified();
     CountMembers();
     const int page = copy.pageTop / MatchesPerPage;
@@ -132,8 +136,14 @@ void TForm1::replanMembersClick() {
         return;
     }
     PairingCopy before = pairingCopy();
-    PairingCopy after{result.roster, result.matches, courts, result.present,
-                      ((first - 1) / MatchesPerPage) * MatchesPerPage};
+    before.courtCursor = session_.CourtCursor;
+    // The court display and the board go straight to the first new round.
+    PairingCopy after{result.roster,
+                      result.matches,
+                      courts,
+                      result.present,
+                      ((first - 1) / MatchesPerPage) * MatchesPerPage,
+                      first - 1};
     undoStack_->push(new ReplanStep(*this, first - 1, std::move(before), std::move(after)));
 }
 

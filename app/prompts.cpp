@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -124,7 +125,32 @@ public:
             target.contains(QStringLiteral("://")) ? QUrl(target) : QUrl::fromLocalFile(target);
         return QDesktopServices::openUrl(url);
     }
+
+    std::optional<int> chooseItem(QWidget* parent, const QString& text, const QString& title,
+                                  const QStringList& items, int current) override {
+        QInputDialog dialog(parent);
+        prepareChoiceDialog(dialog, text, title, items, current);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        const auto index = items.indexOf(dialog.textValue());
+        return index < 0 ? std::nullopt : std::optional<int>(static_cast<int>(index));
+    }
 };
+
+} // namespace
+
+void prepareChoiceDialog(QInputDialog& dialog, const QString& text, const QString& title,
+                         const QStringList& items, int current) {
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(text);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    dialog.setTextValue(items.value(current));
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("キャンセル"));
+}
+
+namespace {
 
 std::unique_ptr<Prompts>& installed() {
     static std::unique_ptr<Prompts> p;

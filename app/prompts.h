@@ -4,9 +4,11 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
+class QInputDialog;
 class QWidget;
 
 namespace pf {
@@ -36,12 +38,21 @@ public:
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
     // Opens a local file or an address with the desktop's handler.
     virtual bool openUrl(const QString& target) = 0;
+    // One of `items` picked from a list under `text`, as its index; `current`
+    // is the one Enter picks. nullopt when cancelled.
+    virtual std::optional<int> chooseItem(QWidget* parent, const QString& text,
+                                          const QString& title, const QStringList& items,
+                                          int current) = 0;
 };
 
 // The prompts the program uses; the real dialogs unless a test installed others.
 Prompts& prompts();
 // Installs `p` for the run (tests); pass nullptr to return to the real dialogs.
 void setPrompts(std::unique_ptr<Prompts> p);
+
+// The list question of chooseItem as the real prompts show it.
+void prepareChoiceDialog(QInputDialog& dialog, const QString& text, const QString& title,
+                         const QStringList& items, int current);
 
 // "A|*.a|B|*.b" -> "A (*.a);;B (*.b)" for Qt's file dialogs.
 QString qtFilterFromWindows(const QString& filter);

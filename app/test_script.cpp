@@ -37,6 +37,10 @@ public:
     QString saveFile(QWidget*, const FileChoice&) override { return next(); }
     std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
     bool openUrl(const QString&) override { return false; }
+    std::optional<int> chooseItem(QWidget*, const QString&, const QString&, const QStringList&,
+                                  int current) override {
+        return current;
+    }
 
 private:
     QString next() {

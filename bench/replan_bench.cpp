@@ -1,6 +1,7 @@
 // Re-planning the rest of a day: latecomers, leavers and a growing roster on
-// 1, 2 and 3 courts. Prints per scenario the re-planned part's play spread
-// among those present and its longest sit-out against S + 1, the whole-day
+// 1, 2 and 3 courts. Prints per scenario the whole-day play spread among
+// those present all day (the goal: at most 1), the re-planned part's play
+// spread among those present and its longest sit-out against S + 1, the whole-day
 // partner and opponent spreads among those present against what an even
 // share and the kept matches allow, and the time of the re-plan.
 //
@@ -64,6 +65,7 @@ PairSpread pairSpread(const std::vector<int>& whole, const std::vector<int>& kep
 }
 
 struct Result {
+    int daySpread = 0; // whole day, among those present all day
     int playSpread = 0;
     int sitOut = 0;
     int sitBound = 0; // S for the roster from K on
@@ -137,6 +139,18 @@ Result run(const Scenario& s, std::uint32_t seed) {
     }
     const auto [lo, hi] = std::minmax_element(plays.begin(), plays.end());
     out.playSpread = *hi - *lo;
+    std::map<Name, int> dayPlays;
+    for (const pf::MatchRecord& m : r.matches)
+        for (const Name* x : {&m.a, &m.b, &m.c, &m.d})
+            ++dayPlays[*x];
+    int dayLo = MaxMatches, dayHi = 0;
+    for (const Name& x : s.day) {
+        if (std::find(s.present.begin(), s.present.end(), x) == s.present.end())
+            continue;
+        dayLo = std::min(dayLo, dayPlays[x]);
+        dayHi = std::max(dayHi, dayPlays[x]);
+    }
+    out.daySpread = dayHi - dayLo;
     const int benched = n - 4 * courts;
     out.sitBound = benched <= 0 ? 0 : (benched + 4 * courts - 1) / (4 * courts);
     out.partner = pairSpread(partner, keptPartner, n);
@@ -178,9 +192,10 @@ int main(int argc, char** argv) {
     const std::uint32_t seed =
         argc > 1 ? static_cast<std::uint32_t>(std::strtoul(argv[1], nullptr, 10)) : 1;
     int faults = 0;
-    std::printf("| scenario | n | N before | N from K | K | play spread | sit-out (S+1) "
+    std::printf("| scenario | n | N before | N from K | K | whole-day spread (all day) "
+                "| play spread from K | sit-out (S+1) "
                 "| partner spread (bound) | opponent spread (bound) | ms |\n");
-    std::printf("|---|---|---|---|---|---|---|---|---|---|\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|---|---|\n");
     for (const Scenario& s : scenarios()) {
         const Result r = run(s, seed);
         if (!r.ok) {
@@ -188,14 +203,16 @@ int main(int argc, char** argv) {
             ++faults;
             continue;
         }
-        const bool good = r.playSpread <= 1 && r.sitOut <= r.sitBound + 1 &&
+        // Evening out the kept part may spread the new part's plays further.
+        const bool good = r.daySpread <= 1 && r.sitOut <= r.sitBound + 1 &&
                           r.partner.value <= r.partner.bound + 1 &&
                           r.opponent.value <= r.opponent.bound + 2 && r.ms <= 500;
         faults += good ? 0 : 1;
-        std::printf("| %s | %d | %zu | %zu | %d | %d | %d (%d) | %d (%d) | %d (%d) | %.0f |%s\n",
-                    s.label.c_str(), s.courts, s.day.size(), s.present.size(), s.firstMatch,
-                    r.playSpread, r.sitOut, r.sitBound + 1, r.partner.value, r.partner.bound,
-                    r.opponent.value, r.opponent.bound, r.ms, good ? "" : " MISS");
+        std::printf(
+            "| %s | %d | %zu | %zu | %d | %d | %d | %d (%d) | %d (%d) | %d (%d) | %.0f |%s\n",
+            s.label.c_str(), s.courts, s.day.size(), s.present.size(), s.firstMatch, r.daySpread,
+            r.playSpread, r.sitOut, r.sitBound + 1, r.partner.value, r.partner.bound,
+            r.opponent.value, r.opponent.bound, r.ms, good ? "" : " MISS");
     }
     std::printf("\n%d scenarios miss a goal\n", faults);
     return 0;

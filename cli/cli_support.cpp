@@ -1,6 +1,7 @@
 #include "cli/cli_support.h"
 
 #include "files/atomic_save.h"
+#include "pairing/court_guess.h"
 
 #include <cstdio>
 
@@ -105,6 +106,19 @@ std::optional<PairingFileContent> readPairingInput(const QString& path) {
         return std::nullopt;
     }
     return content;
+}
+
+int guessCourtsNoted(const MatchTable& table) {
+    const int guess = guessCourtCount(table);
+    std::string note = "courts: " + std::to_string(guess) + " (guessed from the rounds";
+    std::string others;
+    for (const int c : fittingCourtCounts(table)) {
+        if (c != guess)
+            others += (others.empty() ? "" : ", ") + std::to_string(c);
+    }
+    note += others.empty() ? "; no other count fits)" : "; also fit: " + others + "; see --courts)";
+    printError(note);
+    return guess;
 }
 
 std::optional<std::uint32_t> parseSeed(const QString& text) {

@@ -76,4 +76,9 @@ std::optional<std::uint32_t> parseSeed(const QString& text);
 // printed (the command then exits with ExitRefused).
 std::optional<PairingFileContent> readPairingInput(const QString& path);
 
+// The court count guessed from the rounds of `table` (the largest that puts
+// nobody on two courts at once), with a note on standard error that it is a
+// guess and which other counts fit as well: --courts settles it.
+int guessCourtsNoted(const MatchTable& table);
+
 } // namespace pf::cli

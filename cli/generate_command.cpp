@@ -1,6 +1,7 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 
+#include "cli/members_input.h"
 #include "files/pairing_file.h"
 #include "members/members_file.h"
 #include "pairing/generation.h"
@@ -12,7 +13,7 @@
 namespace pf::cli {
 int runGenerate(const QStringList& args) {
     CommandLine cmd("generate MEMBERS [--courts 1|2|3] [--method random|sequential|balanced] "
-                    "[--seed S] "
+                    "[--seed S] [--encoding sjis|utf8] "
                     "[-o OUT]",
                     1);
     cmd.parser().addOption({QStringLiteral("courts"), QStringLiteral("Courts in use (default 2)."),
@@ -21,9 +22,13 @@ int runGenerate(const QStringList& args) {
                             QStringLiteral("Generation method (default sequential)."),
                             QStringLiteral("random|sequential|balanced")});
     cmd.addSeedOption();
+    addEncodingOption(cmd);
     cmd.addOutputOption();
     if (const auto done = cmd.parse(args))
         return *done;
+    const auto encoding = membersEncoding(cmd);
+    if (!encoding)
+        return cmd.usageError(QStringLiteral("--encoding takes sjis or utf8"));
     const auto courtsText = cmd.value(QStringLiteral("courts"));
     const auto methodText = cmd.value(QStringLiteral("method"));
     const auto seedText = cmd.value(QStringLiteral("seed"));
@@ -57,7 +62,7 @@ int runGenerate(const QStringList& args) {
         }
     }
 
-    const MembersFileContent members = readMembersFile(membersPath);
+    const MembersFileContent members = readMembersFile(membersPath, *encoding);
     if (!members.ok()) {
         printError(members.error);
         return ExitRefused;

@@ -4,17 +4,21 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 
+#include "cli/members_input.h"
 #include "files/pairing_file.h"
-#include "members/candidate_file.h"
 #include "pairing/court_guess.h"
 #include "pairing/generators.h"
 #include "pairing/random_source.h"
 #include "pairing/replan.h"
 
+#include <QRegularExpression>
+#include <algorithm>
+
 namespace pf::cli {
 
 int runReplan(const QStringList& args) {
-    CommandLine cmd("replan FILE --from K --members MEMBERS [--courts 1|2|3] [--seed S] [-o OUT]",
+    CommandLine cmd("replan FILE --from K --members MEMBERS [--courts 1|2|3] [--seed S] "
+                    "[--encoding sjis|utf8] [-o OUT]",
                     1);
     cmd.parser().addOption({QStringLiteral("from"),
                             QStringLiteral("First match to re-plan: the first match of a round."),
@@ -27,6 +31,7 @@ int runReplan(const QStringList& args) {
                             QStringLiteral("Courts in use (default: guessed from the rounds)."),
                             QStringLiteral("1|2|3")});
     cmd.addSeedOption();
+    addEncodingOption(cmd);
     cmd.addOutputOption();
     if (const auto done = cmd.parse(args))
         return *done;
@@ -35,9 +40,16 @@ int runReplan(const QStringList& args) {
     if (!fromText || !membersPath)
         return cmd.usageError(QStringLiteral("--from and --members are required"));
     bool ok = false;
-    const int from = fromText->toInt(&ok);
-    if (!ok)
+    const qlonglong wide = fromText->toLongLong(&ok);
+    if (!ok && !QRegularExpression(QStringLiteral("^[+-]?[0-9]+$")).match(*fromText).hasMatch())
         return cmd.usageError(QStringLiteral("--from takes a match number"));
+    // A number too large for any table is refused by the re-plan itself, with
+    // the message and exit status of every other match outside the table.
+    const int from = !ok ? (fromText->startsWith(QLatin1Char('-')) ? -1 : MaxMatches + 1)
+                         : static_cast<int>(std::clamp<qlonglong>(wide, -1, MaxMatches + 1));
+    const auto encoding = membersEncoding(cmd);
+    if (!encoding)
+        return cmd.usageError(QStringLiteral("--encoding takes sjis or utf8"));
     std::optional<int> courts;
     if (const auto courtsText = cmd.value(QStringLiteral("courts"))) {
         courts = courtsText->toInt(&ok);
@@ -55,16 +67,12 @@ int runReplan(const QStringList& args) {
     const auto content = readPairingInput(cmd.positional(0));
     if (!content)
         return ExitRefused;
-    const CandidateFileText members = readCandidateFile(*membersPath);
+    const MembersFileContent members = readMembersFile(*membersPath, *encoding);
     if (!members.ok()) {
         printError(members.error); // names the file on its second line
         return ExitRefused;
     }
-    const std::vector<Name> present = parseCandidateLines(members.text);
-    if (present.size() > static_cast<std::size_t>(MaxMembers)) {
-        printError(std::string(MsgTooManyMembers));
-        return ExitRefused;
-    }
+    const std::vector<Name> present = members.names;
 
     if (seed)
         setSeedSource([s = *seed] { return s; });
@@ -72,7 +80,7 @@ int runReplan(const QStringList& args) {
     ReplanRequest request;
     request.firstMatch = from;
     request.present = present;
-    request.courts = courts.value_or(guessCourtCount(content->matches));
+    request.courts = courts ? *courts : guessCourtsNoted(content->matches);
     request.seed = drawBalancedSeed();
     const ReplanResult result = planReplan(content->roster, content->matches, request);
     if (!result.ok()) {

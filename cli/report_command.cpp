@@ -81,7 +81,7 @@ int runReport(const QStringList& args) {
     if (courts && !roundsHoldDistinctMembers(content->matches, *courts))
         printError("warning: some round of " + std::to_string(*courts) +
                    " matches names a member twice");
-    const int n = courts.value_or(guessCourtCount(content->matches));
+    const int n = courts ? *courts : guessCourtsNoted(content->matches);
     const std::vector<Name> day = participantsOf(content->roster);
     const ScheduleQuality whole = computeQuality(day, content->matches, n);
     if (!from)

@@ -156,11 +156,12 @@ void ScheduleStatsWindow::fillSummary() {
         QualityFigure figure;
     };
     const ScheduleQuality& q = quality_;
-    const std::array<Line, 10> lines{{
-        {"メンバー数", {q.members, std::nullopt}},
+    const std::array<Line, 11> lines{{
+        {"現在出場中のメンバー数", {q.presentNow, std::nullopt}},
+        {"メンバー数（途中参加・途中退出を含む）", {q.members, std::nullopt}},
         {"コート数", {q.courts, std::nullopt}},
         {"ラウンド数", {q.rounds, std::nullopt}},
-        {"試合数の差（最多−最少）", q.playSpread},
+        {"試合数の差（全時間参加者）", q.playSpread},
         {"ペア回数の差（最多−最少）", q.partnerSpread},
         {"同じペアの最多回数", q.partnerMax},
         {"対戦回数の差（最多−最少）", q.opponentSpread},
@@ -197,7 +198,13 @@ void ScheduleStatsWindow::fillMembers() {
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const MemberQuality& m = rows[static_cast<std::size_t>(r)];
         memberTable->setVerticalHeaderItem(r, cell(QString::number(r + 1)));
-        memberTable->setItem(r, 0, cell(decodeCp932(m.name), Qt::AlignLeft));
+        // Their figures cover only the rounds they were there for.
+        QString name = decodeCp932(m.name);
+        if (m.joined)
+            name += QStringLiteral("（途中参加）");
+        if (m.left)
+            name += QStringLiteral("（途中退出）");
+        memberTable->setItem(r, 0, cell(name, Qt::AlignLeft));
         memberTable->setItem(r, 1, number(m.plays));
         memberTable->setItem(r, 2, number(m.longestSitOut));
         memberTable->setItem(r, 3, number(m.longestPlayRun));

@@ -78,6 +78,16 @@ void TOKBottomDlg1::SaveBtnClick() {
     Memo1->setPlainText(shown);
 
     const QString path = selection_.candidateFileName();
+    if (readCandidateFile(path).tooLarge) {
+        // The program never read that file, so writing the editor's text over
+        // it would lose whatever it holds; the organiser decides what to do.
+        prompts().message(this,
+                          QStringLiteral("ファイル %1 は大き過ぎるため読み込んでいません。\n"
+                                         "上書きすると内容が失われるため、保存しません。")
+                              .arg(QDir::toNativeSeparators(path)),
+                          QString::fromUtf8(ErrorTitle), Buttons::Ok);
+        return;
+    }
     if (const Status saved = saveFileAtomically(path, cleaned); !saved) {
         // The dialog stays open with the cleaned text, so no edit is lost.
         prompts().message(

@@ -32,7 +32,12 @@ CandidateFileText readCandidateFile(const QString& path) {
     QFile file;
     if (Status opened = openForReading(file, path); !opened)
         return {{}, opened.error};
-    return {file.readAll(), {}};
+    QByteArray text = file.read(MaxCandidateFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {{}, fileFailure(MsgReadFailed, path, file.errorString())};
+    if (text.size() > MaxCandidateFileBytes)
+        return {{}, MsgReadFailed, true};
+    return {std::move(text), {}};
 }
 
 } // namespace pf

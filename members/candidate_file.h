@@ -17,12 +17,19 @@ inline constexpr char CandidateFileBaseName[] = "pairforge.txt";
 // an empty line inside gives an empty entry.
 std::vector<Name> parseCandidateLines(const QByteArray& bytes);
 
+// A club's list is a few dozen names; a thousand names of the longest kind
+// is far beyond any, and a larger file is not a candidate list at all.
+inline constexpr qint64 MaxCandidateFileBytes = 1000 * (static_cast<qint64>(MaxNameBytes) + 2);
+
 struct CandidateFileText {
     QByteArray text;
-    std::string error; // MsgReadFailed when the file is missing or unreadable
+    std::string error;     // MsgReadFailed when the file is missing or unreadable
+    bool tooLarge = false; // longer than MaxCandidateFileBytes: not read at all
     bool ok() const { return error.empty(); }
 };
 
+// Reads no more than one byte beyond MaxCandidateFileBytes; a longer file is
+// refused whole (error set, tooLarge), so it opens as an empty list.
 CandidateFileText readCandidateFile(const QString& path);
 
 } // namespace pf

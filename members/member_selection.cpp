@@ -247,6 +247,20 @@ void TDualListDlg::Button1Click() {
     }
     if (findName(DstList, entry.bytes) >= 0)
         return;
+    // 「佐藤　健」 beside 「佐藤 健」 is nearly always one member typed twice,
+    // who would then be scheduled twice at once; Enter keeps them one.
+    const std::vector<Name> chosen = namesOf(DstList);
+    if (const int near = findNearDuplicate(chosen, entry.bytes); near >= 0) {
+        const QString question =
+            QStringLiteral("「%1」は、選択済みの「%2」と同じ人ではありませんか？\n"
+                           "別の人として追加しますか？")
+                .arg(decodeCp932(entry.bytes), decodeCp932(chosen[static_cast<std::size_t>(near)]));
+        if (prompts().message(this, question, QStringLiteral("メンバー名の確認"), Buttons::YesNo,
+                              Answer::No) != Answer::Yes) {
+            Edit1->setFocus();
+            return;
+        }
+    }
     const int candidate = findName(SrcList, entry.bytes);
     if (candidate >= 0)
         delete SrcList->takeItem(candidate);

@@ -1,6 +1,8 @@
 #pragma once
-// A members file handed to the command-line tool's generate command: the
-// candidate list's format, read as today's participants in its order.
+// A members file handed to the command-line tool's generate and replan
+// commands: one name a line, read as today's participants in its order.
+// Shift-JIS like every other file of the program, but a file written by a
+// UTF-8 editor is recognised and converted rather than taken as garbled names.
 
 #include "app/session.h"
 #include "app/texts.h"
@@ -8,24 +10,38 @@
 #include <QByteArray>
 #include <QString>
 #include <string>
+#include <vector>
 
 namespace pf {
 
-// The longest file of 100 names of 255 bytes each with their line ends; no
-// more than one byte beyond it is ever read.
-inline constexpr qint64 MaxMembersFileBytes = static_cast<qint64>(MaxMembers) * (MaxNameBytes + 2);
+// Room for 100 names of 255 Shift-JIS bytes each with their line ends, the
+// same names in UTF-8 (up to three bytes where Shift-JIS takes two) and a
+// byte-order mark. A longer file is refused whole: blank lines are skipped,
+// so cutting it short could silently drop the names at its end.
+inline constexpr qint64 MaxMembersFileBytes =
+    static_cast<qint64>(MaxMembers) * (MaxNameBytes * 3 / 2 + 2) + 3;
+
+enum class MembersEncoding {
+    Detect,   // UTF-8 when the file starts with its byte-order mark, or when it
+              // is valid UTF-8 and not plain ASCII; Shift-JIS otherwise
+    ShiftJis, // as the program writes every file
+    Utf8,
+};
 
 struct MembersFileContent {
     std::string error; // UTF-8 message; empty on success
     MemberRoster roster{};
+    std::vector<Name> names; // the same names, Shift-JIS, in file order
     bool ok() const { return error.empty(); }
 };
 
-// More than 100 lines are refused; the names themselves are checked with the
-// roster before generation. A file longer than MaxMembersFileBytes is read
-// only that far: its last line is then longer than a name may be, or there
-// are more than 100 lines, so it is refused all the same.
-MembersFileContent parseMembersFile(const QByteArray& bytes);
-MembersFileContent readMembersFile(const QString& path);
+// Lines end with CR LF, a lone CR or a lone LF; blank lines (nothing but
+// spaces) are skipped. A NUL byte is refused with its line number, as are
+// more than 100 names and, in UTF-8, a name Shift-JIS cannot hold. The names
+// themselves are checked with the roster before generation.
+MembersFileContent parseMembersFile(const QByteArray& bytes,
+                                    MembersEncoding encoding = MembersEncoding::Detect);
+MembersFileContent readMembersFile(const QString& path,
+                                   MembersEncoding encoding = MembersEncoding::Detect);
 
 } // namespace pf

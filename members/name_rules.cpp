@@ -62,4 +62,19 @@ NameEntry memberNameFromText(const QString& text) {
     return {*bytes, {}};
 }
 
+QString nearDuplicateKey(const QString& name) {
+    QString key = name.normalized(QString::NormalizationForm_KC);
+    key.removeIf([](QChar c) { return c.isSpace(); });
+    return key;
+}
+
+int findNearDuplicate(const std::vector<Name>& names, const Name& bytes) {
+    const QString key = nearDuplicateKey(decodeCp932(bytes));
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (names[i] != bytes && nearDuplicateKey(decodeCp932(names[i])) == key)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 } // namespace pf

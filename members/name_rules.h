@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <string>
+#include <vector>
 
 namespace pf {
 
@@ -27,5 +28,15 @@ struct NameEntry {
 
 // A name typed by the organiser: twin characters mapped, encoded, checked.
 NameEntry memberNameFromText(const QString& text);
+
+// What two names written by hand for one person still share: full-width and
+// half-width forms made one (「ＡＢ」 and 「AB」, 「ｻﾄｳ」 and 「サトウ」) and
+// spaces of either width dropped. Names with the same key are probably the
+// same member typed twice; they stay different names all the same.
+QString nearDuplicateKey(const QString& name);
+
+// The first of `names` (Shift-JIS) that is not `bytes` itself but has its
+// nearDuplicateKey; -1 when none.
+int findNearDuplicate(const std::vector<Name>& names, const Name& bytes);
 
 } // namespace pf

@@ -120,6 +120,7 @@ private:
     int sitBound_;
     std::vector<int> carrySit_;
     std::vector<int> carryPlay_;
+    std::vector<int> credit_;  // plays counted as had before the first round
     std::vector<int> players_; // rounds × perRound: members; slots 4j … 4j+3 are match j
     std::vector<int> sitters_; // rounds × benched
     std::vector<int> where_;   // rounds × members: slot when on court, -1-k when sitter k
@@ -145,6 +146,9 @@ Search::Search(int members, int courts, int rounds, const BalancedHistory* histo
     const auto n = static_cast<std::size_t>(members);
     carrySit_.assign(n, 0);
     carryPlay_.assign(n, 0);
+    credit_.assign(n, 0);
+    if (history && history->playCredit.size() == n)
+        credit_ = history->playCredit;
     partner_.assign(n * n, 0);
     opponent_.assign(n * n, 0);
     std::int64_t partnerTotal = 2LL * rounds * courts;
@@ -222,7 +226,14 @@ void Search::seatRotation() {
     const bool rotateSitters = benched_ <= perRound_;
     const int turnsPerRound = rotateSitters ? benched_ : perRound_;
     const auto n = static_cast<std::size_t>(members_);
+    // Turns start from the plays already had, so that the rarer turn goes
+    // first to whoever is behind on the day (sitting out: to whoever is ahead).
+    const int lowest = *std::min_element(credit_.begin(), credit_.end());
+    const int highest = *std::max_element(credit_.begin(), credit_.end());
+    const bool evening = highest != lowest;
     std::vector<int> turns(n, 0);
+    for (std::size_t m = 0; m < n; ++m)
+        turns[m] = rotateSitters ? highest - credit_[m] : credit_[m] - lowest;
     std::vector<int> last(n, 0);
     std::vector<int> onRun(carryPlay_);
     std::vector<int> offRun(carrySit_);
@@ -253,6 +264,11 @@ void Search::seatRotation() {
         std::sort(order.begin(), order.end(), [&](int a, int b) {
             const auto ia = static_cast<std::size_t>(a);
             const auto ib = static_cast<std::size_t>(b);
+            // Evening out what the kept part left can set turns further
+            // apart than the rotation does by itself: the limits on runs
+            // still come first then.
+            if (evening && (tier[ia] != 1 || tier[ib] != 1) && tier[ia] != tier[ib])
+                return tier[ia] < tier[ib];
             if (turns[ia] != turns[ib])
                 return turns[ia] < turns[ib];
             if (tier[ia] != tier[ib])
@@ -811,7 +827,8 @@ void GenerateBalanced(const std::vector<Name>& participants, int courts, int fir
         throw std::invalid_argument("GenerateBalanced: roster, courts or first match out of range");
     const auto n = static_cast<std::size_t>(members);
     if (history && (history->partner.size() != n * n || history->opponent.size() != n * n ||
-                    history->sitOutRun.size() != n || history->playRun.size() != n))
+                    history->sitOutRun.size() != n || history->playRun.size() != n ||
+                    (!history->playCredit.empty() && history->playCredit.size() != n)))
         throw std::invalid_argument("GenerateBalanced: history does not match the roster");
     if (firstMatch == 0 && !history && options.storedDays) {
         const StoredDesign* design = findStoredDesign(members, courts);

@@ -34,6 +34,12 @@ struct BalancedHistory {
     std::vector<int> sitOutRun; // rounds each sat out in a row at the end of the kept part
                                 // (0 = played the last kept round, or new)
     std::vector<int> playRun;   // rounds each played in a row at the end of the kept part
+    // Matches each counts as having played already, on the whole day's
+    // scale: the kept part's plays, and for whoever came later the plays the
+    // others had by then. The new part evens out these counts plus its own
+    // (within one where the rounds left allow), so the day ends even. Empty:
+    // nobody is ahead.
+    std::vector<int> playCredit;
 };
 
 struct BalancedOptions {

@@ -35,4 +35,13 @@ int guessCourtCount(const MatchTable& table) {
     return MinCourts;
 }
 
+std::vector<int> fittingCourtCounts(const MatchTable& table) {
+    std::vector<int> fits;
+    for (int courts = MaxCourts; courts >= MinCourts; --courts) {
+        if (roundsHoldDistinctMembers(table, courts))
+            fits.push_back(courts);
+    }
+    return fits;
+}
+
 } // namespace pf

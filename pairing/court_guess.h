@@ -6,6 +6,8 @@
 
 #include "app/session.h"
 
+#include <vector>
+
 namespace pf {
 
 // True when every round of `courts` consecutive matches names 4·courts
@@ -16,5 +18,9 @@ bool roundsHoldDistinctMembers(const MatchTable& table, int courts);
 // The largest of 3, 2, 1 for which roundsHoldDistinctMembers holds; 1 when
 // none does (one court can always be played, match after match).
 int guessCourtCount(const MatchTable& table);
+
+// Every count of 3, 2, 1 for which roundsHoldDistinctMembers holds, largest
+// first; a guess is only sure when this holds one count.
+std::vector<int> fittingCourtCounts(const MatchTable& table);
 
 } // namespace pf

@@ -5,6 +5,7 @@
 #include "pairing/balanced_selection.h"
 
 #include <algorithm>
+#include <cmath>
 #include <unordered_map>
 
 namespace pf {
@@ -60,6 +61,9 @@ BalancedHistory historyOf(const MatchTable& table, int kept, int courts,
     const int sitBound = benched <= 0 ? 0 : ceilDiv(benched, 4 * courts);
     const int playBound = benched <= 0 ? MaxMatches : ceilDiv(static_cast<int>(n), benched) - 1;
     const int rounds = kept / courts;
+    std::vector<int> plays(n, 0);
+    std::vector<int> firstRound(n, -1);
+    int longestGap = 1; // rounds out between two matches of one member
     for (std::size_t i = 0; i < n; ++i) {
         auto playsIn = [&](int r) {
             for (int s = r * courts; s < (r + 1) * courts; ++s)
@@ -68,6 +72,17 @@ BalancedHistory historyOf(const MatchTable& table, int kept, int courts,
                         return true;
             return false;
         };
+        int previous = -1;
+        for (int r = 0; r < rounds; ++r) {
+            if (!playsIn(r))
+                continue;
+            ++plays[i];
+            if (previous < 0)
+                firstRound[i] = r;
+            else
+                longestGap = std::max(longestGap, r - previous - 1);
+            previous = r;
+        }
         bool seen = false;
         for (int r = 0; r < rounds && !seen; ++r)
             seen = playsIn(r);
@@ -84,6 +99,29 @@ BalancedHistory historyOf(const MatchTable& table, int kept, int courts,
             h.playRun[i] = std::min(run, playBound);
         else
             h.sitOutRun[i] = std::min(run, std::max(sitBound, 1));
+    }
+
+    // Who was there from the start: a first match no later than the longest
+    // wait anybody had between two matches is a turn in the rotation, not a
+    // late arrival (the file does not say who came when). Those count their
+    // own plays; a later arrival counts as having played at the others' rate
+    // before coming, a newcomer as having played what they played on average.
+    long long startersPlays = 0;
+    int starters = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (firstRound[i] >= 0 && firstRound[i] <= longestGap) {
+            startersPlays += plays[i];
+            ++starters;
+        }
+    }
+    const double rate =
+        starters > 0 && rounds > 0 ? static_cast<double>(startersPlays) / starters / rounds : 0.0;
+    h.playCredit.assign(n, 0);
+    for (std::size_t i = 0; i < n; ++i) {
+        const bool starter = firstRound[i] >= 0 && firstRound[i] <= longestGap;
+        const int absent = firstRound[i] < 0 ? rounds : firstRound[i];
+        h.playCredit[i] =
+            starter ? plays[i] : plays[i] + static_cast<int>(std::lround(rate * absent));
     }
     return h;
 }

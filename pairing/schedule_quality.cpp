@@ -69,6 +69,8 @@ ScheduleQuality computeQuality(const std::vector<Name>& members, const MatchTabl
     };
 
     std::vector<int> sitOut(static_cast<std::size_t>(n), 0);
+    std::vector<int> firstRound(static_cast<std::size_t>(n), -1);
+    std::vector<int> lastRound(static_cast<std::size_t>(n), -1);
     std::vector<int> playRun(static_cast<std::size_t>(n), 0);
     std::vector<char> inRound(static_cast<std::size_t>(n));
     for (int roundStart = firstMatch - firstMatch % courts; roundStart < MaxMatches;
@@ -106,20 +108,46 @@ ScheduleQuality computeQuality(const std::vector<Name>& members, const MatchTabl
         }
         if (!roundHeld)
             continue;
-        ++q.rounds;
+        const int round = q.rounds++;
+        // A member is measured from their first match to their last: rounds
+        // before they came or after they left are no rest.
         for (std::size_t i = 0; i < inRound.size(); ++i) {
             MemberQuality& row = q.rows[i];
             if (inRound[i]) {
+                if (firstRound[i] < 0)
+                    firstRound[i] = round;
+                else
+                    row.longestSitOut = std::max(row.longestSitOut, sitOut[i]);
+                lastRound[i] = round;
                 sitOut[i] = 0;
                 row.longestPlayRun = std::max(row.longestPlayRun, ++playRun[i]);
             } else {
                 playRun[i] = 0;
-                row.longestSitOut = std::max(row.longestSitOut, ++sitOut[i]);
+                ++sitOut[i];
             }
         }
     }
+    int longestWait = 0;
+    for (const MemberQuality& row : q.rows)
+        longestWait = std::max(longestWait, row.longestSitOut);
+    for (std::size_t i = 0; i < q.rows.size(); ++i) {
+        MemberQuality& row = q.rows[i];
+        if (firstRound[i] < 0) {
+            row.longestSitOut = q.rounds; // on the roster, never on court: still here
+            ++q.presentNow;
+            continue;
+        }
+        row.joined = firstRound[i] > longestWait;
+        row.left = q.rounds - 1 - lastRound[i] > longestWait;
+        q.presentNow += row.left ? 0 : 1;
+    }
 
+    // Plays compare only among those there throughout; whoever came or went
+    // had fewer rounds to play in (everybody, when nobody was).
+    const bool anyThroughout = std::any_of(
+        q.rows.begin(), q.rows.end(), [](const MemberQuality& r) { return !r.joined && !r.left; });
     int totalPlays = 0;
+    int counted = 0;
     int minPlays = 0;
     int maxPlays = 0;
     for (int i = 0; i < n; ++i) {
@@ -128,9 +156,12 @@ ScheduleQuality computeQuality(const std::vector<Name>& members, const MatchTabl
             row.distinctPartners += q.partners.at(i, j) > 0 ? 1 : 0;
             row.distinctOpponents += q.opponents.at(i, j) > 0 ? 1 : 0;
         }
-        totalPlays += row.plays;
-        minPlays = i == 0 ? row.plays : std::min(minPlays, row.plays);
-        maxPlays = i == 0 ? row.plays : std::max(maxPlays, row.plays);
+        if (!anyThroughout || (!row.joined && !row.left)) {
+            totalPlays += row.plays;
+            minPlays = counted == 0 ? row.plays : std::min(minPlays, row.plays);
+            maxPlays = counted == 0 ? row.plays : std::max(maxPlays, row.plays);
+            ++counted;
+        }
         q.longestSitOut.value = std::max(q.longestSitOut.value, row.longestSitOut);
         q.longestPlayRun.value = std::max(q.longestPlayRun.value, row.longestPlayRun);
     }
@@ -140,7 +171,7 @@ ScheduleQuality computeQuality(const std::vector<Name>& members, const MatchTabl
     const long long pairs = static_cast<long long>(n) * (n - 1) / 2;
     const PairStats partner = pairStats(q.partners);
     const PairStats opponent = pairStats(q.opponents);
-    q.playSpread = spreadFigure(maxPlays - minPlays, totalPlays, n);
+    q.playSpread = spreadFigure(maxPlays - minPlays, totalPlays, counted);
     q.partnerSpread = spreadFigure(partner.max - partner.min, partner.total, pairs);
     q.partnerMax = maxFigure(partner.max, partner.total, pairs);
     q.opponentSpread = spreadFigure(opponent.max - opponent.min, opponent.total, pairs);
@@ -153,11 +184,13 @@ ScheduleQuality computeQuality(const std::vector<Name>& members, const MatchTabl
     // B members rest each round while 4n play. Every member has to play within
     // any S + 1 rounds, so 4n(S + 1) ≥ N; and has to rest within any L + 1
     // rounds, so B(L + 1) ≥ N.
+    // Judged by who plays now: after a re-plan that is the roster of the
+    // rounds still to come.
     const int playing = 4 * courts;
-    const int resting = std::max(0, n - playing);
+    const int resting = std::max(0, (q.presentNow > 0 ? q.presentNow : n) - playing);
     q.longestSitOut.bound = resting > 0 ? ceilDiv(resting, playing) : 0;
     if (resting > 0)
-        q.longestPlayRun.bound = ceilDiv(n, resting) - 1;
+        q.longestPlayRun.bound = ceilDiv(resting + playing, resting) - 1;
     return q;
 }
 

@@ -21,10 +21,15 @@ struct QualityFigure {
 struct MemberQuality {
     Name name;
     int plays = 0;             // matches played
-    int longestSitOut = 0;     // most consecutive rounds without a match
+    int longestSitOut = 0;     // most consecutive rounds without a match, between two of
+                               // theirs (all rounds when they never play)
     int longestPlayRun = 0;    // most consecutive rounds with a match
     int distinctPartners = 0;  // members met on the same side at least once
     int distinctOpponents = 0; // members met on the other side at least once
+    // Came later or left earlier than the others: the wait before their first
+    // match (after their last) is longer than anybody's between two matches.
+    bool joined = false;
+    bool left = false;
 };
 
 // Counts between two members by their roster index; symmetric, the diagonal
@@ -54,13 +59,14 @@ struct ScheduleQuality {
     int courts = 0;                  // n, matches per round
     int matches = 0;                 // slots from firstMatch on that name anybody
     int rounds = 0;                  // rounds holding at least one of those matches
+    int presentNow = 0;              // members who have not left (see MemberQuality::left)
     std::vector<MemberQuality> rows; // in roster order
     PairMatrix partners;
     PairMatrix opponents;
     double partnerMean = 0;  // over all N(N−1)/2 pairs, never-met pairs included
     double opponentMean = 0; // likewise
 
-    QualityFigure playSpread;     // max − min of plays
+    QualityFigure playSpread;     // max − min of plays among those there throughout
     QualityFigure partnerSpread;  // max − min of partner counts over all pairs
     QualityFigure partnerMax;     // most matches two members share a side
     QualityFigure opponentSpread; // max − min of opponent counts over all pairs

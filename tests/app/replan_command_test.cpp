@@ -123,8 +123,10 @@ TEST_P(ReplanCommandTest, ReplansTheRestAndUndoesInOneStep) {
         for (const Name* x : {&m.a, &m.b, &m.c, &m.d})
             EXPECT_NE(*x, "J") << i;
     }
-    // The page of the first re-planned match is on show.
+    // The page of the first re-planned match is on show, and the courts show
+    // its round.
     EXPECT_EQ(find<QScrollBar>("ScrollBar1")->value(), (first - 1) / MatchesPerPage);
+    EXPECT_EQ(s.CourtCursor, first - 1);
     EXPECT_EQ(find<QLabel>("Label27")->text(),
               QString::number((first - 1) / MatchesPerPage * MatchesPerPage + 1));
 

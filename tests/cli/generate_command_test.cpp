@@ -1,6 +1,7 @@
 #include "cli_runner.h"
 
 #include "files/pairing_file.h"
+#include "sjis.h"
 
 #include <QFile>
 #include <QSet>
@@ -115,18 +116,22 @@ TEST_F(GenerateCommand, BalancedMethodFollowsTheSeed) {
     }
 }
 
-TEST_F(GenerateCommand, MembersFileFollowsTheCandidateListRules) {
-    // CR, LF and CR LF all end lines; the text ends at the first NUL; the final
-    // line break gives no entry.
-    const QString members = write("m.txt", QByteArray("a\rb\nc\r\nd\r\n\0e\r\n", 15));
+TEST_F(GenerateCommand, MembersFileLinesAndEncodings) {
+    // CR, LF and CR LF all end lines; blank lines are skipped, not the end;
+    // UTF-8 (here with its byte-order mark) becomes the program's Shift-JIS.
+    const QString members = write("m.txt", "\xEF\xBB\xBF山田\rb\n\nc\r\n \r\nd\r\n");
     const auto r = runCli({QStringLiteral("generate"), members, QStringLiteral("--courts"),
                            QStringLiteral("1"), QStringLiteral("--seed"), QStringLiteral("1")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const PairingFileContent back = parsePairingFile(r.out);
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(memberCount(back.roster), 4);
+    EXPECT_EQ(back.roster[0], test::sjis("山田"));
     EXPECT_EQ(back.roster[3], "d");
-    EXPECT_EQ(back.roster[4], "");
+
+    const auto forced = runCli({QStringLiteral("generate"), members, QStringLiteral("--encoding"),
+                                QStringLiteral("latin1")});
+    EXPECT_EQ(forced.exitCode, 2);
 }
 
 TEST_F(GenerateCommand, RefusalsExitWithOneAndLeaveTheOutputAlone) {
@@ -146,9 +151,11 @@ TEST_F(GenerateCommand, RefusalsExitWithOneAndLeaveTheOutputAlone) {
     for (int i = 0; i < 101; ++i)
         many += "n" + QByteArray::number(i) + "\n";
     refuse(many, "メンバーは100人まで選択出来ます。");
-    // Read only as far as 100 names can reach: the cut line is still too long.
     refuse("a\nb\nc\nd\ne\nf\ng\nh\n" + QByteArray(100000, 'x'),
-           "メンバー名「xxxxxxxxxxxxxxxxxxxx…」は半角255文字（全角127文字）以内で入力して下さい。");
+           (std::string("メンバーファイルが大き過ぎます（38403バイトまで）。 (") +
+            path("r.txt").toStdString() + ")")
+               .c_str());
+    refuse(QByteArray("a\nb\nc\nd\n\0e\n", 11), "メンバーファイルの5行目にNUL文字があります。");
 
     const auto missing = runCli({QStringLiteral("generate"), path("nope.txt")});
     EXPECT_EQ(missing.exitCode, 1);

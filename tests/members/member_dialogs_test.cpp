@@ -3,6 +3,8 @@
 
 #include "gui_fixture.h"
 
+#include "members/candidate_file.h"
+
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -332,5 +334,64 @@ TEST_F(MemberDialogsTest, SavingKeepsTheBytesOfTheNamesLeftAsTheyWere) {
               QByteArray("\xed\x40\r\n\x87\x90\r\n\xee\xf9\r\n").toHex(' '));
     EXPECT_EQ(dlg().candidates().size(), 3u);
 }
+
+} // namespace
+
+namespace {
+
+// A candidate file past the size cap is never read, so it must never be
+// written over either.
+TEST_F(MemberDialogsTest, AnOversizedCandidateFileOpensEmptyAndIsNotSavedOver) {
+    const QByteArray huge = "A\r\n" + QByteArray(MaxCandidateFileBytes, 'x');
+    writeCandidates(huge);
+    start();
+    EXPECT_TRUE(dlg().candidates().empty());
+    EXPECT_TRUE(ask->asked.empty());
+    saveText(QStringLiteral("B"));
+    ASSERT_EQ(ask->asked.size(), 1u);
+    EXPECT_TRUE(ask->asked[0].text.contains(QStringLiteral("大き過ぎる")));
+    EXPECT_EQ(fileBytes(), huge);
+    EXPECT_TRUE(dlg().candidates().empty());
+}
+
+} // namespace
+
+namespace {
+
+struct NearDuplicate {
+    const char* name;
+    const char* typed;
+    std::optional<Answer> answer; // nullopt: Enter
+    bool asked;
+    bool added;
+};
+
+class NearDuplicateTest : public MemberDialogsTest,
+                          public ::testing::WithParamInterface<NearDuplicate> {};
+
+TEST_P(NearDuplicateTest, ANameThatFoldsOntoASelectedOneIsAskedAbout) {
+    const NearDuplicate& c = GetParam();
+    start();
+    dlg().setSelected({test::sjis("佐藤 健"), test::sjis("AB")});
+    dlg().FormActivate();
+    if (c.answer)
+        ask->answers.push_back(*c.answer);
+    type(QString::fromUtf8(c.typed));
+    EXPECT_EQ(ask->asked.size(), c.asked ? 1u : 0u);
+    if (c.asked) {
+        EXPECT_EQ(ask->asked[0].buttons, Buttons::YesNo);
+        EXPECT_EQ(ask->asked[0].defaultButton, Answer::No);
+    }
+    EXPECT_EQ(dlg().selected().size(), c.added ? 3u : 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, NearDuplicateTest,
+    ::testing::Values(NearDuplicate{"FullWidthSpaceEnter", "佐藤　健", std::nullopt, true, false},
+                      NearDuplicate{"NoSpaceAnsweredYes", "佐藤健", Answer::Yes, true, true},
+                      NearDuplicate{"FullWidthLetters", "ＡＢ", Answer::No, true, false},
+                      NearDuplicate{"CaseDiffers", "ab", std::nullopt, false, true},
+                      NearDuplicate{"OtherName", "佐藤 健二", std::nullopt, false, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,6 +1,9 @@
 #include "pairing/schedule_quality.h"
 #include "support/match_helpers.h"
 
+#include "pairing/balanced_selection.h"
+#include "pairing/replan.h"
+
 #include <gtest/gtest.h>
 
 namespace pf {
@@ -113,6 +116,36 @@ TEST(ScheduleQuality, DistanceFromAnEvenShare) {
     EXPECT_EQ(distanceFromEven(9, mean), 2);
     EXPECT_EQ(distanceFromEven(5, mean), -1);
     EXPECT_EQ(distanceFromEven(7, 8.0), -1);
+}
+
+} // namespace
+} // namespace pf
+
+namespace pf {
+namespace {
+
+// A day re-planned at round 30 of one court: m1 leaves, m6 comes. Each is
+// measured over the rounds they were there, and marked.
+TEST(ScheduleQuality, AReplannedDayMeasuresEachOverTheirOwnRounds) {
+    const std::vector<Name> morning = test::numberedNames(5);
+    MemberRoster roster{};
+    std::copy(morning.begin(), morning.end(), roster.begin());
+    MatchTable table{};
+    GenerateBalanced(morning, 1, 0, nullptr, {3, 20'000}, table);
+    const std::vector<Name> afternoon{"m2", "m3", "m4", "m5", "m6"};
+    const ReplanResult r = planReplan(roster, table, {31, afternoon, 1, 5, 20'000});
+    ASSERT_TRUE(r.ok()) << r.error;
+    const ScheduleQuality q = computeQuality(participantsOf(r.roster), r.matches, 1);
+
+    ASSERT_EQ(q.members, 6);
+    EXPECT_EQ(q.presentNow, 5);
+    for (const MemberQuality& m : q.rows) {
+        EXPECT_EQ(m.left, m.name == "m1") << m.name;
+        EXPECT_EQ(m.joined, m.name == "m6") << m.name;
+    }
+    // Neither the leaver's afternoon nor the latecomer's morning is a rest.
+    EXPECT_LE(q.longestSitOut.value, 2);
+    EXPECT_LE(q.playSpread.value, 1);
 }
 
 } // namespace

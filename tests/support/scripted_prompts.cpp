@@ -36,6 +36,16 @@ std::optional<QColor> ScriptedPrompts::chooseColor(QWidget*, const QColor&) {
     return c;
 }
 
+std::optional<int> ScriptedPrompts::chooseItem(QWidget*, const QString& text, const QString& title,
+                                               const QStringList& items, int current) {
+    choiceAsked.push_back({text, title, items, current});
+    if (choices.empty())
+        return current;
+    const auto c = choices.front();
+    choices.pop_front();
+    return c;
+}
+
 bool ScriptedPrompts::openUrl(const QString& target) {
     opened.push_back(target);
     return openUrlResult;

@@ -32,6 +32,18 @@ public:
     QString saveFile(QWidget*, const FileChoice& choice) override;
     std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override;
     bool openUrl(const QString& target) override;
+    // Records the question; answers with the next of `choices` (an index, or
+    // nullopt for Cancel), or with `current` when none is queued.
+    struct Choice {
+        QString text;
+        QString title;
+        QStringList items;
+        int current = 0;
+    };
+    std::deque<Choice> choiceAsked;
+    std::deque<std::optional<int>> choices;
+    std::optional<int> chooseItem(QWidget*, const QString& text, const QString& title,
+                                  const QStringList& items, int current) override;
 };
 
 } // namespace pf
