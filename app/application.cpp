@@ -30,8 +30,11 @@ namespace pf {
 
 bool installJapaneseQtTranslation(QApplication& app) {
     auto* translator = new QTranslator(&app);
+    // Qt's own translations where Qt is installed; the Windows program, whose
+    // Qt is linked in, carries the one it needs.
     if (!translator->load(QStringLiteral("qtbase_ja"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        !translator->load(QStringLiteral("qtbase_ja"), QStringLiteral(":/translations"))) {
         delete translator;
         return false;
     }

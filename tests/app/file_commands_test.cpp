@@ -334,7 +334,8 @@ TEST_F(FileCommandsTest, RecentFilesReopenAfterTheSameQuestionAndAMissingOneIsDr
     action("recentFile2")->trigger();
     ASSERT_EQ(ask->asked.size(), 3u);
     EXPECT_EQ(ask->asked[2].text,
-              QStringLiteral("ファイル「%1」が見つかりません。\n一覧から外します。").arg(second));
+              QStringLiteral("ファイル「%1」が見つかりません。\n一覧から外します。")
+                  .arg(QDir::toNativeSeparators(second)));
     EXPECT_FALSE(action("recentFile2")->isVisible());
     EXPECT_EQ(loadRecentFiles(programSettings()), QStringList({first}));
 }

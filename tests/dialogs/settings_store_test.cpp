@@ -219,11 +219,6 @@ TEST_F(Registry, ADwordValueIsRefusedByName) {
     EXPECT_EQ(pf::checkSettingTypes(store).error, "'CsvMode' のデータ型が不正です");
     EXPECT_EQ(pf::loadSettings(store).GenerationMethod, 0);
 }
-
-TEST(ProgramStore, IsTheRegistryKeyOfOrganisationAndApplication) {
-    EXPECT_EQ(pf::programSettings().fileName(),
-              QStringLiteral("\\HKEY_CURRENT_USER\\Software\\Sorvanta\\PAIRFORGE"));
-}
 #endif
 
 TEST(SettingsOfSession, CopiesTheThreeFieldsBothWays) {
