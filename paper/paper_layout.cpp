@@ -262,17 +262,20 @@ void layoutSchedule(Pager& pager, const PaperDay& day, const PaperMeasure& m) {
     const std::vector<double> xs = columns(body.left(), widths);
     Table table(pager, xs, headingRow(heads, xs, 8, m));
 
+    constexpr double CellPad = 2; // twenty rounds of three courts to an A4 sheet
     const double numberW = m.width(QStringLiteral("120"), 8, true) + 1;
     const double boxW = 16;
     const double boxH = lineHeight(8);
     for (const PaperRound& round : day.rounds) {
         Row row;
-        row.height = cellText(row, QString::number(round.number), xs[0], xs[1], 9, true,
-                              Qt::AlignHCenter, m);
+        // On the baseline of the first pair, so that a text reader takes the
+        // round, the match number and the pair as one line.
+        putLines(row.items, {8, {QString::number(round.number)}}, xs[0] + CellPad, CellPad,
+                 xs[1] - xs[0] - 2 * CellPad, true, Qt::AlignHCenter);
+        row.height = lineHeight(8) + 2 * CellPad;
         for (const PaperMatch& match : round.matches) {
             const double left = xs[static_cast<std::size_t>(match.court)];
             const double right = xs[static_cast<std::size_t>(match.court) + 1];
-            constexpr double CellPad = 2; // twenty rounds of three courts to an A4 sheet
             putLines(row.items, {8, {QString::number(match.number)}}, left + CellPad, CellPad,
                      numberW, true, Qt::AlignLeft, match.number);
             const double namesLeft = left + CellPad + numberW + CellPad;
@@ -589,7 +592,7 @@ void layoutStandings(Pager& pager, const PaperDay& day, const PaperMeasure& m) {
 
     pager.advance(12);
     const double numberW = m.width(QStringLiteral("第120試合"), 8, false) + 2 * Pad + 1;
-    const double scoreW = m.width(QStringLiteral("20 － 20"), 9, true) + 2 * Pad + 1;
+    const double scoreW = m.width(QStringLiteral("20－20"), 9, true) + 2 * Pad + 1;
     const double pairW = (body.width() - numberW - scoreW) / 2;
     const std::vector<double> rxs = columns(body.left(), {numberW, pairW, scoreW, pairW});
     const Row heading = headingRow({QStringLiteral("試合"), QStringLiteral("ペア"),
@@ -605,10 +608,9 @@ void layoutStandings(Pager& pager, const PaperDay& day, const PaperMeasure& m) {
                                   8, false, Qt::AlignLeft, m, match.number);
             row.height = std::max(row.height, cellText(row, pairText(match.a, match.b), rxs[1],
                                                        rxs[2], 8, false, Qt::AlignLeft, m));
-            row.height =
-                std::max(row.height,
-                         cellText(row, QStringLiteral("%1 － %2").arg(match.winA).arg(match.winB),
-                                  rxs[2], rxs[3], 9, true, Qt::AlignHCenter, m));
+            row.height = std::max(
+                row.height, cellText(row, QStringLiteral("%1－%2").arg(match.winA).arg(match.winB),
+                                     rxs[2], rxs[3], 9, true, Qt::AlignHCenter, m));
             row.height = std::max(row.height, cellText(row, pairText(match.c, match.d), rxs[3],
                                                        rxs[4], 8, false, Qt::AlignLeft, m));
             rows.push_back(std::move(row));
