@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -144,15 +145,20 @@ void PaperOptionsBar::setOptions(const PaperOptions& o) {
 }
 
 PaperPreview::PaperPreview(const Session& session, const PaperOptions& options, QWidget* parent)
-    : QPrintPreviewDialog(parent), day_(paperDayOf(session)),
-      measure_(std::make_unique<FontMeasure>()) {
+    : PaperPreview(std::make_unique<QPrinter>(QPrinter::HighResolution), session, options, parent) {
+}
+
+PaperPreview::PaperPreview(std::unique_ptr<QPrinter> printer, const Session& session,
+                           const PaperOptions& options, QWidget* parent)
+    : QPrintPreviewDialog(printer.get(), parent), printer_(std::move(printer)),
+      day_(paperDayOf(session)), measure_(std::make_unique<FontMeasure>()) {
     setObjectName(QStringLiteral("paperPreview"));
     setWindowTitle(QStringLiteral("印刷プレビュー"));
     resize(980, 720);
     bar_ = new PaperOptionsBar(this);
     bar_->setOptions(options);
     if (auto* box = qobject_cast<QVBoxLayout*>(layout()))
-        box->insertWidget(1, bar_);
+        box->insertWidget(0, bar_); // under the preview's tool bar
     view_ = findChild<QPrintPreviewWidget*>();
     // The paper comes from the choices above; the printer's own page set-up
     // would offer margins and sizes the sheets are not laid out for.
@@ -205,10 +211,13 @@ void PaperPreview::paint(QPrinter* printer) {
     if (!painter.begin(printer))
         return;
     const double dotsPerPoint = printer->resolution() / 72.0;
+    // The preview records the pages as pictures, which set their type again
+    // at the screen's resolution; the printer itself gets text.
+    const bool preview = painter.paintEngine()->type() == QPaintEngine::Picture;
     for (int i = 0; i < static_cast<int>(doc_.pages.size()); ++i) {
         if (i > 0)
             printer->newPage();
-        paintPaperPage(painter, doc_, i, dotsPerPoint);
+        paintPaperPage(painter, doc_, i, dotsPerPoint, preview);
     }
 }
 

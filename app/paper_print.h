@@ -64,12 +64,17 @@ public:
     const PaperDocument& document() const { return doc_; }
 
 private:
+    PaperPreview(std::unique_ptr<QPrinter> printer, const Session& session,
+                 const PaperOptions& options, QWidget* parent);
     void relayout();
     void paint(QPrinter* printer);
     void printRequested();
     // The preview's own orientation buttons turned the paper.
     void followPrinter(QPrinter* printer);
 
+    // A printer at its own full resolution, so that the preview draws the
+    // type as finely as the printer will.
+    std::unique_ptr<QPrinter> printer_;
     PaperDay day_;
     PaperOptionsBar* bar_ = nullptr;
     QPrintPreviewWidget* view_ = nullptr;

@@ -5,9 +5,11 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPdfWriter>
 #include <QRawFont>
 #include <QSet>
+#include <algorithm>
 #include <vector>
 
 namespace pf {
@@ -31,13 +33,15 @@ QPageSize pageSizeOf(PaperSize size) {
 }
 
 void drawText(QPainter& painter, const QRectF& rect, const QString& text, double points, bool bold,
-              Qt::Alignment align) {
+              Qt::Alignment align, double k, bool asOutlines) {
     if (text.isEmpty())
         return;
     QFont font = paperFont(bold);
-    font.setPointSizeF(points);
-    painter.setFont(font);
-    const QFontMetricsF fm(painter.font(), painter.device());
+    // In device pixels: a point size would be turned into pixels at the
+    // device's own idea of its resolution, which the print preview's
+    // recorded pages do not share with the printer.
+    font.setPixelSize(std::max(1, qRound(points * k)));
+    const QFontMetricsF fm(font); // pixels are pixels on any device
     const double advance = fm.horizontalAdvance(text);
     double x = rect.left();
     if (align & Qt::AlignRight)
@@ -48,6 +52,14 @@ void drawText(QPainter& painter, const QRectF& rect, const QString& text, double
     // far apart for Japanese faces and would push the text down.
     const double em = fm.ascent() + fm.descent();
     const double baseline = rect.top() + (rect.height() - em) / 2 + fm.ascent();
+    if (asOutlines) {
+        QPainterPath path;
+        path.addText(QPointF(x, baseline), font, text);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillPath(path, Qt::black);
+        return;
+    }
+    painter.setFont(font);
     painter.drawText(QPointF(x, baseline), text);
 }
 
@@ -94,7 +106,8 @@ double FontMeasure::width(const QString& text, double points, bool bold) const {
     return *it * points / MeasurePixels;
 }
 
-void paintPaperPage(QPainter& painter, const PaperDocument& doc, int index, double k) {
+void paintPaperPage(QPainter& painter, const PaperDocument& doc, int index, double k,
+                    bool textAsOutlines) {
     if (index < 0 || index >= static_cast<int>(doc.pages.size()))
         return;
     const QPen framePen(QColor(90, 90, 90), 0.5 * k);
@@ -106,13 +119,13 @@ void paintPaperPage(QPainter& painter, const PaperDocument& doc, int index, doub
         switch (item.kind) {
         case PaperItemKind::Text:
             painter.setPen(Qt::black);
-            drawText(painter, r, item.text, item.points, item.bold, item.align);
+            drawText(painter, r, item.text, item.points, item.bold, item.align, k, textAsOutlines);
             break;
         case PaperItemKind::Box:
             painter.setPen(boxPen);
             painter.drawRect(r);
             painter.setPen(Qt::black);
-            drawText(painter, r, item.text, item.points, true, Qt::AlignHCenter);
+            drawText(painter, r, item.text, item.points, true, Qt::AlignHCenter, k, textAsOutlines);
             break;
         case PaperItemKind::Frame:
             painter.setPen(framePen);

@@ -32,7 +32,10 @@ private:
 
 // Paints page `index` of `doc` with `painter` on a device of `dotsPerPoint`
 // device units per point, the sheet's top left corner at the origin.
-void paintPaperPage(QPainter& painter, const PaperDocument& doc, int index, double dotsPerPoint);
+// `textAsOutlines` draws the letters as shapes, for the print preview: its
+// recorded pages would set the type again at the screen's resolution.
+void paintPaperPage(QPainter& painter, const PaperDocument& doc, int index, double dotsPerPoint,
+                    bool textAsOutlines = false);
 
 // The whole document as a PDF with the fonts embedded, its text extractable.
 // Empty when the PDF could not be made.
