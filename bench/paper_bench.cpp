@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     std::printf("members\tcourts\tdocument\tpaper\tpages\tms\tbytes\n");
-    for (const auto [members, courts] : {std::pair{9, 2}, std::pair{100, 3}}) {
+    for (const auto& [members, courts] : {std::pair{9, 2}, std::pair{100, 3}}) {
         const pf::Session session = scoredDay(members, courts);
         for (const pf::PaperDoc doc : {pf::PaperDoc::Schedule, pf::PaperDoc::Members,
                                        pf::PaperDoc::Slips, pf::PaperDoc::Standings}) {

@@ -164,9 +164,11 @@ private:
 struct Row {
     std::vector<PaperItem> items;
     double height = 0;
+    std::vector<double> ownColumns; // a row across the table's columns (else empty)
 };
 
-void placeRow(Pager& pager, const Row& row, const std::vector<double>& xs) {
+void placeRow(Pager& pager, const Row& row, const std::vector<double>& tableColumns) {
+    const std::vector<double>& xs = row.ownColumns.empty() ? tableColumns : row.ownColumns;
     auto& out = pager.items();
     const double top = pager.y();
     for (PaperItem it : row.items) {
@@ -193,14 +195,25 @@ public:
     Table(Pager& pager, std::vector<double> xs, Row heading)
         : pager_(pager), xs_(std::move(xs)), heading_(std::move(heading)) {}
 
-    void add(const Row& row) {
-        if (!headed_ || !pager_.fits(row.height)) {
-            if (headed_ || !pager_.fits(heading_.height + row.height))
+    void add(const Row& row) { add(std::vector<Row>{row}); }
+    // Rows kept on one page where a page holds them.
+    void add(const std::vector<Row>& rows) {
+        double h = 0;
+        for (const Row& r : rows)
+            h += r.height;
+        if (!headed_ || !pager_.fits(h)) {
+            if (headed_ || !pager_.fits(heading_.height + h))
                 pager_.ensureFresh();
             placeRow(pager_, heading_, xs_);
             headed_ = true;
         }
-        placeRow(pager_, row, xs_);
+        for (const Row& r : rows) {
+            if (!pager_.fits(r.height)) {
+                pager_.newPage();
+                placeRow(pager_, heading_, xs_);
+            }
+            placeRow(pager_, r, xs_);
+        }
     }
     void headOnly() {
         if (!pager_.fits(heading_.height))
@@ -246,10 +259,24 @@ void sectionTitle(Pager& pager, const QString& text, double points, const PaperM
 void layoutSchedule(Pager& pager, const PaperDay& day, const PaperMeasure& m) {
     const QRectF body = pager.body();
     const int n = std::max(1, day.courts);
+    constexpr double CellPad = 2; // twenty rounds of three courts to an A4 sheet
+    constexpr double SitPoints = 7.5;
     const double roundW = std::max(m.width(QStringLiteral("ラウンド"), 7, true),
                                    m.width(QStringLiteral("120"), 9, true)) +
                           2 * Pad + 1;
-    const double sitW = body.width() * (n == 1 ? 0.34 : n == 2 ? 0.24 : 0.19);
+    auto sittersText = [](const PaperRound& round) {
+        return round.sitters.isEmpty() ? QStringLiteral("なし") : round.sitters.join(ListJoin);
+    };
+    // Who sits out goes in a column beside the courts while it takes two
+    // lines there at most; longer lists (many members on few courts) run
+    // across the page under their round instead.
+    double sitW = body.width() * (n == 1 ? 0.3 : n == 2 ? 0.24 : 0.19);
+    bool band = false;
+    for (const PaperRound& round : day.rounds)
+        band = band ||
+               fit(sittersText(round), sitW - 2 * Pad, SitPoints, Floor, false, m).lines.size() > 2;
+    if (band)
+        sitW = 0;
     const double courtW = (body.width() - roundW - sitW) / n;
     std::vector<double> widths{roundW};
     QStringList heads{QStringLiteral("ラウンド")};
@@ -257,12 +284,13 @@ void layoutSchedule(Pager& pager, const PaperDay& day, const PaperMeasure& m) {
         widths.push_back(courtW);
         heads << QStringLiteral("コート%1").arg(c);
     }
-    widths.push_back(sitW);
-    heads << QStringLiteral("休み");
+    if (!band) {
+        widths.push_back(sitW);
+        heads << QStringLiteral("休み");
+    }
     const std::vector<double> xs = columns(body.left(), widths);
     Table table(pager, xs, headingRow(heads, xs, 8, m));
 
-    constexpr double CellPad = 2; // twenty rounds of three courts to an A4 sheet
     const double numberW = m.width(QStringLiteral("120"), 8, true) + 1;
     const double boxW = 16;
     const double boxH = lineHeight(8);
@@ -293,30 +321,40 @@ void layoutSchedule(Pager& pager, const PaperDay& day, const PaperMeasure& m) {
             row.height =
                 std::max(row.height, CellPad + aH + 0.5 + std::max(pb.height(), boxH) + CellPad);
         }
-        const QString sitters =
-            round.sitters.isEmpty() ? QStringLiteral("なし") : round.sitters.join(ListJoin);
-        const double sitLeft = xs[xs.size() - 2] + Pad;
-        const double sitWidth = sitW - 2 * Pad;
-        Fitted sf = fit(sitters, sitWidth, 7.5, Floor, false, m);
-        // A list taller than a page goes on over the next pages.
+
+        const QString label =
+            band ? QStringLiteral("休み（%1人）：").arg(round.sitters.size()) : QString();
+        const double sitLeft = (band ? xs[1] : xs[xs.size() - 2]) + Pad;
+        const double sitWidth = (band ? body.right() - xs[1] : sitW) - 2 * Pad;
+        const Fitted sf =
+            fit(label + sittersText(round), sitWidth, band ? 7 : SitPoints, Floor, false, m);
+        // A list taller than most of a page goes on in rows of its own.
         const double lh = lineHeight(sf.points);
-        const int perPage = std::max(1, static_cast<int>((body.height() * 0.8 - 2 * Pad) / lh));
+        const int perRow = std::max(1, static_cast<int>((body.height() * 0.6 - 2 * Pad) / lh));
+        std::vector<Row> rows;
         QStringList rest = sf.lines;
-        sf.lines = rest.mid(0, perPage);
-        rest = rest.mid(perPage);
-        putLines(row.items, sf, sitLeft, Pad, sitWidth, false);
-        row.height = std::max(row.height, sf.height() + 2 * Pad);
-        table.add(row);
+        if (!band) {
+            const Fitted part{sf.points, rest.mid(0, perRow)};
+            rest = rest.mid(perRow);
+            putLines(row.items, part, sitLeft, Pad, sitWidth, false);
+            row.height = std::max(row.height, part.height() + 2 * Pad);
+        }
+        rows.push_back(std::move(row));
         while (!rest.isEmpty()) {
             Row more;
-            more.height = cellText(more, QStringLiteral("%1（続き）").arg(round.number), xs[0],
-                                   xs[1], 7, false, Qt::AlignHCenter, m);
-            const Fitted part{sf.points, rest.mid(0, perPage)};
-            rest = rest.mid(perPage);
+            if (band) {
+                more.ownColumns = {xs.front(), xs[1], xs.back()};
+            } else {
+                more.height = cellText(more, QStringLiteral("%1（続き）").arg(round.number), xs[0],
+                                       xs[1], 7, false, Qt::AlignHCenter, m);
+            }
+            const Fitted part{sf.points, rest.mid(0, perRow)};
+            rest = rest.mid(perRow);
             putLines(more.items, part, sitLeft, Pad, sitWidth, false);
             more.height = std::max(more.height, part.height() + 2 * Pad);
-            table.add(more);
+            rows.push_back(std::move(more));
         }
+        table.add(rows);
     }
     if (day.rounds.empty())
         table.headOnly();
