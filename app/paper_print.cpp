@@ -15,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -151,7 +150,7 @@ PaperPreview::PaperPreview(const Session& session, const PaperOptions& options, 
 PaperPreview::PaperPreview(std::unique_ptr<QPrinter> printer, const Session& session,
                            const PaperOptions& options, QWidget* parent)
     : QPrintPreviewDialog(printer.get(), parent), printer_(std::move(printer)),
-      day_(paperDayOf(session)), measure_(std::make_unique<FontMeasure>()) {
+      day_(paperDayOf(session)), measure_(std::make_unique<PaperFontMeasure>()) {
     setObjectName(QStringLiteral("paperPreview"));
     setWindowTitle(QStringLiteral("印刷プレビュー"));
     resize(980, 720);
@@ -211,13 +210,10 @@ void PaperPreview::paint(QPrinter* printer) {
     if (!painter.begin(printer))
         return;
     const double dotsPerPoint = printer->resolution() / 72.0;
-    // The preview records the pages as pictures, which set their type again
-    // at the screen's resolution; the printer itself gets text.
-    const bool preview = painter.paintEngine()->type() == QPaintEngine::Picture;
     for (int i = 0; i < static_cast<int>(doc_.pages.size()); ++i) {
         if (i > 0)
             printer->newPage();
-        paintPaperPage(painter, doc_, i, dotsPerPoint, preview);
+        paintPaperPage(painter, doc_, i, dotsPerPoint);
     }
 }
 

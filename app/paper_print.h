@@ -18,7 +18,7 @@ class QPrinter;
 
 namespace pf {
 
-class FontMeasure;
+class PaperFontMeasure;
 
 struct PaperOptions {
     PaperDoc doc = PaperDoc::Schedule;
@@ -78,7 +78,7 @@ private:
     PaperDay day_;
     PaperOptionsBar* bar_ = nullptr;
     QPrintPreviewWidget* view_ = nullptr;
-    std::unique_ptr<FontMeasure> measure_;
+    std::unique_ptr<PaperFontMeasure> measure_;
     PaperDocument doc_;
     PaperOptions laidOut_;
 };

@@ -2,7 +2,7 @@
 // day (9 members, 2 courts) and the largest (100 members, 3 courts), every
 // match with a result; and how soon the print preview shows its first page.
 //
-//     pairforge-paper-bench
+//     pairforge-paper-bench   (PF_BENCH_PDF_DIR=/some/dir keeps the PDFs)
 
 #include "app/paper_print.h"
 #include "app/text_codec.h"
@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <cstdio>
 
 namespace {
@@ -50,11 +51,22 @@ int main(int argc, char** argv) {
                                            QStringLiteral("2026年5月3日")};
                 QElapsedTimer timer;
                 timer.start();
-                const pf::FontMeasure measure;
+                const pf::PaperFontMeasure measure;
                 const pf::PaperDocument laid =
                     pf::layoutPaper(doc, pf::paperDayOf(session), setup, measure);
                 const QByteArray pdf = pf::paperPdf(laid, setup);
                 const qint64 ms = timer.elapsed();
+                if (const QByteArray dir = qgetenv("PF_BENCH_PDF_DIR"); !dir.isEmpty()) {
+                    QFile f(QString::fromLocal8Bit(dir) +
+                            QStringLiteral("/%1-%2-%3-%4.pdf")
+                                .arg(members)
+                                .arg(courts)
+                                .arg(pf::docKey(doc))
+                                .arg(landscape ? QStringLiteral("landscape")
+                                               : QStringLiteral("portrait")));
+                    if (f.open(QIODevice::WriteOnly))
+                        f.write(pdf);
+                }
                 std::printf("%d\t%d\t%s\tA4 %s\t%zu\t%lld\t%lld\n", members, courts,
                             pf::docKey(doc).toUtf8().constData(),
                             landscape ? "landscape" : "portrait", laid.pages.size(),

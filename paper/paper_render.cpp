@@ -5,7 +5,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPdfWriter>
 #include <QRawFont>
 #include <QSet>
@@ -33,13 +32,12 @@ QPageSize pageSizeOf(PaperSize size) {
 }
 
 void drawText(QPainter& painter, const QRectF& rect, const QString& text, double points, bool bold,
-              Qt::Alignment align, double k, bool asOutlines) {
+              Qt::Alignment align, double k) {
     if (text.isEmpty())
         return;
     QFont font = paperFont(bold);
-    // In device pixels: a point size would be turned into pixels at the
-    // device's own idea of its resolution, which the print preview's
-    // recorded pages do not share with the printer.
+    // In device pixels, so that the type is as large on every device as the
+    // layout measured it.
     font.setPixelSize(std::max(1, qRound(points * k)));
     const QFontMetricsF fm(font); // pixels are pixels on any device
     const double advance = fm.horizontalAdvance(text);
@@ -52,13 +50,6 @@ void drawText(QPainter& painter, const QRectF& rect, const QString& text, double
     // far apart for Japanese faces and would push the text down.
     const double em = fm.ascent() + fm.descent();
     const double baseline = rect.top() + (rect.height() - em) / 2 + fm.ascent();
-    if (asOutlines) {
-        QPainterPath path;
-        path.addText(QPointF(x, baseline), font, text);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.fillPath(path, Qt::black);
-        return;
-    }
     painter.setFont(font);
     painter.drawText(QPointF(x, baseline), text);
 }
@@ -77,7 +68,7 @@ QFont paperFont(bool bold) {
     return f;
 }
 
-struct FontMeasure::Metrics {
+struct PaperFontMeasure::Metrics {
     QFontMetricsF regular;
     QFontMetricsF bold;
     mutable QHash<QString, double> cache[2];
@@ -91,13 +82,13 @@ QFont measureFont(bool bold) {
 }
 } // namespace
 
-FontMeasure::FontMeasure()
+PaperFontMeasure::PaperFontMeasure()
     : metrics_(std::make_unique<Metrics>(
           Metrics{QFontMetricsF(measureFont(false)), QFontMetricsF(measureFont(true)), {}})) {}
 
-FontMeasure::~FontMeasure() = default;
+PaperFontMeasure::~PaperFontMeasure() = default;
 
-double FontMeasure::width(const QString& text, double points, bool bold) const {
+double PaperFontMeasure::width(const QString& text, double points, bool bold) const {
     QHash<QString, double>& cache = metrics_->cache[bold ? 1 : 0];
     auto it = cache.constFind(text);
     if (it == cache.constEnd())
@@ -106,8 +97,7 @@ double FontMeasure::width(const QString& text, double points, bool bold) const {
     return *it * points / MeasurePixels;
 }
 
-void paintPaperPage(QPainter& painter, const PaperDocument& doc, int index, double k,
-                    bool textAsOutlines) {
+void paintPaperPage(QPainter& painter, const PaperDocument& doc, int index, double k) {
     if (index < 0 || index >= static_cast<int>(doc.pages.size()))
         return;
     const QPen framePen(QColor(90, 90, 90), 0.5 * k);
@@ -119,13 +109,13 @@ void paintPaperPage(QPainter& painter, const PaperDocument& doc, int index, doub
         switch (item.kind) {
         case PaperItemKind::Text:
             painter.setPen(Qt::black);
-            drawText(painter, r, item.text, item.points, item.bold, item.align, k, textAsOutlines);
+            drawText(painter, r, item.text, item.points, item.bold, item.align, k);
             break;
         case PaperItemKind::Box:
             painter.setPen(boxPen);
             painter.drawRect(r);
             painter.setPen(Qt::black);
-            drawText(painter, r, item.text, item.points, true, Qt::AlignHCenter, k, textAsOutlines);
+            drawText(painter, r, item.text, item.points, true, Qt::AlignHCenter, k);
             break;
         case PaperItemKind::Frame:
             painter.setPen(framePen);
@@ -284,7 +274,7 @@ QByteArray paperPdf(const PaperDocument& doc, const PaperSetup& setup) {
 }
 
 QByteArray paperPdf(PaperDoc which, const PaperDay& day, const PaperSetup& setup) {
-    const FontMeasure measure;
+    const PaperFontMeasure measure;
     return paperPdf(layoutPaper(which, day, setup, measure), setup);
 }
 

@@ -19,10 +19,10 @@ namespace pf {
 QFont paperFont(bool bold);
 
 // Widths in paperFont, unhinted so that they scale with the size.
-class FontMeasure : public PaperMeasure {
+class PaperFontMeasure : public PaperMeasure {
 public:
-    FontMeasure();
-    ~FontMeasure() override;
+    PaperFontMeasure();
+    ~PaperFontMeasure() override;
     double width(const QString& text, double points, bool bold) const override;
 
 private:
@@ -32,10 +32,7 @@ private:
 
 // Paints page `index` of `doc` with `painter` on a device of `dotsPerPoint`
 // device units per point, the sheet's top left corner at the origin.
-// `textAsOutlines` draws the letters as shapes, for the print preview: its
-// recorded pages would set the type again at the screen's resolution.
-void paintPaperPage(QPainter& painter, const PaperDocument& doc, int index, double dotsPerPoint,
-                    bool textAsOutlines = false);
+void paintPaperPage(QPainter& painter, const PaperDocument& doc, int index, double dotsPerPoint);
 
 // The whole document as a PDF with the fonts embedded, its text extractable.
 // Empty when the PDF could not be made.

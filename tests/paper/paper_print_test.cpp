@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QMenu>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -68,6 +69,8 @@ TEST_F(PaperPrint, PreviewShowsTheChosenSheetAndKeepsOnlyAChosenPaper) {
         EXPECT_FALSE(preview->document().pages.empty());
         if (runs++ == 0) {
             shoot(d, "paper-preview.png");
+            preview->findChild<QPrintPreviewWidget*>()->setZoomFactor(1.5);
+            shoot(d, "paper-preview-zoomed.png");
             return int(QDialog::Rejected);
         }
         auto* paper = preview->findChild<QComboBox*>(QStringLiteral("paperOrientation"));
