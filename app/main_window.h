@@ -36,6 +36,7 @@ class TForm4;
 class CourtBoard;
 class THtmlSaveCustom;
 class ScheduleStatsWindow;
+struct PaperOptions;
 
 // The windows the main window's commands open, created after it at start-up
 // and owned by it (Qt parent).
@@ -107,6 +108,9 @@ public Q_SLOTS:
     void R1Click();
     void CSVT1Click();
     void HTMLH1Click();
+    // Paper: the print preview of the day's sheets, and the same sheets as a PDF.
+    void printClick();
+    void pdfClick();
     void X1Click();
     // Members.
     void S1Click();
@@ -171,6 +175,7 @@ private:
     void buildMembersArea(QWidget* client);
     void buildMatchPanels(QWidget* client);
     void buildReplanCommand(QMenu* members);
+    void buildPrintCommands(QMenu* file);
     using Command = void (TForm1::*)();
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QString& hint,
                         Command command);
@@ -248,6 +253,10 @@ private:
     std::array<QAction*, 4> recentActions_{};
     QStringList recentFiles_;
     QAction* replanAction_ = nullptr;
+    QAction *printAction_ = nullptr, *pdfAction_ = nullptr;
+    // The sheet, paper, title and date last chosen this run.
+    std::shared_ptr<PaperOptions> paperOptions_;
+    QString lastPdfChoice_;
     std::array<QPushButton*, 6> speedButtons_{};
     QLineEdit* Edit37 = nullptr;
     QLineEdit* Edit38 = nullptr;

@@ -131,6 +131,7 @@ void TForm1::buildMenu() {
                        QStringLiteral("組み合わせをCSV形式で保存します。"), &TForm1::CSVT1Click);
     HTMLH1 = addCommand(file, "HTMLH1", QStringLiteral("HTML形式で出力する(&H)..."),
                         QStringLiteral("組み合わせをHTML形式で保存します。"), &TForm1::HTMLH1Click);
+    buildPrintCommands(file);
     recentSeparator_ = file->addSeparator();
     recentSeparator_->setObjectName(QStringLiteral("RecentSeparator"));
     for (int i = 0; i < static_cast<int>(recentActions_.size()); ++i) {

@@ -12,5 +12,7 @@ int runCsv(const QStringList& args);
 int runHtml(const QStringList& args);
 int runReport(const QStringList& args);
 int runReplan(const QStringList& args);
+// Needs a QGuiApplication (fonts and painting).
+int runPdf(const QStringList& args);
 
 } // namespace pf::cli

@@ -6,6 +6,12 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <cstring>
+#include <memory>
+
+#ifdef PAIRFORGE_CLI_PDF
+#include <QGuiApplication>
+#endif
 #ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
@@ -48,12 +54,39 @@ constexpr char Help[] =
     "      before K keep their names and results. K is the first match of a round.\n"
     "      Everybody who played before K keeps a roster line. Without --courts the\n"
     "      count is guessed as for report.\n"
+    "  pairforge-cli pdf FILE --doc schedule|members|slips|standings [--courts 1|2|3]\n"
+    "                    [--paper A4|A3|B4|Letter] [--landscape] [--rule 1|2]\n"
+    "                    [--title T] [--date D] -o OUT.pdf\n"
+    "      Prints the day on paper, as a PDF: the schedule (rounds by courts, with\n"
+    "      who sits out), each member's own list, score slips (eight a sheet) or the\n"
+    "      standings with every result. Without --courts the count is guessed as\n"
+    "      for report. Draws with the fonts installed (Noto Sans CJK JP); without a\n"
+    "      display it draws offscreen.\n"
     "\n"
     "Without -o the output goes to standard output; with -o the file is replaced\n"
     "only when the whole output could be written.\n"
     "Exit status: 0 done, 1 refused input or unreadable file, 2 wrong arguments.\n"
     "pairforge-cli COMMAND --help describes the options of one command.\n"
     "pairforge-cli --version prints the version of this build.\n";
+
+// Only the pdf command draws, and drawing needs a QGuiApplication; the other
+// commands keep to QtCore and start without any window system.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
+#ifdef PAIRFORGE_CLI_PDF
+    if (argc > 1 && std::strcmp(argv[1], "pdf") == 0) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+        // A terminal without a display (a server, a cron job) still gets its
+        // PDF: fonts and painting work on the offscreen platform.
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") &&
+            qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+#endif
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
 
 } // namespace
 
@@ -66,7 +99,7 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdin), _O_BINARY);
     SetConsoleOutputCP(CP_UTF8);
 #endif
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (args.isEmpty()) {
@@ -95,6 +128,10 @@ int main(int argc, char** argv) {
         return pf::cli::runReport(args);
     if (command == QStringLiteral("replan"))
         return pf::cli::runReplan(args);
+#ifdef PAIRFORGE_CLI_PDF
+    if (command == QStringLiteral("pdf"))
+        return pf::cli::runPdf(args);
+#endif
     pf::cli::printError("unknown command: " + command.toStdString());
     std::fputs(Help, stderr);
     return pf::cli::ExitUsage;

@@ -9,7 +9,7 @@ packages=(
     cmake ninja-build g++ pkg-config ccache
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-noto-cjk xvfb xauth
+    fonts-noto-cjk xvfb xauth poppler-utils
     clang-14 libclang-rt-14-dev
 )
 if [ "${1:-}" = windows ]; then
