@@ -3,12 +3,14 @@
 #include "app/main_window.h"
 #include "app/prompts.h"
 #include "app/recovery.h"
+#include "app/replan_start_dialog.h"
 #include "app/session.h"
 #include "app/test_script.h"
 #include "app/text_codec.h"
 #include "app/ui_fonts.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/court_display.h"
+#include "dialogs/display_fit.h"
 #include "dialogs/schedule_stats_window.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/settings_store.h"
@@ -20,8 +22,10 @@
 #include "standings/standings_window.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QLibraryInfo>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <QTranslator>
 #include <exception>
@@ -62,6 +66,61 @@ Windows createWindows(Generators& generators) {
     return w;
 }
 
+namespace {
+
+// The size a window opens at: fixed, given, or what its layout asks for.
+QSize openingSize(QWidget& w) {
+    if (QLayout* layout = w.layout())
+        layout->activate(); // a window not shown yet has not laid itself out
+    if (w.minimumSize() == w.maximumSize())
+        return w.minimumSize();
+    const QSize opening = w.testAttribute(Qt::WA_Resized) ? w.size() : w.sizeHint();
+    return opening.expandedTo(w.minimumSize()).expandedTo(w.minimumSizeHint());
+}
+
+} // namespace
+
+std::vector<QSize> windowSizes(const Windows& windows) {
+    std::vector<QSize> sizes;
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             windows.form1.get(), windows.dualListDlg, windows.okBottomDlg, windows.form4,
+             windows.okBottomDlg1, windows.okBottomDlg2, windows.okBottomDlg3, windows.okBottomDlg4,
+             windows.htmlSaveCustom, windows.scheduleStats})
+        if (w)
+            sizes.push_back(openingSize(*w));
+    ReplanStartDialog replanStart(1, 1);
+    sizes.push_back(openingSize(replanStart));
+    return sizes;
+}
+
+QSize availableAtFullScale(const QScreen& screen) {
+    // Set by applyStoredDisplayScale() or by whoever started the program;
+    // either way Qt divided the screen by it.
+    bool ok = false;
+    const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+    return (QSizeF(screen.availableGeometry().size()) * (ok && factor > 0 ? factor : 1.0)).toSize();
+}
+
+std::optional<std::int32_t> fitDisplayScale(Windows& windows, QSize available) {
+    const std::vector<std::int32_t> fitting = fittingScales(available, windowSizes(windows));
+    windows.okBottomDlg3->setOfferedScales(fitting);
+    Session& session = windows.form1->session();
+    const std::int32_t scale = fittingScale(session.Scale, fitting);
+    if (scale == session.Scale)
+        return std::nullopt;
+    session.Scale = scale;
+    // Written now, not only at exit: after a crash the next start would
+    // otherwise come up too large again and say so a second time. A store
+    // that cannot be written now is written again at exit, which reports it.
+    (void)saveScale(programSettings(), scale);
+    return scale;
+}
+
+void tellDisplayScaleChanged(QWidget* parent, std::int32_t percent) {
+    prompts().message(parent, displayScaleNotice(percent), QString::fromUtf8(DefaultTitle),
+                      Buttons::Ok);
+}
+
 int runApplication(QApplication& app, Generators& generators) {
     try {
         const QStringList script = loadTestScript();
@@ -84,11 +143,18 @@ int runApplication(QApplication& app, Generators& generators) {
         }
         Windows windows = createWindows(generators);
         TForm1* main = windows.form1.get();
+        // The screen the program starts on; its size is only known now that
+        // Qt is up, after this run's display size was already fixed.
+        std::optional<std::int32_t> rescaled;
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            rescaled = fitDisplayScale(windows, availableAtFullScale(*screen));
         auto* keeper = new RecoveryKeeper(*main, recoveryFolder());
         main->show();
         // What a killed run left is offered once the splash has gone, so the
         // question is not hidden behind it.
-        const auto afterSplash = [keeper, main, script] {
+        const auto afterSplash = [keeper, main, script, rescaled] {
+            if (rescaled)
+                tellDisplayScaleChanged(main, *rescaled);
             keeper->offerLeftovers();
             if (!script.isEmpty())
                 runTestScript(*main, script);

@@ -14,6 +14,9 @@ inline constexpr char MsgWriteFailed[] = "ファイルの書き込みに失敗�
 inline constexpr char MsgCannotOpen[] = "実行する事が出来ませんでした。";
 inline constexpr char MsgSettingsWriteFailed[] = "環境設定を保存出来ませんでした。";
 inline constexpr char MsgSettingBadType[] = "'%1' のデータ型が不正です";
+// %1: the display size in full-width digits.
+inline constexpr char MsgDisplayScaleFallback[] =
+    "画面に収まらないため、表示倍率を%1％にしました。次回の起動から有効になります。";
 
 inline constexpr char MsgDuplicateMember[] = "同じメンバー名は、登録出来ません。";
 inline constexpr char MsgTooFewMembers[] = "（４人×コート数）以上のメンバーを登録して下さい。";

@@ -3,6 +3,7 @@
 #include "app/dialog_buttons.h"
 #include "app/modal_runner.h"
 #include "app/ui_fonts.h"
+#include "dialogs/display_fit.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace pf {
 namespace {
@@ -230,12 +232,23 @@ QGroupBox* TOKBottomDlg3::buildScaleGroup() {
     return g;
 }
 
-void TOKBottomDlg3::prepareScale(std::int32_t scale) {
-    std::size_t chosen = 0;
+void TOKBottomDlg3::setOfferedScales(std::span<const std::int32_t> offered) {
+    offeredScales_.assign(offered.begin(), offered.end());
+    if (offeredScales_.empty())
+        offeredScales_.push_back(DisplayScales[0]);
+    const std::int32_t was = chosenScale();
     for (std::size_t i = 0; i < scaleButtons_.size(); ++i)
-        if (DisplayScales[i] == scale)
-            chosen = i;
-    scaleButtons_[chosen]->setChecked(true);
+        scaleButtons_[i]->setVisible(std::find(offeredScales_.begin(), offeredScales_.end(),
+                                               DisplayScales[i]) != offeredScales_.end());
+    prepareScale(was);
+}
+
+void TOKBottomDlg3::prepareScale(std::int32_t scale) {
+    // A size the screen has no room for is never left checked out of sight.
+    const std::int32_t shown = fittingScale(scale, offeredScales_);
+    for (std::size_t i = 0; i < scaleButtons_.size(); ++i)
+        if (DisplayScales[i] == shown)
+            scaleButtons_[i]->setChecked(true);
 }
 
 std::int32_t TOKBottomDlg3::chosenScale() const {

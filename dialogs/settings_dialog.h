@@ -13,12 +13,15 @@
 // and, only when it is closed with OK, writes 0 or 1 per group back into the
 // values (the generation group also 2, the balanced method). Cancel leaves
 // them untouched, including a stored value such as 7.
-// The display size is one of the offered percentages either way.
+// The display size is one of the offered percentages either way; only the
+// sizes at which every window fits the screen are offered.
 
 #include "dialogs/settings_store.h"
 
 #include <QDialog>
 #include <array>
+#include <span>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -37,6 +40,10 @@ public:
     // The parts of run(), for a caller that shows the dialog itself.
     void prepare(const Settings& settings);
     Settings chosen() const;
+
+    // The display sizes at which every window fits the screen (smallest
+    // first, 100 among them); the others are not shown. All until told.
+    void setOfferedScales(std::span<const std::int32_t> offered);
 
     QPushButton* okButton() const { return OKBtn; }
     QPushButton* cancelButton() const { return CancelBtn; }
@@ -69,6 +76,7 @@ private:
     void prepareScale(std::int32_t scale);
     std::int32_t chosenScale() const;
     std::array<QRadioButton*, std::size(DisplayScales)> scaleButtons_{};
+    std::vector<std::int32_t> offeredScales_{std::begin(DisplayScales), std::end(DisplayScales)};
 };
 
 } // namespace pf

@@ -117,6 +117,17 @@ Status saveSettings(QSettings& store, const Settings& s) {
                                                     : Status::failure(MsgSettingsWriteFailed);
 }
 
+Status saveScale(QSettings& store, std::int32_t percent) {
+    if (!store.isWritable())
+        return Status::failure(MsgSettingsWriteFailed);
+    store.beginGroup(Group);
+    store.setValue(QStringLiteral("Scale"), QString::number(percent));
+    store.endGroup();
+    store.sync();
+    return store.status() != QSettings::AccessError ? Status{}
+                                                    : Status::failure(MsgSettingsWriteFailed);
+}
+
 QSettings& programSettings() {
     static QSettings store(QSettings::defaultFormat(), QSettings::UserScope,
                            QStringLiteral("Sorvanta"), QStringLiteral("PAIRFORGE"));

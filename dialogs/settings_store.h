@@ -67,6 +67,10 @@ std::int32_t loadScale(QSettings& store);
 // exists; a scale factor already set in the environment wins.
 void applyStoredDisplayScale();
 
+// Writes "Scale" alone, for a size the program chose itself (the screen has
+// no room for the stored one); the other values stay as they are stored.
+Status saveScale(QSettings& store, std::int32_t percent);
+
 inline Settings settingsOf(const Session& session) {
     return {session.GenerationMethod, session.RankingMethod, session.CsvMode, session.Scale};
 }
