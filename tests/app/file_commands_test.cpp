@@ -157,7 +157,7 @@ TEST_F(FileCommandsTest, ARefusedFileKeepsThePairingOnScreen) {
     const QString empty = path("empty.pf1");
     writeFile(empty, "");
     const QString fifo = path("x.pf1");
-    ASSERT_TRUE(test::makeFifo(fifo));
+    ASSERT_EQ(test::makeFifo(fifo), test::HasFifos);
     const test::FifoWatchdog watchdog(fifo);
     // The described line; after it the file and why, where the system or
     // the program has a reason.
@@ -172,6 +172,8 @@ TEST_F(FileCommandsTest, ARefusedFileKeepsThePairingOnScreen) {
         {fifo, "ファイルの読み込みに失敗しました。", fifo + ": 通常のファイルではありません。"},
     };
     for (const auto& [file, message, reason] : cases) {
+        if (file == fifo && !test::HasFifos)
+            continue;
         ask->asked.clear();
         ask->files.push_back(file);
         action("O1")->trigger();
@@ -180,7 +182,8 @@ TEST_F(FileCommandsTest, ARefusedFileKeepsThePairingOnScreen) {
         if (reason.isEmpty())
             EXPECT_EQ(ask->asked[0].text, first);
         else
-            EXPECT_TRUE(ask->asked[0].text.startsWith(first + "\n" + reason))
+            EXPECT_TRUE(
+                ask->asked[0].text.startsWith(first + "\n" + QDir::toNativeSeparators(reason)))
                 << ask->asked[0].text.toStdString();
         EXPECT_EQ(ask->asked[0].title, QStringLiteral("エラー"));
         EXPECT_EQ(form().session().Matches, before);

@@ -162,8 +162,10 @@ class SpecialFiles : public ::testing::TestWithParam<SpecialFileCase> {};
 
 TEST_P(SpecialFiles, AreRefusedUntouchedWithoutHanging) {
     QTemporaryDir dir;
+    if (GetParam().args.contains("FIFO") && !test::HasFifos)
+        GTEST_SKIP() << "a Windows folder cannot hold a FIFO";
     const QString fifo = dir.filePath("x.pf1");
-    ASSERT_TRUE(test::makeFifo(fifo));
+    ASSERT_EQ(test::makeFifo(fifo), test::HasFifos);
     const QString device = test::makeDevice(dir.filePath("null"));
     const QString readOnly = dir.filePath("kept.csv");
     QFile kept(readOnly);
@@ -192,8 +194,9 @@ TEST_P(SpecialFiles, AreRefusedUntouchedWithoutHanging) {
     const unsigned mode = test::nodeMode(target);
     const auto r = runCli(args, 20000);
     EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
-    EXPECT_EQ(QString::fromUtf8(r.err), QString::fromUtf8(GetParam().message) + "\n" + target +
-                                            ": " + QString::fromUtf8(GetParam().reason) + "\n");
+    EXPECT_EQ(QString::fromUtf8(r.err), QString::fromUtf8(GetParam().message) + "\n" +
+                                            QDir::toNativeSeparators(target) + ": " +
+                                            QString::fromUtf8(GetParam().reason) + "\n");
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_EQ(test::nodeMode(target), mode);
     EXPECT_EQ(readBytes(readOnly), "keep");

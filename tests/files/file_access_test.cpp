@@ -36,10 +36,13 @@ class SpecialFileReading : public ::testing::TestWithParam<ReaderCase> {};
 TEST_P(SpecialFileReading, RefusesAnythingButARegularFileWithoutBlocking) {
     QTemporaryDir dir;
     const QString fifo = dir.filePath("x.pf1");
-    ASSERT_TRUE(test::makeFifo(fifo));
+    ASSERT_EQ(test::makeFifo(fifo), test::HasFifos);
     const QString device = test::makeDevice(dir.filePath("null"));
     const test::FifoWatchdog watchdog(fifo);
-    for (const QString& path : {fifo, device, dir.path()}) {
+    QStringList special{device, dir.path()};
+    if (test::HasFifos)
+        special << fifo;
+    for (const QString& path : special) {
         SCOPED_TRACE(path.toStdString());
         EXPECT_EQ(GetParam().read(path),
                   ReadFailed + named(path, "通常のファイルではありません。"));
@@ -72,7 +75,7 @@ class SpecialFileWriting : public ::testing::TestWithParam<WriterCase> {};
 TEST_P(SpecialFileWriting, LeavesDevicesFifosAndReadOnlyFilesAsTheyWere) {
     QTemporaryDir dir;
     const QString fifo = dir.filePath("out.fifo");
-    ASSERT_TRUE(test::makeFifo(fifo));
+    ASSERT_EQ(test::makeFifo(fifo), test::HasFifos);
     const QString device = test::makeDevice(dir.filePath("null"));
     const QString readOnly = dir.filePath("kept.pf1");
     ASSERT_TRUE(saveFileAtomically(readOnly, "keep"));
@@ -87,6 +90,8 @@ TEST_P(SpecialFileWriting, LeavesDevicesFifosAndReadOnlyFilesAsTheyWere) {
                    {device, "通常のファイルではありません。"},
                    {readOnly, "読み取り専用のファイルです。"}};
     for (const auto& t : targets) {
+        if (t.path == fifo && !test::HasFifos)
+            continue;
         SCOPED_TRACE(t.path.toStdString());
         const unsigned mode = test::nodeMode(t.path);
         EXPECT_EQ(GetParam().write(t.path).error, WriteFailed + named(t.path, t.reason));
