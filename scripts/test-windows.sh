@@ -42,6 +42,8 @@ fi
 wineserver -p
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
+# Builds of the same sources from another clone come from the cache too.
+export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
 jobs=$(nproc)
 start=$(date +%s)
 cmake --preset windows >/dev/null

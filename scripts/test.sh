@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite:
 # first the ordinary build, then everything again under the address and
-# undefined-behaviour sanitizers.
+# undefined-behaviour sanitizers, then the Windows build under Wine with its
+# installer (scripts/test-windows.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
+# Builds of the same sources from another clone come from the cache too.
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 jobs=$(nproc)
 
 cmake --preset dev -G Ninja >/dev/null
@@ -15,3 +18,5 @@ ctest --preset dev -j "$jobs"
 cmake --preset asan -G Ninja >/dev/null
 cmake --build --preset asan -j "$jobs"
 ctest --preset asan -j "$jobs"
+
+bash scripts/test-windows.sh
