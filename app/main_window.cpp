@@ -153,6 +153,8 @@ void TForm1::EnterPairingOpenState() {
          {O1, C1, N6, R1, CSVT1, HTMLH1, X1, E1, G1, T1, S2, C2, R2, N4, scheduleStatsAction_})
         a->setEnabled(true);
     courtBoardAction_->setEnabled(true);
+    for (QAction* a : clockActions_)
+        a->setEnabled(true);
     for (std::size_t i : {0u, 3u, 4u, 5u})
         speedButtons_[i]->setEnabled(true);
     ScrollBar1->setEnabled(true);
@@ -170,6 +172,8 @@ void TForm1::setNoPairingState() {
     for (QAction* a : {C1, N6, R1, CSVT1, HTMLH1, N3, B1, G1, T1, S2, scheduleStatsAction_})
         a->setEnabled(false);
     courtBoardAction_->setEnabled(false);
+    for (QAction* a : clockActions_)
+        a->setEnabled(false);
     if (courtBoard_) // nothing left to show
         courtBoard_->close();
     for (std::size_t i : {0u, 1u, 2u})

@@ -142,6 +142,12 @@ public Q_SLOTS:
     void Edit37Change();
     // The court board, full screen on a second screen when there is one.
     void CourtBoardClick();
+    // The court board, made at its first use and kept.
+    CourtBoard* ensureCourtBoard();
+    // The round clock on the board, from the 試合 menu.
+    void startRoundClock();
+    void pauseRoundClock();
+    void resetRoundClock();
 
 Q_SIGNALS:
     // A count, a name or the round on show changed, here or on the court
@@ -266,7 +272,8 @@ private:
     std::array<QFrame*, 5> separators_{};
     QScrollBar* ScrollBar1 = nullptr;
     QAction* courtBoardAction_ = nullptr;
-    CourtBoard* courtBoard_ = nullptr; // made at its first opening
+    CourtBoard* courtBoard_ = nullptr;       // made at its first opening
+    std::array<QAction*, 3> clockActions_{}; // start, pause, reset
 };
 
 } // namespace pf

@@ -177,6 +177,17 @@ void TForm1::buildMenu() {
                     QStringLiteral("全順位を表示します。"), &TForm1::T1Click);
     S2 = addCommand(games, "S2", QStringLiteral("順位を発表する(&S)..."), HintAnnounce,
                     &TForm1::S2Click);
+    separator(games, "clockSeparator");
+    clockActions_[0] =
+        addCommand(games, "clockStartAction", QStringLiteral("時計を開始する(&K)"),
+                   QStringLiteral("コート表示の時計で、この回の残り時間を数えます。"),
+                   &TForm1::startRoundClock);
+    clockActions_[1] =
+        addCommand(games, "clockPauseAction", QStringLiteral("時計を一時停止する(&P)"),
+                   QStringLiteral("コート表示の時計を止めます。"), &TForm1::pauseRoundClock);
+    clockActions_[2] = addCommand(games, "clockResetAction", QStringLiteral("時計を戻す(&E)"),
+                                  QStringLiteral("コート表示の時計を1回の時間に戻します。"),
+                                  &TForm1::resetRoundClock);
     separator(games, "UndoSeparator");
     undoAction_ = games->addAction(QStringLiteral("元に戻す(&U)"), QKeySequence::Undo, undoStack_,
                                    &QUndoStack::undo);

@@ -25,6 +25,10 @@ void TForm1::CourtBoardClick() {
     }
     if (!session_.PairingOpen)
         return;
+    ensureCourtBoard()->showOn(boardScreen(this));
+}
+
+CourtBoard* TForm1::ensureCourtBoard() {
     if (!courtBoard_) {
         courtBoard_ = new CourtBoard(session_, this);
         courtBoard_->setObjectName(QStringLiteral("courtBoard"));
@@ -33,7 +37,22 @@ void TForm1::CourtBoardClick() {
                 [display = windows_.courtDisplay] { return display->shownCounts(); });
         connect(this, &TForm1::matchesChanged, courtBoard_, &CourtBoard::refresh);
     }
-    courtBoard_->showOn(boardScreen(this));
+    return courtBoard_;
+}
+
+void TForm1::startRoundClock() {
+    if (session_.PairingOpen)
+        ensureCourtBoard()->startClock();
+}
+
+void TForm1::pauseRoundClock() {
+    if (courtBoard_)
+        courtBoard_->pauseClock();
+}
+
+void TForm1::resetRoundClock() {
+    if (courtBoard_)
+        courtBoard_->resetClock();
 }
 
 void TForm1::G1Click() {

@@ -79,6 +79,13 @@ struct Session {
     // the size they started with).
     std::int32_t Scale = 100;
 
+    // Matches with a result a member needs for a rank (0: everybody ranked).
+    std::int32_t MinMatches = 0;
+    // The court board's round clock: minutes per round, and whether stepping
+    // to the next round starts it again (0 no, otherwise yes).
+    std::int32_t RoundMinutes = 15;
+    std::int32_t ClockRestart = 0;
+
     // Every change that makes the pairing differ from its file goes through
     // markModified, and every save, open or close through markSaved, so that
     // whoever follows the pairing (the unsaved mark, the recovery copy, the

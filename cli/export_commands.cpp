@@ -29,6 +29,24 @@ void addRuleOption(CommandLine& cmd) {
                             QStringLiteral("1|2")});
 }
 
+void addMinMatchesOption(CommandLine& cmd) {
+    cmd.parser().addOption({QStringLiteral("min-matches"),
+                            QStringLiteral("Matches with a result a member needs for a rank "
+                                           "(default 0: everybody); the others are listed "
+                                           "last without one."),
+                            QStringLiteral("N")});
+}
+
+std::optional<int> minMatchesOf(const std::optional<QString>& text) {
+    if (!text)
+        return 0;
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,3}$"));
+    if (digits.match(*text).hasMatch() && text->toInt() <= MaxMatches)
+        return text->toInt();
+    printError(std::string("--min-matches takes a number from 0 to 120"));
+    return std::nullopt;
+}
+
 std::optional<OutputRange> rangeOf(const std::optional<QString>& text) {
     OutputRange range;
     if (!text || *text == QStringLiteral("all"))
@@ -75,19 +93,23 @@ bool takeColors(const std::optional<QString>& text, HtmlOptions& options) {
 } // namespace
 
 int runStandings(const QStringList& args) {
-    CommandLine cmd("standings FILE [--rule 1|2]", 1);
+    CommandLine cmd("standings FILE [--rule 1|2] [--min-matches N]", 1);
     addRuleOption(cmd);
+    addMinMatchesOption(cmd);
     if (const auto done = cmd.parse(args))
         return *done;
     const auto method = rankingMethodOf(cmd.value(QStringLiteral("rule")));
     if (!method)
+        return ExitUsage;
+    const auto minMatches = minMatchesOf(cmd.value(QStringLiteral("min-matches")));
+    if (!minMatches)
         return ExitUsage;
     const auto content = readPairingInput(cmd.positional(0));
     if (!content)
         return ExitRefused;
 
     const StandingsTable table =
-        standingsTable(computeStandings(content->matches, rankingRuleOf(*method)));
+        standingsTable(computeStandings(content->matches, rankingRuleOf(*method), *minMatches));
     QString text;
     for (int row = 0; row <= table.memberRows(); ++row) {
         for (int col = 0; col < StandingsColumns; ++col) {
@@ -123,10 +145,11 @@ int runCsv(const QStringList& args) {
 }
 
 int runHtml(const QStringList& args) {
-    CommandLine cmd("html FILE [--rule 1|2] [--range all|results|FROM-TO] "
+    CommandLine cmd("html FILE [--rule 1|2] [--min-matches N] [--range all|results|FROM-TO] "
                     "[--colors PAGE,LINE,TITLE,DATA] [-o OUT]",
                     1);
     addRuleOption(cmd);
+    addMinMatchesOption(cmd);
     cmd.parser().addOption({QStringLiteral("range"),
                             QStringLiteral("Matches listed: all (default), those with results, "
                                            "or the numbers FROM to TO."),
@@ -141,6 +164,9 @@ int runHtml(const QStringList& args) {
     const auto method = rankingMethodOf(cmd.value(QStringLiteral("rule")));
     if (!method)
         return ExitUsage;
+    const auto minMatches = minMatchesOf(cmd.value(QStringLiteral("min-matches")));
+    if (!minMatches)
+        return ExitUsage;
     HtmlOptions options;
     const auto range = rangeOf(cmd.value(QStringLiteral("range")));
     if (!range)
@@ -153,7 +179,7 @@ int runHtml(const QStringList& args) {
         return ExitRefused;
 
     StandingsTable table;
-    ComputeStandings(content->matches, *method, table);
+    ComputeStandings(content->matches, *method, table, *minMatches);
     return cmd.writeOutput(htmlPageBytes(content->matches, table, *method, options));
 }
 

@@ -21,7 +21,19 @@ BoardMatch matchAt(const Session& session, int slot, std::span<const ShownCounts
     return b;
 }
 
+bool holdsNames(const MatchRecord& m) {
+    return !m.a.empty() || !m.b.empty() || !m.c.empty() || !m.d.empty();
+}
+
 } // namespace
+
+int roundsOfDay(const Session& session) {
+    const int n = shownCourts(session);
+    for (int slot = MaxMatches - 1; slot >= 0; --slot)
+        if (holdsNames(session.Matches[static_cast<std::size_t>(slot)]))
+            return slot / n + 1;
+    return MaxMatches / n;
+}
 
 BoardContent boardContent(const Session& session, std::span<const ShownCounts> pending) {
     BoardContent content;
@@ -34,7 +46,10 @@ BoardContent boardContent(const Session& session, std::span<const ShownCounts> p
         for (const Name* name : {&m.a, &m.b, &m.c, &m.d})
             playing.push_back(name);
     }
-    if (p + n < MaxMatches) {
+    content.round = p / n + 1;
+    content.rounds = std::max(content.round, roundsOfDay(session));
+    // A next round without names is past the end of the day.
+    if (content.round < content.rounds) {
         for (int k = 0; k < n; ++k)
             content.next.push_back(matchAt(session, p + n + k, pending));
     }

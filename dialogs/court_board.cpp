@@ -4,6 +4,7 @@
 #include "dialogs/court_rounds.h"
 #include "dialogs/court_view.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -12,7 +13,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWheelEvent>
+
+#ifdef PAIRFORGE_HAVE_MULTIMEDIA
+#include <QSoundEffect>
+#include <QUrl>
+#endif
 
 namespace pf {
 namespace {
@@ -21,6 +28,13 @@ const QColor Background(18, 24, 30);
 const QColor Heading(255, 214, 0);
 const QColor NetGrey(212, 208, 200);
 const QColor NamePlate(0, 80, 0, 230);
+const QColor FinishedPlate(0, 150, 60);
+const QColor ClockIdle(170, 170, 170);
+const QColor ClockOver(255, 90, 70);
+const QColor FlashBackground(190, 30, 20);
+
+constexpr int TickMs = 200;
+const int RoundMinuteChoices[] = {5, 8, 10, 12, 15, 20, 25, 30};
 
 // Lines as on the court display's court, in fractions of the court's width.
 constexpr double ServiceLineLeft = 97.0 / 400.0;
@@ -71,11 +85,92 @@ QScreen* boardScreen(const QWidget* organiserWindow) {
     return own;
 }
 
-CourtBoard::CourtBoard(Session& session, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), session_(session) {
+CourtBoard::CourtBoard(Session& session, QWidget* parent, RoundClock::Now now)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), session_(session),
+      clock_(now ? std::move(now) : RoundClock::Now([this] { return elapsed_.elapsed(); })) {
+    elapsed_.start();
     setWindowTitle(QStringLiteral("コート表示"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    clock_.setMinutes(session_.RoundMinutes);
+    lastRound_ = roundStart(session_);
+    // Runs while the board is hidden too: a clock started from the menu still
+    // chimes at zero.
+    ticker_ = new QTimer(this);
+    ticker_->setInterval(TickMs);
+    connect(ticker_, &QTimer::timeout, this, &CourtBoard::tick);
+}
+
+void CourtBoard::setChime(std::function<void()> chime) {
+    chime_ = std::move(chime);
+}
+
+void CourtBoard::setRoundMinutes(int minutes) {
+    clock_.setMinutes(minutes);
+    session_.RoundMinutes = clock_.minutes();
+    update();
+}
+
+void CourtBoard::setClockRestart(bool on) {
+    session_.ClockRestart = on ? 1 : 0;
+}
+
+void CourtBoard::startClock() {
+#ifdef PAIRFORGE_HAVE_MULTIMEDIA
+    // Loaded now, so that it is ready when the time is up.
+    if (!chime_ && !sound_) {
+        auto* effect = new QSoundEffect(this);
+        effect->setSource(QUrl(QStringLiteral("qrc:/sounds/round_end.wav")));
+        sound_ = effect;
+    }
+#endif
+    clock_.start();
+    ticker_->start();
+    update();
+}
+
+void CourtBoard::pauseClock() {
+    clock_.pause();
+    update();
+}
+
+void CourtBoard::resetClock() {
+    clock_.reset();
+    update();
+}
+
+void CourtBoard::tick() {
+    if (clock_.poll())
+        playChime();
+    const RoundClock::State s = clock_.state();
+    if (s != RoundClock::State::Running && !clock_.flashing())
+        ticker_->stop();
+    if (isVisible())
+        update();
+}
+
+void CourtBoard::playChime() {
+    if (chime_) {
+        chime_();
+        return;
+    }
+#ifdef PAIRFORGE_HAVE_MULTIMEDIA
+    auto* effect = qobject_cast<QSoundEffect*>(sound_);
+    if (effect && effect->status() != QSoundEffect::Error) {
+        effect->play();
+        return;
+    }
+#endif
+    QApplication::beep();
+}
+
+void CourtBoard::followRound() {
+    const int now = roundStart(session_);
+    if (now > lastRound_ && session_.ClockRestart != 0) {
+        clock_.reset();
+        startClock();
+    }
+    lastRound_ = now;
 }
 
 void CourtBoard::setPendingCounts(PendingCounts pending) {
@@ -94,7 +189,9 @@ void CourtBoard::showOn(QScreen* screen) {
 
 BoardContent CourtBoard::content() const {
     const std::vector<ShownCounts> pending = pending_ ? pending_() : std::vector<ShownCounts>{};
-    return boardContent(session_, pending);
+    BoardContent c = boardContent(session_, pending);
+    c.clock = clock_.text();
+    return c;
 }
 
 BoardLayout CourtBoard::currentLayout() const {
@@ -102,6 +199,7 @@ BoardLayout CourtBoard::currentLayout() const {
 }
 
 void CourtBoard::refresh() {
+    followRound();
     if (isVisible())
         update();
 }
@@ -115,23 +213,39 @@ void CourtBoard::previousRound() {
 }
 
 void CourtBoard::step(int rounds) {
-    if (stepRound(session_, rounds))
+    if (stepRound(session_, rounds)) {
+        followRound();
         update();
+    }
 }
 
 void CourtBoard::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.fillRect(rect(), Background);
+    p.fillRect(rect(), clock_.flashOn() ? FlashBackground : Background);
     const BoardLayout layout = currentLayout();
     for (const QRect& court : layout.courts)
         paintCourt(p, court);
     for (const BoardText& t : layout.texts) {
         p.setFont(boardFont(t.pixels, t.bold));
         QColor colour = Qt::white;
-        if (t.role == BoardRole::Heading || t.role == BoardRole::Score)
+        if (t.role == BoardRole::Heading || t.role == BoardRole::Score ||
+            t.role == BoardRole::Court || t.role == BoardRole::Round)
             colour = Heading;
+        if (t.role == BoardRole::Clock) {
+            const RoundClock::State s = clock_.state();
+            colour = s == RoundClock::State::Running   ? QColor(Qt::white)
+                     : s == RoundClock::State::Expired ? ClockOver
+                                                       : ClockIdle;
+            if (clock_.flashOn())
+                colour = Qt::white;
+        }
+        if (t.role == BoardRole::Finished) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(FinishedPlate);
+            p.drawRoundedRect(t.rect, t.pixels / 5.0, t.pixels / 5.0);
+        }
         if (t.role == BoardRole::Name) {
             // A plate under each name, so that a court line crossing a name
             // with a space in it does not read as two names.
@@ -163,6 +277,15 @@ void CourtBoard::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_F11:
         close();
         break;
+    case Qt::Key_S:
+        startClock();
+        break;
+    case Qt::Key_P:
+        pauseClock();
+        break;
+    case Qt::Key_R:
+        resetClock();
+        break;
     default:
         QWidget::keyPressEvent(event);
     }
@@ -189,6 +312,23 @@ void CourtBoard::contextMenuEvent(QContextMenuEvent* event) {
         ->setEnabled(hasNextRound(session_));
     menu->addAction(QStringLiteral("前の回へ(&B)"), this, &CourtBoard::previousRound)
         ->setEnabled(hasPreviousRound(session_));
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("時計を開始 (S)"), this, &CourtBoard::startClock)
+        ->setEnabled(!clock_.running());
+    menu->addAction(QStringLiteral("時計を一時停止 (P)"), this, &CourtBoard::pauseClock)
+        ->setEnabled(clock_.running());
+    menu->addAction(QStringLiteral("時計を戻す (R)"), this, &CourtBoard::resetClock);
+    QMenu* minutes = menu->addMenu(QStringLiteral("1回の時間(&M)"));
+    for (const int m : RoundMinuteChoices) {
+        QAction* a = minutes->addAction(QStringLiteral("%1分").arg(m), this,
+                                        [this, m] { setRoundMinutes(m); });
+        a->setCheckable(true);
+        a->setChecked(m == clock_.minutes());
+    }
+    QAction* restart = menu->addAction(QStringLiteral("次の回へ進んだら時計をやり直す(&A)"));
+    restart->setCheckable(true);
+    restart->setChecked(session_.ClockRestart != 0);
+    connect(restart, &QAction::toggled, this, &CourtBoard::setClockRestart);
     menu->addSeparator();
     const QList<QScreen*> screens = QGuiApplication::screens();
     for (int i = 0; i < screens.size(); ++i) {

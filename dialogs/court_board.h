@@ -15,16 +15,25 @@
 // its steps move that same cursor. It never changes a count. → or Space or a
 // click on its right half go to the next round, ← or a click on its left half
 // back, the wheel both ways, Esc or F11 close it; a right click offers the
-// screens to move to.
+// screens to move to, the minutes per round and whether the next round
+// starts the clock again.
+//
+// The round clock counts down along the top: S starts it, P pauses it, R
+// sets it back (the main window's 試合 menu does the same). At zero the board
+// flashes and a chime sounds, from the program's own sound where Qt
+// Multimedia is there, else the system beep.
 
 #include "dialogs/board_content.h"
 #include "dialogs/board_layout.h"
+#include "dialogs/round_clock.h"
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QWidget>
 #include <functional>
 
 class QScreen;
+class QTimer;
 
 namespace pf {
 
@@ -46,7 +55,16 @@ class CourtBoard : public QWidget {
 public:
     using PendingCounts = std::function<std::vector<ShownCounts>()>;
 
-    explicit CourtBoard(Session& session, QWidget* parent = nullptr);
+    // `now` is the clock's time source in milliseconds; by default the time
+    // since the board was made.
+    explicit CourtBoard(Session& session, QWidget* parent = nullptr, RoundClock::Now now = {});
+
+    const RoundClock& clock() const { return clock_; }
+    // What sounds when the time is up (the tests listen instead).
+    void setChime(std::function<void()> chime);
+    // Minutes per round, kept in the session for the settings.
+    void setRoundMinutes(int minutes);
+    void setClockRestart(bool on);
 
     // Counts shown elsewhere and not stored yet, drawn in place of the stored ones.
     void setPendingCounts(PendingCounts pending);
@@ -61,6 +79,12 @@ public Q_SLOTS:
     void refresh();
     void nextRound();
     void previousRound();
+    void startClock();
+    void pauseClock();
+    void resetClock();
+    // Looks at the clock: sounds the chime once at zero, repaints while it
+    // runs or flashes. Run by the board's timer.
+    void tick();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -71,10 +95,19 @@ protected:
 
 private:
     void step(int rounds);
+    // The round moved forward (here or on another window): a new round's time.
+    void followRound();
+    void playChime();
 
     Session& session_;
     PendingCounts pending_;
     FontMeasure measure_;
+    QElapsedTimer elapsed_;
+    RoundClock clock_;
+    QTimer* ticker_ = nullptr;
+    std::function<void()> chime_;
+    QObject* sound_ = nullptr; // made at the first start, where there is sound
+    int lastRound_ = 0;
 };
 
 } // namespace pf

@@ -1,6 +1,7 @@
 #include "dialogs/court_display.h"
 
 #include "app/modal_runner.h"
+#include "app/score_edit.h"
 #include "app/text_codec.h"
 #include "app/ui_fonts.h"
 #include "app/up_down.h"
@@ -57,7 +58,7 @@ QLineEdit* flatEdit(QWidget* parent, const QString& name, const QRect& geometry,
     return e;
 }
 
-QFrame* scoreBox(QWidget* parent, const char* name, int left, int top, QLineEdit*& win,
+QFrame* scoreBox(QWidget* parent, const char* name, int left, int top, ScoreEdit*& win,
                  UpDown*& upDown, const char* upDownName, const char* labelName,
                  const QString& winName) {
     auto* box = new QFrame(parent);
@@ -72,10 +73,12 @@ QFrame* scoreBox(QWidget* parent, const char* name, int left, int top, QLineEdit
     box->setPalette(face);
     box->setGeometry(left, top, 81, 38);
 
-    win = new QLineEdit(QStringLiteral("0"), box);
+    // Typed into, as the main window's panels are: digits over the count,
+    // Tab and Enter on to the next box, the wheel as the arrows.
+    win = new ScoreEdit(box);
+    win->setText(QStringLiteral("0"));
     win->setObjectName(winName);
-    win->setReadOnly(true);
-    win->setFocusPolicy(Qt::NoFocus);
+    win->setFocusPolicy(Qt::StrongFocus);
     win->setFont(fixedGothic(24, true));
     win->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     win->setTextMargins(0, 0, 0, 0);
@@ -129,10 +132,23 @@ TOKBottomDlg2::TOKBottomDlg2(Session& session, QWidget* parent)
             flatEdit(c.panel, objName("Name", n, "C"), QRect(306, 24, 80, 18), nameFont, Qt::white);
         c.nameD =
             flatEdit(c.panel, objName("Name", n, "D"), QRect(306, 76, 80, 18), nameFont, Qt::white);
-        c.boxA = scoreBox(this, BoxNames[k][0], 118, 18 + dy, c.winA, c.upDownA, UpDownNames[k][0],
-                          WinLabelNames[k][0], objName("Win", n, "A"));
-        c.boxB = scoreBox(this, BoxNames[k][1], 220, 18 + dy, c.winB, c.upDownB, UpDownNames[k][1],
-                          WinLabelNames[k][1], objName("Win", n, "B"));
+        ScoreEdit* edits[2] = {};
+        c.boxA = scoreBox(this, BoxNames[k][0], 118, 18 + dy, edits[0], c.upDownA,
+                          UpDownNames[k][0], WinLabelNames[k][0], objName("Win", n, "A"));
+        c.boxB = scoreBox(this, BoxNames[k][1], 220, 18 + dy, edits[1], c.upDownB,
+                          UpDownNames[k][1], WinLabelNames[k][1], objName("Win", n, "B"));
+        c.winA = edits[0];
+        c.winB = edits[1];
+        for (int side = 0; side < 2; ++side) {
+            ScoreEdit* e = edits[side];
+            UpDown* u = side == 0 ? c.upDownA : c.upDownB;
+            connect(e, &ScoreEdit::advance, this,
+                    [this, k, side](bool forward) { moveScoreFocus(k, side, forward); });
+            connect(e, &ScoreEdit::wheelStep, u, &UpDown::step);
+            // A typed count is a change like a click on an arrow.
+            connect(e, &QLineEdit::textEdited, this, [this] { session_.markModified(); });
+            connect(e, &ScoreEdit::left, this, [this, k, side] { scoreBoxLeft(k, side); });
+        }
         // Every click marks the pairing modified, also one at 0 or 20.
         for (UpDown* u : {c.upDownA, c.upDownB})
             connect(u, &UpDown::changing, this, [this] { session_.markModified(); });
@@ -179,6 +195,7 @@ void TOKBottomDlg2::showEvent(QShowEvent* event) {
         return; // restored from the task bar: keep what is shown
     FormShow();
     ShowCourts();
+    courts_[0].winA->setFocus(Qt::OtherFocusReason);
 }
 
 void TOKBottomDlg2::FormShow() {
@@ -263,6 +280,35 @@ void TOKBottomDlg2::Button2Click() {
     StoreCourtScores();
     stepRound(session_, +1);
     ShowCourts();
+}
+
+void TOKBottomDlg2::moveScoreFocus(int court, int side, bool forward) {
+    const int boxes = courtCount_ * 2;
+    int pos = court * 2 + side + (forward ? 1 : -1);
+    if (pos >= boxes) {
+        if (!hasNextRound(session_))
+            return; // the last count of the day
+        Button2Click();
+        pos = 0;
+    } else if (pos < 0) {
+        if (!hasPreviousRound(session_))
+            return;
+        Button1Click();
+        pos = boxes - 1;
+    }
+    const Court& c = courts_[static_cast<std::size_t>(pos / 2)];
+    (pos % 2 == 0 ? c.winA : c.winB)->setFocus(Qt::TabFocusReason);
+}
+
+void TOKBottomDlg2::scoreBoxLeft(int court, int side) {
+    // A box left empty shows its stored count again.
+    const Court& c = courts_[static_cast<std::size_t>(court)];
+    QLineEdit* box = side == 0 ? c.winA : c.winB;
+    const auto slot = static_cast<std::size_t>(shownStart_ + court);
+    if (filled_ && box->text().isEmpty() && slot < session_.Matches.size()) {
+        const MatchRecord& m = session_.Matches[slot];
+        box->setText(QString::number(side == 0 ? m.WinA : m.WinB));
+    }
 }
 
 void TOKBottomDlg2::OKBtnClick() {

@@ -14,8 +14,9 @@
 // courts and starts at session.CourtCursor, which the window moves by whole
 // rounds. The counts shown are stored into the table on every move and on
 // every way of closing the window. A click on any of the count arrows sets
-// session.Modified. shownChanged() tells the court board to show the counts
-// in the boxes before they are stored.
+// session.Modified, as does a count typed into a box (digits, then Tab or
+// Enter on to the next box; the wheel steps it). shownChanged() tells the court board to show the
+// counts in the boxes before they are stored.
 
 #include "app/score_commands.h"
 #include "app/session.h"
@@ -87,6 +88,10 @@ private:
     void Button1Click();
     void Button2Click();
     void OKBtnClick();
+    // Tab, Enter and Shift+Tab from a count box: on to the next box of the
+    // round, from the last one to the first box of the next round.
+    void moveScoreFocus(int court, int side, bool forward);
+    void scoreBoxLeft(int court, int side);
 
     Session& session_;
     std::array<Court, MaxCourts> courts_;

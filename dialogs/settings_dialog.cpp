@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -120,6 +121,7 @@ TOKBottomDlg3::TOKBottomDlg3(QWidget* parent) : QDialog(parent) {
     bevelLayout->addWidget(g1);
     bevelLayout->addWidget(g2);
     bevelLayout->addWidget(g3);
+    bevelLayout->addWidget(buildMinMatchesGroup());
     bevelLayout->addWidget(buildScaleGroup());
     bevelLayout->addStretch(1);
 
@@ -158,6 +160,8 @@ TOKBottomDlg3::TOKBottomDlg3(QWidget* parent) : QDialog(parent) {
 }
 
 void TOKBottomDlg3::prepare(const Settings& s) {
+    prepared_ = s;
+    minMatchesSpin_->setValue(std::clamp(s.MinMatches, 0, MaxMinMatches));
     // Values other than 0 and 2 have always meant the sequential method.
     (s.GenerationMethod == 0   ? RadioButton1
      : s.GenerationMethod == 2 ? balancedMethodButton
@@ -169,7 +173,8 @@ void TOKBottomDlg3::prepare(const Settings& s) {
 }
 
 Settings TOKBottomDlg3::chosen() const {
-    Settings s;
+    Settings s = prepared_;
+    s.MinMatches = minMatchesSpin_->value();
     s.GenerationMethod = RadioButton1->isChecked() ? 0 : balancedMethodButton->isChecked() ? 2 : 1;
     s.RankingMethod = RadioButton3->isChecked() ? 0 : 1;
     s.CsvMode = RadioButton5->isChecked() ? 0 : 1;
@@ -256,6 +261,35 @@ std::int32_t TOKBottomDlg3::chosenScale() const {
         if (scaleButtons_[i]->isChecked())
             return DisplayScales[i];
     return DisplayScales[0];
+}
+
+} // namespace pf
+
+// --- Minimum matches for a rank ------------------------------------------------
+
+namespace pf {
+
+QGroupBox* TOKBottomDlg3::buildMinMatchesGroup() {
+    auto* g = new QGroupBox(QStringLiteral("順位の対象"), this);
+    g->setObjectName(QStringLiteral("minMatchesGroup"));
+    minMatchesSpin_ = new QSpinBox(g);
+    minMatchesSpin_->setObjectName(QStringLiteral("minMatchesSpin"));
+    minMatchesSpin_->setRange(0, MaxMinMatches);
+    minMatchesSpin_->setSuffix(QStringLiteral(" 試合以上"));
+    minMatchesSpin_->setSpecialValueText(QStringLiteral("全員"));
+    auto* note = new QLabel(QStringLiteral("試合数がこれに満たないメンバーは、順位を付けずに"
+                                           "順位表の最後に載せ、発表もしません。"),
+                            g);
+    note->setObjectName(QStringLiteral("minMatchesNote"));
+    note->setWordWrap(true);
+    auto* row = new QHBoxLayout;
+    row->addWidget(minMatchesSpin_);
+    row->addStretch(1);
+    auto* layout = new QVBoxLayout(g);
+    layout->setSpacing(4);
+    layout->addLayout(row);
+    layout->addWidget(note);
+    return g;
 }
 
 } // namespace pf

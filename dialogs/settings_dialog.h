@@ -27,6 +27,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 namespace pf {
 
@@ -77,6 +78,17 @@ private:
     std::int32_t chosenScale() const;
     std::array<QRadioButton*, std::size(DisplayScales)> scaleButtons_{};
     std::vector<std::int32_t> offeredScales_{std::begin(DisplayScales), std::end(DisplayScales)};
+
+    // 順位の対象: the matches with a result a member needs for a rank.
+    QGroupBox* buildMinMatchesGroup();
+    QSpinBox* minMatchesSpin_ = nullptr;
+
+    // What prepare() was given: the values the dialog does not show (the
+    // board's clock) go back unchanged.
+    Settings prepared_;
+
+public:
+    QSpinBox* minMatchesSpin() const { return minMatchesSpin_; }
 };
 
 } // namespace pf

@@ -59,7 +59,8 @@ std::optional<std::int32_t> settingFromText(const QString& stored) {
 Status checkSettingTypes(QSettings& store) {
     Status result;
     store.beginGroup(Group);
-    for (const char* key : {"Seisei", "Jyuni", "CsvMode", "Scale"}) {
+    for (const char* key :
+         {"Seisei", "Jyuni", "CsvMode", "Scale", "MinMatches", "RoundMinutes", "ClockRestart"}) {
         const QVariant v = store.value(QLatin1String(key));
         if (v.isValid() && !storedAsText(store, v)) {
             result.error =
@@ -77,6 +78,14 @@ Settings loadSettings(QSettings& store) {
     s.GenerationMethod = readInt(store, "Seisei", 1);
     s.RankingMethod = readInt(store, "Jyuni", 0);
     s.CsvMode = readInt(store, "CsvMode", 0);
+    const auto within = [&store](const char* key, std::int32_t low, std::int32_t high,
+                                 std::int32_t fallback) {
+        const std::int32_t v = readInt(store, key, fallback);
+        return v >= low && v <= high ? v : fallback;
+    };
+    s.MinMatches = within("MinMatches", 0, MaxMinMatches, 0);
+    s.RoundMinutes = within("RoundMinutes", 1, MaxRoundMinutes, DefaultRoundMinutes);
+    s.ClockRestart = within("ClockRestart", 0, 1, 0);
     store.endGroup();
     s.Scale = loadScale(store);
     return s;
@@ -109,8 +118,15 @@ Status saveSettings(QSettings& store, const Settings& s) {
     store.setValue(QStringLiteral("Seisei"), QString::number(s.GenerationMethod));
     store.setValue(QStringLiteral("Jyuni"), QString::number(s.RankingMethod));
     store.setValue(QStringLiteral("CsvMode"), QString::number(s.CsvMode));
-    if (s.Scale != DisplayScales[0] || store.contains(QStringLiteral("Scale")))
-        store.setValue(QStringLiteral("Scale"), QString::number(s.Scale));
+    const auto chosen = [&store](const char* key, std::int32_t value, std::int32_t fallback) {
+        const QString name = QLatin1String(key);
+        if (value != fallback || store.contains(name))
+            store.setValue(name, QString::number(value));
+    };
+    chosen("Scale", s.Scale, DisplayScales[0]);
+    chosen("MinMatches", s.MinMatches, 0);
+    chosen("RoundMinutes", s.RoundMinutes, DefaultRoundMinutes);
+    chosen("ClockRestart", s.ClockRestart, 0);
     store.endGroup();
     store.sync();
     return store.status() != QSettings::AccessError ? Status{}

@@ -27,6 +27,9 @@ struct Settings {
     std::int32_t RankingMethod = 0;    // "Jyuni": 0 rule 1, otherwise rule 2
     std::int32_t CsvMode = 0;          // "CsvMode": 0 old layout, otherwise new
     std::int32_t Scale = 100;          // "Scale": display size in percent, next start
+    std::int32_t MinMatches = 0;       // "MinMatches": matches needed for a rank
+    std::int32_t RoundMinutes = 15;    // "RoundMinutes": the board's round clock
+    std::int32_t ClockRestart = 0;     // "ClockRestart": next round starts the clock again
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
@@ -45,6 +48,10 @@ Status checkSettingTypes(QSettings& store);
 // defaults; any other value, also a non-zero one other than 1, is kept as it
 // is so that it is written back unchanged.
 Settings loadSettings(QSettings& store);
+// "MinMatches" (0 … MaxMinMatches), "RoundMinutes" (1 … MaxRoundMinutes) and
+// "ClockRestart" (0 or 1) read as their defaults when missing or out of range,
+// and, like "Scale", are written only once they differ from the default or
+// are already stored, so a clean account's store stays as it always was.
 // Writes the three values as decimal text and flushes the store;
 // MsgSettingsWriteFailed when they could not be written (the caller shows it).
 Status saveSettings(QSettings& store, const Settings& settings);
@@ -71,8 +78,14 @@ void applyStoredDisplayScale();
 // no room for the stored one); the other values stay as they are stored.
 Status saveScale(QSettings& store, std::int32_t percent);
 
+// The most matches a rank can ask for, and the longest round the clock takes.
+inline constexpr std::int32_t MaxMinMatches = MaxMatches;
+inline constexpr std::int32_t MaxRoundMinutes = 99;
+inline constexpr std::int32_t DefaultRoundMinutes = 15;
+
 inline Settings settingsOf(const Session& session) {
-    return {session.GenerationMethod, session.RankingMethod, session.CsvMode, session.Scale};
+    return {session.GenerationMethod, session.RankingMethod, session.CsvMode,     session.Scale,
+            session.MinMatches,       session.RoundMinutes,  session.ClockRestart};
 }
 
 inline void applySettings(Session& session, const Settings& settings) {
@@ -80,6 +93,9 @@ inline void applySettings(Session& session, const Settings& settings) {
     session.RankingMethod = settings.RankingMethod;
     session.CsvMode = settings.CsvMode;
     session.Scale = settings.Scale;
+    session.MinMatches = settings.MinMatches;
+    session.RoundMinutes = settings.RoundMinutes;
+    session.ClockRestart = settings.ClockRestart;
 }
 
 } // namespace pf

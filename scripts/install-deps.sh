@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config ccache
-    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev qt6-multimedia-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-noto-cjk xvfb xauth poppler-utils
     clang-14 libclang-rt-14-dev

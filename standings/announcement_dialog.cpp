@@ -143,7 +143,8 @@ QLineEdit* TOKBottomDlg4::nameBox(RevealStep step) const {
 const StandingRow* TOKBottomDlg4::rowOf(RevealStep step) const {
     const std::size_t place = static_cast<std::size_t>(placeOf(step));
     const auto& rows = standings_.standings().rows;
-    return place > 0 && place <= rows.size() ? &rows[place - 1] : nullptr;
+    // A member below the minimum of matches holds no place to announce.
+    return place > 0 && place <= rows.size() && rows[place - 1].ranked ? &rows[place - 1] : nullptr;
 }
 
 bool TOKBottomDlg4::hasMember(RevealStep step) const {

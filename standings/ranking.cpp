@@ -66,11 +66,19 @@ void countResults(const MatchTable& matches, std::vector<StandingRow>& list) {
 
 } // namespace
 
-Standings computeStandings(const MatchTable& matches, RankingRule rule) {
+Standings computeStandings(const MatchTable& matches, RankingRule rule, int minMatches) {
     const bool rule1 = rule == RankingRule::ByMatchesThenGames;
     Standings out{rule, collectGames(matches)};
     if (rule1)
         countResults(matches, out.rows);
+    if (minMatches > 0) {
+        // Rule 2 shows no match counters, but who is ranked still depends on them.
+        std::vector<StandingRow> played = out.rows;
+        if (!rule1)
+            countResults(matches, played);
+        for (std::size_t i = 0; i < out.rows.size(); ++i)
+            out.rows[i].ranked = played[i].matches >= minMatches;
+    }
     for (StandingRow& e : out.rows) {
         e.winRate = rate(e.wins, e.matches - e.draws);
         e.games = e.gamesWon + e.gamesLost;
@@ -84,10 +92,18 @@ Standings computeStandings(const MatchTable& matches, RankingRule rule) {
         return rule1 ? std::pair{e.winRate, e.gameRate} : std::pair{e.gameRate, 0.0f};
     };
     std::stable_sort(out.rows.begin(), out.rows.end(),
-                     [&](const StandingRow& x, const StandingRow& y) { return keys(x) > keys(y); });
+                     [&](const StandingRow& x, const StandingRow& y) {
+                         if (x.ranked != y.ranked)
+                             return x.ranked;
+                         return keys(x) > keys(y);
+                     });
 
     for (std::size_t i = 0; i < out.rows.size(); ++i) {
         StandingRow& e = out.rows[i];
+        if (!e.ranked) {
+            e.rank = 0;
+            continue;
+        }
         const bool tied = i > 0 && keys(e) == keys(out.rows[i - 1]);
         e.rank = tied ? out.rows[i - 1].rank : static_cast<int>(i) + 1;
     }

@@ -22,7 +22,8 @@ inline RankingRule rankingRuleOf(int rankingMethod) {
 // limits, and their sums must not wrap around. Under rule 2 the match
 // counters and the win rate stay 0.
 struct StandingRow {
-    int rank = 0; // equal for members tied on every key: 1, 2, 2, 4
+    int rank = 0; // equal for members tied on every key: 1, 2, 2, 4; 0 when not ranked
+    bool ranked = true;
     Name name;
     std::int64_t matches = 0;
     std::int64_t wins = 0;
@@ -40,6 +41,9 @@ struct Standings {
     std::vector<StandingRow> rows; // rank order, at most MaxMembers
 };
 
-Standings computeStandings(const MatchTable& matches, RankingRule rule);
+// Members with fewer than `minMatches` matches with a result (a latecomer's
+// single win) are listed after the ranked ones, in the same order among
+// themselves, with rank 0 and `ranked` false. 0 ranks everybody.
+Standings computeStandings(const MatchTable& matches, RankingRule rule, int minMatches = 0);
 
 } // namespace pf

@@ -35,7 +35,8 @@ constexpr const char* Rule2Headings[StandingsColumns] = {
     "順位", "メンバー名", "ゲーム数", "勝ゲーム", "敗ゲーム", "ゲーム率", "", "", "", "", ""};
 
 void fillRow(const StandingRow& e, RankingRule rule, StandingsTable& table, int row) {
-    table.cell(row, 0) = decimal(e.rank);
+    // A member too few matches in has no rank: the cell stays empty.
+    table.cell(row, 0) = e.ranked ? decimal(e.rank) : std::string();
     table.cell(row, 1) = e.name;
     if (rule == RankingRule::ByMatchesThenGames) {
         table.cell(row, 2) = decimal(e.matches);
@@ -74,8 +75,9 @@ StandingsTable standingsTable(const Standings& standings) {
     return table;
 }
 
-void ComputeStandings(const MatchTable& matches, int rankingMethod, StandingsTable& table) {
-    table = standingsTable(computeStandings(matches, rankingRuleOf(rankingMethod)));
+void ComputeStandings(const MatchTable& matches, int rankingMethod, StandingsTable& table,
+                      int minMatches) {
+    table = standingsTable(computeStandings(matches, rankingRuleOf(rankingMethod), minMatches));
 }
 
 } // namespace pf

@@ -46,7 +46,8 @@ int standingsColumnCount(RankingRule rule);
 StandingsTable standingsTable(const Standings& standings);
 
 // Computes and formats in one step; RankingMethod 0 selects rule 1, any other
-// value rule 2.
-void ComputeStandings(const MatchTable& matches, int rankingMethod, StandingsTable& table);
+// value rule 2. A member below `minMatches` gets an empty rank cell.
+void ComputeStandings(const MatchTable& matches, int rankingMethod, StandingsTable& table,
+                      int minMatches = 0);
 
 } // namespace pf

@@ -163,9 +163,13 @@ void TForm4::buildGrid() {
 }
 
 StandingsTable& TForm4::recompute() {
-    StaticText1->setText(ruleText(session_.RankingMethod));
+    QString rule = ruleText(session_.RankingMethod);
+    if (session_.MinMatches > 0)
+        rule += QStringLiteral("（%1試合未満は順位なし）").arg(session_.MinMatches);
+    StaticText1->setText(rule);
     fitRuleText();
-    standings_ = computeStandings(session_.Matches, rankingRuleOf(session_.RankingMethod));
+    standings_ = computeStandings(session_.Matches, rankingRuleOf(session_.RankingMethod),
+                                  session_.MinMatches);
     table_ = standingsTable(standings_);
     showTable();
     return table_;

@@ -39,6 +39,7 @@ TEST(StandingsCommand, PrintsTheTableAsTabSeparatedUtf8) {
     expectOutput({"standings", Day, "--rule", "1"}, "day_standings_rule1.tsv");
     expectOutput({"standings", Day, "--rule", "2"}, "day_standings_rule2.tsv");
     expectOutput({"standings", "--rule=2", Day}, "day_standings_rule2.tsv");
+    expectOutput({"standings", Day, "--min-matches", "0"}, "day_standings_rule1.tsv");
 }
 
 TEST(StandingsCommand, EmptyPairingPrintsTheHeadingsOnly) {
@@ -267,6 +268,9 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"RangeWord", {"html", "--range", "some"}},
                       UsageCase{"ThreeColours", {"html", "--colors", "1,2,3"}},
                       UsageCase{"FiveColours", {"html", "--colors", "1,2,3,4,5"}},
+                      UsageCase{"MinMatchesWord", {"standings", "--min-matches", "x"}},
+                      UsageCase{"MinMatchesBeyond120", {"html", "--min-matches", "121"}},
+                      UsageCase{"MinMatchesNegative", {"html", "--min-matches=-1"}},
                       UsageCase{"RangeTwice", {"html", "--range", "all", "--range", "results"}}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -19,6 +19,9 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+
 namespace {
 
 using namespace pf;
@@ -59,17 +62,33 @@ struct LayoutCase {
     bool longName;
 };
 
+// The part of a text's place its ink takes, for the empty-area check.
+QRect inkOf(const BoardText& t) {
+    const int w = std::min(t.rect.width(),
+                           QFontMetrics(boardFont(t.pixels, t.bold)).horizontalAdvance(t.text));
+    if (t.align & Qt::AlignLeft)
+        return QRect(t.rect.left(), t.rect.top(), w, t.rect.height());
+    if (t.align & Qt::AlignRight)
+        return QRect(t.rect.right() + 1 - w, t.rect.top(), w, t.rect.height());
+    return QRect(t.rect.center().x() - w / 2, t.rect.top(), w, t.rect.height());
+}
+
 class BoardLayoutAt : public testing::TestWithParam<LayoutCase> {};
 
-TEST_P(BoardLayoutAt, EveryTextFitsAndNothingOverlaps) {
+TEST_P(BoardLayoutAt, EveryTextFitsIsReadableAndNothingOverlaps) {
     const LayoutCase c = GetParam();
-    // 127 full-width characters: 254 bytes, about the longest name a file holds.
-    const QString longName = c.longName ? QString(127, QChar(0x3042)) : QString();
-    const Session s = dayOf(c.courts, longName);
-    const BoardContent content = boardContent(s);
+    // 127 full-width characters and one more byte: 255 bytes, the longest
+    // name a file holds.
+    const QString longName =
+        c.longName ? QString(127, QChar(0x3042)) + QLatin1Char('x') : QString();
+    Session s = dayOf(c.courts, longName);
+    s.Matches[0].WinA = s.Matches[0].WinB = 0; // court 1 has no result yet
+    BoardContent content = boardContent(s);
+    content.clock = QStringLiteral("14:59");
     const BoardLayout layout = layoutBoard(c.size, content, FontMeasure());
     const QRect screen(QPoint(0, 0), c.size);
     const int minName = (c.size.height() + 19) / 20;
+    const int minText = (c.size.height() + 39) / 40;
 
     ASSERT_EQ(layout.courts.size(), std::size_t(c.courts));
     for (std::size_t i = 0; i < layout.courts.size(); ++i) {
@@ -78,13 +97,17 @@ TEST_P(BoardLayoutAt, EveryTextFitsAndNothingOverlaps) {
         for (std::size_t j = i + 1; j < layout.courts.size(); ++j)
             EXPECT_FALSE(layout.courts[i].intersects(layout.courts[j])) << i << " " << j;
     }
-    int names = 0;
+    std::map<BoardRole, QStringList> byRole;
+    QString longShown;
+    int longLines = 0;
     for (std::size_t i = 0; i < layout.texts.size(); ++i) {
         const BoardText& t = layout.texts[i];
         const QFontMetrics fm(boardFont(t.pixels, t.bold));
         const std::string what = t.text.toStdString();
+        byRole[t.role] << t.text;
         EXPECT_LE(fm.horizontalAdvance(t.text), t.rect.width()) << what;
         EXPECT_LE(fm.height(), t.rect.height()) << what;
+        EXPECT_GE(t.pixels, minText) << what;
         EXPECT_TRUE(screen.contains(t.rect)) << what;
         for (std::size_t j = i + 1; j < layout.texts.size(); ++j)
             EXPECT_FALSE(t.rect.intersects(layout.texts[j].rect))
@@ -93,16 +116,65 @@ TEST_P(BoardLayoutAt, EveryTextFitsAndNothingOverlaps) {
         for (const QRect& court : layout.courts)
             EXPECT_TRUE(court.contains(t.rect) || !court.intersects(t.rect)) << what;
         if (t.role == BoardRole::Name) {
-            ++names;
             if (t.text.startsWith(QChar(0x3042))) {
-                EXPECT_TRUE(t.text.endsWith(QStringLiteral("…"))) << "cut, not squeezed away";
+                longShown += t.text;
+                ++longLines;
             } else {
                 EXPECT_GE(t.pixels, minName) << what;
                 EXPECT_TRUE(t.text.startsWith(QStringLiteral("会員"))) << what;
             }
         }
     }
-    EXPECT_EQ(names, 4 * c.courts);
+    // Names on the courts, the long one on two lines and cut only at its end.
+    EXPECT_EQ(byRole[BoardRole::Name].size(), 4 * c.courts + (c.longName ? 1 : 0));
+    if (c.longName) {
+        EXPECT_EQ(longLines, 2);
+        EXPECT_TRUE(longShown.endsWith(QStringLiteral("…")));
+    }
+    // Court numbers, the round, the clock; counts only for a match with a
+    // result, each with its mark.
+    QStringList courts;
+    for (int k = 1; k <= c.courts; ++k)
+        courts << QStringLiteral("コート%1").arg(k);
+    EXPECT_EQ(byRole[BoardRole::Court], courts);
+    EXPECT_EQ(byRole[BoardRole::Round],
+              QStringList{QStringLiteral("第1回 / 全%1回").arg(MaxMatches / c.courts)});
+    EXPECT_EQ(byRole[BoardRole::Clock], QStringList{QStringLiteral("14:59")});
+    EXPECT_EQ(byRole[BoardRole::Score].size(), c.courts - 1);
+    EXPECT_EQ(byRole[BoardRole::Finished].size(), c.courts - 1);
+    for (const QString& score : byRole[BoardRole::Score])
+        EXPECT_NE(score, QStringLiteral("0 対 0"));
+    // Every match of the next round is there with both pairs, on one line
+    // or two.
+    const QString next = byRole[BoardRole::NextMatch].join(QLatin1Char('\n'));
+    for (int k = 0; k < c.courts; ++k)
+        EXPECT_TRUE(next.contains(QStringLiteral("第%1試合 ").arg(c.courts + k + 1)))
+            << next.toStdString();
+    EXPECT_EQ(next.count(QStringLiteral("対 ")), c.courts) << next.toStdString();
+    EXPECT_EQ(next.count(QStringLiteral("・")), 2 * c.courts) << next.toStdString();
+
+    // No large empty area: of a 12 × 12 grid over the screen, few cells hold
+    // neither a court nor the ink of a text.
+    constexpr int Grid = 12;
+    int empty = 0;
+    for (int gx = 0; gx < Grid; ++gx) {
+        for (int gy = 0; gy < Grid; ++gy) {
+            const QRect cell(c.size.width() * gx / Grid, c.size.height() * gy / Grid,
+                             c.size.width() / Grid, c.size.height() / Grid);
+            bool used = std::any_of(layout.courts.begin(), layout.courts.end(),
+                                    [&](const QRect& r) { return r.intersects(cell); });
+            for (const BoardText& t : layout.texts)
+                used = used || inkOf(t).intersects(cell);
+            empty += used ? 0 : 1;
+        }
+    }
+    EXPECT_LE(empty, Grid * Grid / 6) << "empty cells";
+    if (const QByteArray out = qgetenv("PF_SHOT_DIR"); !out.isEmpty()) {
+        CourtBoard board(s);
+        board.resize(c.size);
+        board.grab().save(QString::fromLocal8Bit(out) +
+                          QStringLiteral("/board_%1.png").arg(QLatin1String(c.name)));
+    }
 }
 
 std::vector<LayoutCase> layoutCases() {
@@ -222,6 +294,68 @@ TEST(CourtBoard, ShowsTheDisplaysCountsBeforeTheyAreStoredAndWhoSitsOut) {
     // The last round has no next one.
     session.CourtCursor = MaxMatches - 2;
     EXPECT_TRUE(board.content().next.empty());
+}
+
+} // namespace
+
+namespace {
+
+using namespace pf;
+
+// The clock on the board: S, P and R, the chime once at zero, the flash,
+// and the next round starting it again when the organiser asked for that.
+TEST(CourtBoardClock, KeysDriveTheClockAndZeroChimesOnceAndFlashes) {
+    Session session = dayOf(3, QString(20, QChar(0x9577)));
+    session.RoundMinutes = 12;
+    std::int64_t now = 0;
+    CourtBoard board(session, nullptr, [&now] { return now; });
+    int chimes = 0;
+    board.setChime([&chimes] { ++chimes; });
+    auto press = [&board](int key) {
+        QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(&board, &e);
+    };
+    EXPECT_EQ(board.content().clock, QStringLiteral("12:00"));
+    press(Qt::Key_S);
+    now = 2 * 60000;
+    EXPECT_EQ(board.content().clock, QStringLiteral("10:00"));
+    press(Qt::Key_P);
+    now = 30 * 60000;
+    board.tick();
+    EXPECT_EQ(board.content().clock, QStringLiteral("10:00"));
+    EXPECT_EQ(chimes, 0);
+    press(Qt::Key_S);
+    now += 10 * 60000;
+    board.tick();
+    board.tick();
+    EXPECT_EQ(chimes, 1);
+    EXPECT_TRUE(board.clock().flashOn());
+    board.resize(1920, 1080);
+    if (const QByteArray out = qgetenv("PF_SHOT_DIR"); !out.isEmpty()) {
+        // The shot shows a running clock, not the flash.
+        press(Qt::Key_R);
+        press(Qt::Key_S);
+        now += 3 * 60000 + 25000;
+        session.Matches[1].WinA = session.Matches[1].WinB = 0;
+        board.grab().save(QString::fromLocal8Bit(out) + QStringLiteral("/board_1080p.png"));
+    }
+    press(Qt::Key_R);
+    EXPECT_EQ(board.content().clock, QStringLiteral("12:00"));
+    EXPECT_FALSE(board.clock().flashing());
+
+    // Stepping on restarts the clock only when asked to.
+    board.nextRound();
+    EXPECT_FALSE(board.clock().running());
+    board.setClockRestart(true);
+    board.nextRound();
+    EXPECT_TRUE(board.clock().running());
+    EXPECT_EQ(session.ClockRestart, 1);
+    now += 60000;
+    session.CourtCursor += 3; // the court display moved on
+    board.refresh();
+    EXPECT_EQ(board.content().clock, QStringLiteral("12:00"));
+    board.setRoundMinutes(20);
+    EXPECT_EQ(session.RoundMinutes, 20);
 }
 
 } // namespace

@@ -10,11 +10,15 @@
 #include "dialogs/court_view.h"
 #include "sjis.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <QUndoStack>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -107,6 +111,59 @@ TEST_F(CourtDisplay, LayoutFollowsTheCourtCount) {
         EXPECT_EQ(dlg.court(2).panel->geometry(), QRect(8, 424, 400, 120));
         dlg.closeButton()->click();
     }
+}
+
+void key(QWidget* w, int key, const QString& text = {}) {
+    QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &e);
+}
+
+void wheel(QWidget* w, int notches) {
+    QWheelEvent e(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &e);
+}
+
+// Digits typed over a count, Tab and Enter on to the next box and from the
+// last box to the next round, the wheel as the arrows; stored as steps of
+// the one history, which takes them back one by one.
+TEST_F(CourtDisplay, TypedCountsTabEnterAndWheelAreUndoStepsOfTheHistory) {
+    QUndoStack history;
+    dlg.setScoreHistory(&history, {});
+    open(2, 0);
+    QApplication::setActiveWindow(&dlg);
+    const auto& c0 = dlg.court(0);
+    const auto& c1 = dlg.court(1);
+    c0.winA->setFocus();
+    c0.winA->selectAll();
+    key(c0.winA, Qt::Key_1, QStringLiteral("1"));
+    key(c0.winA, Qt::Key_2, QStringLiteral("2"));
+    key(c0.winA, Qt::Key_5, QStringLiteral("5")); // 125 is refused as it is typed
+    EXPECT_EQ(winA(0), QStringLiteral("12"));
+    EXPECT_TRUE(session.Modified);
+    key(c0.winA, Qt::Key_Tab);
+    EXPECT_TRUE(c0.winB->hasFocus());
+    c0.winB->selectAll();
+    key(c0.winB, Qt::Key_7, QStringLiteral("7"));
+    key(c0.winB, Qt::Key_Return);
+    EXPECT_TRUE(c1.winA->hasFocus());
+    wheel(c1.winA, 1); // match 2: 1 → 2
+    EXPECT_EQ(winA(1), QStringLiteral("2"));
+    EXPECT_EQ(history.count(), 0) << "stored when the round moves";
+    key(c1.winA, Qt::Key_Tab);
+    key(c1.winB, Qt::Key_Enter); // the last box of the round: on to the next
+    EXPECT_EQ(session.CourtCursor, 2);
+    EXPECT_TRUE(c0.winA->hasFocus());
+    EXPECT_EQ(session.Matches[0].WinA, 12);
+    EXPECT_EQ(session.Matches[0].WinB, 7);
+    EXPECT_EQ(session.Matches[1].WinA, 2);
+    ASSERT_EQ(history.count(), 3);
+    history.undo();
+    EXPECT_EQ(session.Matches[1].WinA, 1);
+    history.undo();
+    history.undo();
+    EXPECT_EQ(session.Matches[0].WinA, 0);
+    EXPECT_EQ(session.Matches[0].WinB, 3);
 }
 
 TEST_F(CourtDisplay, TwoCourtsWalkRoundByRoundStoringTheCounts) {

@@ -9,6 +9,7 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -192,6 +193,28 @@ TEST_F(SettingsDialog, CancelLeavesAllThreeUnchangedAndTheNextOpeningShowsThem) 
         dlg.reject(); // Esc
     }));
     EXPECT_EQ(s, (Settings{1, 7, 0}));
+}
+
+// 順位の対象 is taken only with OK; what the dialog does not show (the
+// board clock's minutes) goes back unchanged.
+TEST_F(SettingsDialog, MinimumOfMatchesIsTakenWithOkAndTheClockIsLeftAlone) {
+    Settings s{1, 0, 0};
+    s.RoundMinutes = 20;
+    EXPECT_TRUE(runWith(s, [&] {
+        EXPECT_EQ(dlg.minMatchesSpin()->text(), QStringLiteral("全員"));
+        dlg.minMatchesSpin()->setValue(3);
+        if (const QByteArray out = qgetenv("PF_SHOT_DIR"); !out.isEmpty())
+            dlg.grab().save(QString::fromLocal8Bit(out) + QStringLiteral("/settings_min3.png"));
+        dlg.okButton()->click();
+    }));
+    EXPECT_EQ(s.MinMatches, 3);
+    EXPECT_EQ(s.RoundMinutes, 20);
+    EXPECT_FALSE(runWith(s, [&] {
+        EXPECT_EQ(dlg.minMatchesSpin()->value(), 3);
+        dlg.minMatchesSpin()->setValue(0);
+        dlg.cancelButton()->click();
+    }));
+    EXPECT_EQ(s.MinMatches, 3);
 }
 
 TEST_F(SettingsDialog, DisplaySizeIsChosenBelowTheGroupsAndSaysWhenItApplies) {

@@ -277,4 +277,61 @@ TEST_F(SettingsStore, AChosenSizeIsWrittenAfterTheThreeAndGoingBackTo100IsKept) 
     EXPECT_EQ(bytesOf(ini()), QByteArray("[CONFIG]\nCsvMode=0\nJyuni=0\nScale=100\nSeisei=1\n"));
 }
 
+struct ChoiceCase {
+    const char* name;
+    const char* lines;
+    int minMatches;
+    int roundMinutes;
+    int clockRestart;
+};
+
+class LaterChoices : public testing::TestWithParam<ChoiceCase> {
+protected:
+    QTemporaryDir dir;
+};
+
+TEST_P(LaterChoices, AreReadWithinTheirRangesOrAsTheDefaults) {
+    const ChoiceCase c = GetParam();
+    const QString ini = dir.filePath(QStringLiteral("PAIRFORGE.conf"));
+    writeFile(ini, QByteArray("[CONFIG]\n") + c.lines);
+    QSettings store(ini, QSettings::IniFormat);
+    const Settings s = pf::loadSettings(store);
+    EXPECT_EQ(s.MinMatches, c.minMatches);
+    EXPECT_EQ(s.RoundMinutes, c.roundMinutes);
+    EXPECT_EQ(s.ClockRestart, c.clockRestart);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, LaterChoices,
+    testing::Values(
+        ChoiceCase{"Missing", "", 0, 15, 0},
+        ChoiceCase{"Chosen", "MinMatches=3\nRoundMinutes=20\nClockRestart=1\n", 3, 20, 1},
+        ChoiceCase{"Limits", "MinMatches=120\nRoundMinutes=1\n", 120, 1, 0},
+        ChoiceCase{"Beyond", "MinMatches=121\nRoundMinutes=100\nClockRestart=2\n", 0, 15, 0},
+        ChoiceCase{"Negative", "MinMatches=-1\nRoundMinutes=0\n", 0, 15, 0},
+        ChoiceCase{"Letters", "MinMatches=x\nRoundMinutes=y\nClockRestart=z\n", 0, 15, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsStore, LaterChoicesAreWrittenOnlyOnceChosen) {
+    Settings s{1, 0, 0};
+    {
+        QSettings store(ini(), QSettings::IniFormat);
+        ASSERT_TRUE(pf::saveSettings(store, s));
+    }
+    EXPECT_EQ(bytesOf(ini()), QByteArray("[CONFIG]\nCsvMode=0\nJyuni=0\nSeisei=1\n"));
+    s.MinMatches = 3;
+    s.RoundMinutes = 20;
+    {
+        QSettings store(ini(), QSettings::IniFormat);
+        ASSERT_TRUE(pf::saveSettings(store, s));
+    }
+    s.MinMatches = 0; // chosen back: kept as chosen
+    {
+        QSettings store(ini(), QSettings::IniFormat);
+        ASSERT_TRUE(pf::saveSettings(store, s));
+    }
+    EXPECT_EQ(bytesOf(ini()), QByteArray("[CONFIG]\nCsvMode=0\nJyuni=0\nMinMatches=0\n"
+                                         "RoundMinutes=20\nSeisei=1\n"));
+}
+
 } // namespace

@@ -190,6 +190,32 @@ TEST_F(Announcement, FewerThanThreeMembersLeaveMissingPlacesBlankAndAreSkipped) 
     EXPECT_FALSE(dlg.Button1->isEnabled());
 }
 
+// L won his only match 1-0 and leads on rates; below the minimum he is not
+// announced, and without one he is the winner as before.
+TEST_F(Announcement, MembersBelowTheMinimumOfMatchesAreNotAnnounced) {
+    s.Matches[0] = match("A", "B", "C", "D", 6, 2);
+    s.Matches[1] = match("A", "C", "B", "D", 2, 6);
+    s.Matches[2] = match("A", "D", "B", "C", 6, 4);
+    s.Matches[3] = match("L", "A", "B", "C", 1, 0);
+    struct Case {
+        int minMatches;
+        QStringList titles;
+        QStringList names;
+    };
+    for (const Case& c : {Case{0, list("優勝", "２位", "３位"), list("L", "A", "D")},
+                          Case{3, list("優勝", "２位", "３位"), list("A", "D", "B")},
+                          Case{4, list("優勝", "２位", "３位"), list("A", "B", "C")},
+                          Case{5, list("", "", ""), list("", "", "")}}) {
+        s.MinMatches = c.minMatches;
+        dlg.show();
+        EXPECT_EQ(titles(), c.titles) << c.minMatches;
+        for (int i = 0; i < 3; ++i)
+            dlg.Button1Click();
+        EXPECT_EQ(names(), c.names) << c.minMatches;
+        dlg.close();
+    }
+}
+
 TEST_F(Announcement, NoMembersAtAllOpensWithoutFailing) {
     dlg.show(); // no match names anybody
     EXPECT_EQ(titles(), list("", "", ""));

@@ -239,6 +239,56 @@ TEST(Standings, HandEditedCountsNeitherWrapNorDropAMember) {
     EXPECT_EQ(row(s, 8, 6), (Cells{"7", "H", "-2", "3", "-5", "-1.500"}));
 }
 
+// A latecomer L wins his only match 1-0. Matches: A, B, C 4; D 3; L 1.
+// Rule 1: L 1.000, A 0.750, D 0.667, B 0.500, C 0.000.
+// Rule 2: L 1/1, B 16/27, A 15/27, D 14/26, C 8/27.
+MatchTable latecomerDay() {
+    return table({{"A", "B", "C", "D", 6, 2},
+                  {"A", "C", "B", "D", 2, 6},
+                  {"A", "D", "B", "C", 6, 4},
+                  {"L", "A", "B", "C", 1, 0}});
+}
+
+struct MinimumCase {
+    const char* name;
+    int rankingMethod;
+    int minMatches;
+    Cells ranks; // column 0, rows in order
+    Cells names; // column 1
+};
+
+class StandingsMinimum : public ::testing::TestWithParam<MinimumCase> {};
+
+TEST_P(StandingsMinimum, FewerMatchesAreListedLastWithoutARank) {
+    const MinimumCase c = GetParam();
+    StandingsTable s;
+    ComputeStandings(latecomerDay(), c.rankingMethod, s, c.minMatches);
+    Cells ranks, names;
+    for (int r = 1; r <= s.memberRows(); ++r) {
+        ranks.push_back(s.cell(r, 0));
+        names.push_back(s.cell(r, 1));
+    }
+    EXPECT_EQ(ranks, c.ranks);
+    EXPECT_EQ(names, c.names);
+    // A minimum of 0 is the table as it always was, to the byte.
+    if (c.minMatches == 0) {
+        const StandingsTable plain = compute(latecomerDay(), c.rankingMethod);
+        for (int r = 0; r < StandingsRows; ++r)
+            EXPECT_EQ(row(s, r), row(plain, r)) << r;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Standings, StandingsMinimum,
+    ::testing::Values(
+        MinimumCase{"Rule1None", 0, 0, {"1", "2", "3", "4", "5"}, {"L", "A", "D", "B", "C"}},
+        MinimumCase{"Rule1Three", 0, 3, {"1", "2", "3", "4", ""}, {"A", "D", "B", "C", "L"}},
+        MinimumCase{"Rule1Four", 0, 4, {"1", "2", "3", "", ""}, {"A", "B", "C", "L", "D"}},
+        MinimumCase{"Rule1MoreThanAnybody", 0, 5, {"", "", "", "", ""}, {"L", "A", "D", "B", "C"}},
+        MinimumCase{"Rule2None", 1, 0, {"1", "2", "3", "4", "5"}, {"L", "B", "A", "D", "C"}},
+        MinimumCase{"Rule2Three", 1, 3, {"1", "2", "3", "4", ""}, {"B", "A", "D", "C", "L"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // The formatted table of a scored day equals the hand-worked one, cell for
 // cell, under each rule.
 struct GoldenCase {

@@ -155,6 +155,29 @@ TEST(StandingsWindow, ShowTableDisplaysWhatAnotherReaderComputedIntoTheTable) {
     EXPECT_EQ(w.shownCell(0, 6), QString());
 }
 
+// A latecomer who won his only match is listed last without a rank once
+// three matches are needed, and the rule text says so.
+TEST(StandingsWindow, MinimumOfMatchesListsTheLatecomerLastWithoutARank) {
+    Session s;
+    s.Matches[0] = match(sjis("山田"), "B", "C", "D", 6, 2);
+    s.Matches[1] = match(sjis("山田"), "C", "B", "D", 3, 6);
+    s.Matches[2] = match(sjis("山田"), "D", "B", "C", 6, 4);
+    s.Matches[3] = match(sjis("遅刻の佐藤"), sjis("山田"), "B", "C", 1, 0);
+    s.MinMatches = 3;
+    TForm4 w(s);
+    w.show();
+    w.recompute();
+    EXPECT_EQ(shownRow(w, 1).mid(0, 3), split("1|山田|4"));
+    EXPECT_EQ(shownRow(w, 4).mid(0, 3), split("4|C|4"));
+    EXPECT_EQ(shownRow(w, 5).mid(0, 3), split("|遅刻の佐藤|1"));
+    EXPECT_TRUE(w.StaticText1->text().endsWith(QStringLiteral("（3試合未満は順位なし）")));
+    if (const QByteArray out = qgetenv("PF_SHOT_DIR"); !out.isEmpty())
+        w.grab().save(QString::fromLocal8Bit(out) + QStringLiteral("/standings_min3.png"));
+    s.MinMatches = 0;
+    w.recompute();
+    EXPECT_EQ(shownRow(w, 1).mid(0, 2), split("1|遅刻の佐藤"));
+}
+
 TEST(StandingsWindow, ResizeKeepsButtonAndRuleTextAtBottomAndLimitsWidth) {
     Session s = twoMatchSession(0);
     TForm4 w(s);
