@@ -277,18 +277,13 @@ QGroupBox* TOKBottomDlg3::buildMinMatchesGroup() {
     minMatchesSpin_->setRange(0, MaxMinMatches);
     minMatchesSpin_->setSuffix(QStringLiteral(" 試合以上"));
     minMatchesSpin_->setSpecialValueText(QStringLiteral("全員"));
-    auto* note = new QLabel(QStringLiteral("試合数がこれに満たないメンバーは、順位を付けずに"
-                                           "順位表の最後に載せ、発表もしません。"),
-                            g);
+    // One line beside the box: the dialog has to fit a laptop's screen.
+    auto* note = new QLabel(QStringLiteral("で順位を付けます。満たない人は発表しません。"), g);
     note->setObjectName(QStringLiteral("minMatchesNote"));
     note->setWordWrap(true);
-    auto* row = new QHBoxLayout;
+    auto* row = new QHBoxLayout(g);
     row->addWidget(minMatchesSpin_);
-    row->addStretch(1);
-    auto* layout = new QVBoxLayout(g);
-    layout->setSpacing(4);
-    layout->addLayout(row);
-    layout->addWidget(note);
+    row->addWidget(note, 1);
     return g;
 }
 

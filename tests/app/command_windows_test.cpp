@@ -96,7 +96,8 @@ TEST_F(CommandWindowsTest, SettingsDialogChangesTheRuleOnlyOnOk) {
     EXPECT_EQ(s.GenerationMethod, 1);
     // What another process (the next start after a kill) would read.
     const auto stored = [] {
-        QSettings store(QStringLiteral("Sorvanta"), QStringLiteral("PAIRFORGE"));
+        QSettings store(QSettings::defaultFormat(), QSettings::UserScope,
+                        QStringLiteral("Sorvanta"), QStringLiteral("PAIRFORGE"));
         return store.contains(QStringLiteral("CONFIG/Seisei")) ? std::optional(loadSettings(store))
                                                                : std::nullopt;
     };
