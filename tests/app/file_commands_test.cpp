@@ -206,8 +206,9 @@ TEST_F(FileCommandsTest, AFailedSaveKeepsTheEarlierFileAndTheUnsavedMark) {
     ask->files.push_back(nowhere);
     action("R1")->trigger();
     ASSERT_EQ(ask->asked.size(), 1u);
-    EXPECT_TRUE(ask->asked[0].text.startsWith(
-        QStringLiteral("ファイルの書き込みに失敗しました。\n") + nowhere + ": "));
+    EXPECT_TRUE(
+        ask->asked[0].text.startsWith(QStringLiteral("ファイルの書き込みに失敗しました。\n") +
+                                      QDir::toNativeSeparators(nowhere) + ": "));
     EXPECT_TRUE(form().session().Modified);
     // The pairing still belongs to its file: caption and 上書き保存 go on there,
     // and the next Save As offers the name that failed.
@@ -235,7 +236,8 @@ TEST_F(FileCommandsTest, AReadOnlyFileIsNotSavedOverEvenByRoot) {
     ask->files.push_back(file);
     action("R1")->trigger();
     ASSERT_EQ(ask->asked.size(), 1u);
-    EXPECT_EQ(ask->asked[0].text, QStringLiteral("ファイルの書き込みに失敗しました。\n") + file +
+    EXPECT_EQ(ask->asked[0].text, QStringLiteral("ファイルの書き込みに失敗しました。\n") +
+                                      QDir::toNativeSeparators(file) +
                                       QStringLiteral(": 読み取り専用のファイルです。"));
     EXPECT_EQ(read(file), "keep");
     EXPECT_EQ(test::nodeMode(file), mode);
@@ -264,9 +266,9 @@ TEST_F(FileCommandsTest, CsvExportFollowsTheLayoutInForce) {
     ask->files.push_back(path("missing-folder/x.csv"));
     action("CSVT1")->trigger();
     ASSERT_EQ(ask->asked.size(), 1u);
-    EXPECT_TRUE(
-        ask->asked[0].text.startsWith(QStringLiteral("ファイルの書き込みに失敗しました。\n") +
-                                      path("missing-folder/x.csv") + ": "));
+    EXPECT_TRUE(ask->asked[0].text.startsWith(
+        QStringLiteral("ファイルの書き込みに失敗しました。\n") +
+        QDir::toNativeSeparators(path("missing-folder/x.csv")) + ": "));
 }
 
 TEST_F(FileCommandsTest, HtmlExportUsesTheOptionsAndFillsTheOneStandingsTable) {

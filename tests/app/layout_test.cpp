@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -59,6 +60,10 @@ class LayoutTest : public GuiFixture {
 protected:
     void SetUp() override {
         GuiFixture::SetUp();
+        // Wine's offscreen platform finds no face at all: there is nothing to
+        // measure the captions with, and the boxes are sized for real faces.
+        if (QFontInfo(QApplication::font()).family().isEmpty())
+            GTEST_SKIP() << "no font is installed for this platform to measure with";
         writeCandidates(
             sjisBytes("青木 太郎\r\n石田 花子\r\n上野 次郎\r\n江藤 美咲\r\n岡本\r\n加藤\r\n"
                       "木村 健一\r\n工藤\r\n佐藤\r\nSmith"));

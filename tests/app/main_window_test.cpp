@@ -438,7 +438,7 @@ TEST_F(MainWindowTest, HelpPageOpensFromTheWorkingDirectoryOrSaysItCannot) {
     EXPECT_TRUE(ask->asked[0].text.startsWith(
         QStringLiteral(
             "実行する事が出来ませんでした。\n説明のページが見つかりません。探した場所:\n") +
-        page + "\n"))
+        QDir::toNativeSeparators(page) + "\n"))
         << ask->asked[0].text.toStdString();
     EXPECT_EQ(ask->asked[0].title, Title);
     EXPECT_TRUE(ask->opened.empty());
@@ -458,7 +458,7 @@ TEST_F(MainWindowTest, HelpPageOpensFromTheWorkingDirectoryOrSaysItCannot) {
         ask->asked[1].text,
         QStringLiteral("実行する事が出来ませんでした。\n説明のページを表示するブラウザーを起動出来"
                        "ませんでした。\n") +
-            page);
+            QDir::toNativeSeparators(page));
 }
 
 // Alt and a letter reach one command: no letter twice in the menu bar or in

@@ -121,8 +121,9 @@ TEST(ExportCommands, UnreadableOrDamagedFilesAreRefusedWithTheirMessages) {
         const QString cmd = QString::fromLatin1(command);
         auto r = runCli({cmd, missing});
         EXPECT_EQ(r.exitCode, 1) << command;
-        EXPECT_TRUE(
-            r.err.startsWith(("ファイルの読み込みに失敗しました。\n" + missing + ": ").toUtf8()))
+        EXPECT_TRUE(r.err.startsWith(
+            ("ファイルの読み込みに失敗しました。\n" + QDir::toNativeSeparators(missing) + ": ")
+                .toUtf8()))
             << command;
         EXPECT_TRUE(r.out.isEmpty());
         r = runCli({cmd, empty});

@@ -42,13 +42,15 @@ TEST(PairingFileRead, FailuresGiveTheirMessages) {
     QTemporaryDir dir;
     // The described line, then the file and why.
     const std::string missing = readPairingFile(dir.filePath("missing.pf1")).error;
-    EXPECT_EQ(missing.rfind(std::string(MsgReadFailed) + '\n' +
-                                dir.filePath("missing.pf1").toStdString() + ": ",
-                            0),
+    EXPECT_EQ(missing.rfind(
+                  std::string(MsgReadFailed) + '\n' +
+                      QDir::toNativeSeparators(dir.filePath("missing.pf1")).toStdString() + ": ",
+                  0),
               0u)
         << missing;
     EXPECT_EQ(readPairingFile(dir.path()).error, // a folder
-              std::string(MsgReadFailed) + '\n' + dir.path().toStdString() +
+              std::string(MsgReadFailed) + '\n' +
+                  QDir::toNativeSeparators(dir.path()).toStdString() +
                   ": 通常のファイルではありません。");
 
     writeBytes(dir.filePath("empty.pf1"), {});
