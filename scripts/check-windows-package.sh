@@ -26,8 +26,8 @@ echo "pairforge.exe in the zip: $exe_bytes bytes"
 
 c_drive=$WINEPREFIX/drive_c
 target="$c_drive/Program Files/PAIRFORGE"
-menus=("$c_drive/ProgramData/Microsoft/Windows/Start Menu/Programs/PAIRFORGE"
-       "$c_drive/users/${USER:-$(id -un)}/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/PAIRFORGE")
+menus=("$c_drive/ProgramData/Microsoft/Windows/Start Menu/Programs"
+       "$c_drive/users/${USER:-$(id -un)}/AppData/Roaming/Microsoft/Windows/Start Menu/Programs")
 settings='HKCU\Software\Sorvanta\PAIRFORGE\CONFIG'
 
 # What the organiser already has must outlive the program.
@@ -42,7 +42,7 @@ echo "Installed into C:\\Program Files\\PAIRFORGE:"
 for f in pairforge.exe pairforge-cli.exe index.html Uninstall.exe; do
     [ -f "$target/$f" ] || fail "$f was not installed"
 done
-shortcut=$(find "${menus[@]}" -name 'ペアフォージ.lnk' 2>/dev/null | head -n 1)
+shortcut=$(find "${menus[@]}" -name 'ペアフォージ.lnk' 2>/dev/null | head -n 1 || true)
 [ -n "$shortcut" ] || fail "no Start-menu entry ペアフォージ"
 echo "Start-menu entry: ${shortcut#"$c_drive/"}"
 
@@ -52,7 +52,7 @@ grep -q "generate" <<<"$help" || fail "the installed pairforge-cli.exe printed n
 
 wine "$target/Uninstall.exe" /S
 for _ in $(seq 60); do [ -e "$target" ] || break; sleep 1; done
-left=$( { [ -e "$target" ] && find "$target"; find "${menus[@]}" 2>/dev/null; } || true)
+left=$( { [ -e "$target" ] && find "$target"; find "${menus[@]}" -name '*ペアフォージ*' 2>/dev/null; } || true)
 [ -z "$left" ] || fail "the uninstaller left: $left"
 wine reg query "$settings" /v Seisei 2>/dev/null | grep -q 'REG_SZ *2' ||
     fail "the uninstaller removed the organiser's settings"
