@@ -29,20 +29,6 @@ constexpr PaperDoc Docs[] = {PaperDoc::Schedule, PaperDoc::Members, PaperDoc::Sl
                              PaperDoc::Standings};
 constexpr PaperSize Sizes[] = {PaperSize::A4, PaperSize::A3, PaperSize::B4, PaperSize::Letter};
 
-QPageSize pageSizeOf(PaperSize size) {
-    switch (size) {
-    case PaperSize::A4:
-        return QPageSize(QPageSize::A4);
-    case PaperSize::A3:
-        return QPageSize(QPageSize::A3);
-    case PaperSize::B4:
-        return QPageSize(QPageSize::JisB4);
-    case PaperSize::Letter:
-        return QPageSize(QPageSize::Letter);
-    }
-    return QPageSize(QPageSize::A4);
-}
-
 // Our own margins keep everything off the edges; the printer's page is the
 // whole sheet so that the layout's points land where they were measured.
 void setUpPrinter(QPrinter& printer, const PaperSetup& setup) {

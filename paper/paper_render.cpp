@@ -17,20 +17,6 @@ namespace {
 // The measure's own size: large enough that widths need no rounding.
 constexpr int MeasurePixels = 100;
 
-QPageSize pageSizeOf(PaperSize size) {
-    switch (size) {
-    case PaperSize::A4:
-        return QPageSize(QPageSize::A4);
-    case PaperSize::A3:
-        return QPageSize(QPageSize::A3);
-    case PaperSize::B4:
-        return QPageSize(QPageSize::JisB4);
-    case PaperSize::Letter:
-        return QPageSize(QPageSize::Letter);
-    }
-    return QPageSize(QPageSize::A4);
-}
-
 void drawText(QPainter& painter, const QRectF& rect, const QString& text, double points, bool bold,
               Qt::Alignment align, double k) {
     if (text.isEmpty())
@@ -55,6 +41,20 @@ void drawText(QPainter& painter, const QRectF& rect, const QString& text, double
 }
 
 } // namespace
+
+QPageSize pageSizeOf(PaperSize size) {
+    switch (size) {
+    case PaperSize::A4:
+        return QPageSize(QPageSize::A4);
+    case PaperSize::A3:
+        return QPageSize(QPageSize::A3);
+    case PaperSize::B4:
+        return QPageSize(QPageSize::JisB4);
+    case PaperSize::Letter:
+        return QPageSize(QPageSize::Letter);
+    }
+    return QPageSize(QPageSize::A4);
+}
 
 QFont paperFont(bool bold) {
     QFont f;

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QFont>
 #include <QHash>
+#include <QPageSize>
 #include <memory>
 
 class QPainter;
@@ -17,6 +18,9 @@ namespace pf {
 // Noto Sans CJK JP where it is installed, else the Japanese Gothic faces of
 // Windows (Yu Gothic, Meiryo, MS Gothic).
 QFont paperFont(bool bold);
+
+// The sheet of paper that a choice of size names (B4 is the Japanese one).
+QPageSize pageSizeOf(PaperSize size);
 
 // Widths in paperFont, unhinted so that they scale with the size.
 class PaperFontMeasure : public PaperMeasure {
