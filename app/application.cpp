@@ -165,12 +165,12 @@ int runApplication(QApplication& app, Generators& generators) {
         } else {
             QTimer::singleShot(0, main, afterSplash);
         }
-        QApplication::exec();
+        return QApplication::exec();
     } catch (const std::exception& e) {
         prompts().message(nullptr, QString::fromUtf8(e.what()), QString::fromUtf8(DefaultTitle),
                           Buttons::Ok);
+        return 1;
     }
-    return 0;
 }
 
 } // namespace pf

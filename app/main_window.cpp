@@ -93,8 +93,9 @@ void TForm1::setMemberDialogs(TDualListDlg* selection, TOKBottomDlg1* candidates
 
 void TForm1::setCommandWindows(const CommandWindows& windows) {
     windows_ = windows;
-    if (windows_.courtDisplay)
-        connect(windows_.courtDisplay, &TOKBottomDlg2::shownChanged, this, &TForm1::matchesChanged);
+    if (!windows_.courtDisplay)
+        return;
+    connect(windows_.courtDisplay, &TOKBottomDlg2::shownChanged, this, &TForm1::matchesChanged);
     windows_.courtDisplay->setScoreHistory(undoStack_, scoreShownCallback());
 }
 

@@ -153,8 +153,6 @@ Q_SIGNALS:
     // A count, a name or the round on show changed, here or on the court
     // display: what shows the matches elsewhere draws them again.
     void matchesChanged();
-
-Q_SIGNALS:
     // After every change of the pairing and every save, open or close: the
     // windows that show the table, the unsaved mark and the recovery copy
     // follow it from here.

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/prompts.h"
+#include "app/texts.h"
 #include "app/up_down.h"
 #include "files/file_access.h"
 #include "files/recovery_file.h"
@@ -113,7 +114,7 @@ void RecoveryKeeper::offerLeftovers() {
             prompts().message(
                 &window_,
                 QString::fromUtf8(MsgRecoveryDamaged).arg(QDir::toNativeSeparators(aside)),
-                QStringLiteral("エラー"), Buttons::Ok);
+                QString::fromUtf8(ErrorTitle), Buttons::Ok);
             continue;
         }
         if (prompts().message(
