@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <unordered_map>
 
 namespace pf {
 
@@ -220,6 +221,56 @@ void setFixedPartner(std::vector<MemberFacts>& rows, const Name& a, const Name& 
     release(b);
     factsOf(rows, a).fixedPartner = b;
     factsOf(rows, b).fixedPartner = a;
+}
+
+DayFacts dayFactsOf(const std::vector<Name>& names, const std::vector<MemberFacts>& rows) {
+    DayFacts facts(static_cast<int>(names.size()));
+    std::unordered_map<Name, int> index;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        index.emplace(names[i], static_cast<int>(i));
+    const auto at = [&index](const Name& name) {
+        const auto it = index.find(name);
+        return it == index.end() ? -1 : it->second;
+    };
+    std::vector<int> named(names.size(), -1); // the partner each names, here today
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const MemberFacts* row = findFacts(rows, names[i]);
+        if (!row)
+            continue;
+        facts.gender[i] = row->gender;
+        facts.level[i] = row->level;
+        named[i] = row->fixedPartner.empty() ? -1 : at(row->fixedPartner);
+        for (const Name& other : row->keptApart) {
+            if (const int j = at(other); j >= 0 && j != static_cast<int>(i)) {
+                facts.keptApart[i].push_back(j);
+                facts.keptApart[static_cast<std::size_t>(j)].push_back(static_cast<int>(i));
+            }
+        }
+    }
+    for (std::vector<int>& list : facts.keptApart) {
+        std::sort(list.begin(), list.end());
+        list.erase(std::unique(list.begin(), list.end()), list.end());
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const int p = named[i];
+        if (p < 0)
+            continue;
+        int back = named[static_cast<std::size_t>(p)];
+        if (back < 0)
+            back = facts.fixedPartner[static_cast<std::size_t>(p)]; // taken by a third
+        if (back >= 0 && back != static_cast<int>(i)) {
+            if (facts.conflict.empty())
+                facts.conflict =
+                    QStringLiteral("固定ペアの指定が食い違っています（%1、%2、%3）。")
+                        .arg(decodeCp932(names[i]), decodeCp932(names[static_cast<std::size_t>(p)]),
+                             decodeCp932(names[static_cast<std::size_t>(back)]))
+                        .toStdString();
+            continue;
+        }
+        facts.fixedPartner[i] = p;
+        facts.fixedPartner[static_cast<std::size_t>(p)] = static_cast<int>(i);
+    }
+    return facts;
 }
 
 } // namespace pf

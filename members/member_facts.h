@@ -13,6 +13,7 @@
 
 #include "app/session.h"
 #include "app/status.h"
+#include "pairing/day_rules.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,14 +29,6 @@ inline constexpr char FactsFileHeader[] = "PAIRFORGE MEMBERS 1";
 // list; a thousand such lines is far beyond any club.
 inline constexpr qint64 MaxFactsLineBytes = (MaxMembers + 2) * (MaxNameBytes + 1) + 8;
 inline constexpr qint64 MaxFactsFileBytes = 1000 * (MaxFactsLineBytes + 2);
-
-enum class Gender { Unset, Male, Female };
-
-inline constexpr int UnsetLevel = 0;
-inline constexpr int MinLevel = 1;
-inline constexpr int MaxLevel = 5;
-// Level balance counts a member without a level as the middle of the scale.
-inline constexpr int MiddleLevel = 3;
 
 struct MemberFacts {
     Name name; // Shift-JIS, as on the candidate list
@@ -75,5 +68,10 @@ MemberFacts& factsOf(std::vector<MemberFacts>& rows, const Name& name); // added
 // A fixed pair is mutual: `a` and `b` become each other's partner and their
 // former partners lose theirs. An empty `b` clears `a`'s pair on both sides.
 void setFixedPartner(std::vector<MemberFacts>& rows, const Name& a, const Name& b);
+
+// Today's members' facts by their index in `names`: partners and members
+// kept apart who are not here today drop out; a fixed pair named on one side
+// only counts both ways; partners named one way and another are a conflict.
+DayFacts dayFactsOf(const std::vector<Name>& names, const std::vector<MemberFacts>& rows);
 
 } // namespace pf

@@ -135,5 +135,23 @@ TEST(FactsFile, AFixedPairIsMutualAndReplacesFormerPartners) {
     EXPECT_EQ(partner(c), Name());
 }
 
+TEST(FactsFile, TodaysFactsKeepOnlyWhoIsHereAndAgreeOnPartners) {
+    const FactsFileContent file = parseFactsFile(Header + sjisBytes("A,男,4,B,欠席者,C\r\n"
+                                                                    "C,,,欠席者\r\n"
+                                                                    "D,,,E\r\n"
+                                                                    "F,,,E\r\n"));
+    const std::vector<Name> today = {sjis("A"), sjis("B"), sjis("C"),
+                                     sjis("D"), sjis("E"), sjis("F")};
+    const DayFacts facts = dayFactsOf(today, file.rows);
+    EXPECT_EQ(facts.gender[0], Gender::Male);
+    EXPECT_EQ(facts.level[0], 4);
+    EXPECT_EQ(facts.fixedPartner[1], 0);  // named by A only, yet both ways
+    EXPECT_EQ(facts.fixedPartner[2], -1); // the partner is not here
+    EXPECT_TRUE(facts.apart(2, 0));
+    EXPECT_EQ(facts.keptApart[0], std::vector<int>{2});
+    // D and F both name E.
+    EXPECT_EQ(facts.conflict, "固定ペアの指定が食い違っています（F、E、D）。");
+}
+
 } // namespace
 } // namespace pf
