@@ -85,6 +85,9 @@ struct Session {
     // to the next round starts it again (0 no, otherwise yes).
     std::int32_t RoundMinutes = 15;
     std::int32_t ClockRestart = 0;
+    // The balanced method's day rules, one bit each (DayRuleBit in
+    // pairing/day_rules.h); 0 is a day without rules.
+    std::int32_t DayRuleBits = 0;
 
     // Every change that makes the pairing differ from its file goes through
     // markModified, and every save, open or close through markSaved, so that

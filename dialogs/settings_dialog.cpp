@@ -4,7 +4,9 @@
 #include "app/modal_runner.h"
 #include "app/ui_fonts.h"
 #include "dialogs/display_fit.h"
+#include "pairing/day_rules.h"
 
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
@@ -36,8 +38,12 @@ const char* const Explanation4 = "全てのゲームの勝率にて順位を決�
 const char* const Explanation5 = "メンバーと勝ち数で１行を出力します。１試合で２行となります。";
 const char* const Explanation6 = "１試合を１行を出力します。";
 
+// The three described groups keep their column; what the program added
+// (the day's rules, the minimum for a rank, the display size) stands beside
+// them, so the dialog stays low enough for a laptop's screen.
 constexpr int ClientWidth = 434;
-constexpr int ClientHeight = 651; // with the display size group
+constexpr int ClientHeight = 559;
+constexpr int AddedColumnWidth = 330;
 constexpr int ExplanationWidth = 376;
 
 QString u(const char* s) {
@@ -115,15 +121,25 @@ TOKBottomDlg3::TOKBottomDlg3(QWidget* parent) : QDialog(parent) {
                       {RadioButton6, "RadioButton6", "新形式", Explanation6}},
                      StaticText3, "StaticText3");
 
-    auto* bevelLayout = new QVBoxLayout(bevel);
+    auto* bevelLayout = new QHBoxLayout(bevel);
     bevelLayout->setContentsMargins(12, 10, 12, 10);
-    bevelLayout->setSpacing(10);
-    bevelLayout->addWidget(g1);
-    bevelLayout->addWidget(g2);
-    bevelLayout->addWidget(g3);
-    bevelLayout->addWidget(buildMinMatchesGroup());
-    bevelLayout->addWidget(buildScaleGroup());
-    bevelLayout->addStretch(1);
+    bevelLayout->setSpacing(12);
+    auto* described = new QVBoxLayout;
+    described->setSpacing(10);
+    described->addWidget(g1);
+    described->addWidget(g2);
+    described->addWidget(g3);
+    described->addStretch(1);
+    auto* added = new QVBoxLayout;
+    added->setSpacing(10);
+    added->addWidget(buildDayRulesGroup());
+    added->addWidget(buildMinMatchesGroup());
+    added->addWidget(buildScaleGroup());
+    added->addStretch(1);
+    for (QGroupBox* g : {g1, g2, g3})
+        g->setFixedWidth(ClientWidth - 2 * 8 - 2 * 12);
+    bevelLayout->addLayout(described);
+    bevelLayout->addLayout(added);
 
     const OkCancelRow buttons = makeOkCancelRow(this);
     OKBtn = buttons.ok;
@@ -134,8 +150,9 @@ TOKBottomDlg3::TOKBottomDlg3(QWidget* parent) : QDialog(parent) {
     layout->addWidget(bevel, 1);
     layout->addLayout(buttons.layout);
     // The third generation choice needs more than the old height; the dialog
-    // grows by what the fonts in use ask for and keeps its width.
-    setFixedSize(ClientWidth, std::max(ClientHeight, layout->minimumSize().height()));
+    // grows by what the fonts in use ask for.
+    setFixedSize(std::max(ClientWidth + AddedColumnWidth, layout->minimumSize().width()),
+                 std::max(ClientHeight, layout->minimumSize().height()));
 
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -151,6 +168,7 @@ TOKBottomDlg3::TOKBottomDlg3(QWidget* parent) : QDialog(parent) {
     onChecked(RadioButton1, &TOKBottomDlg3::RadioButton1Click);
     onChecked(RadioButton2, &TOKBottomDlg3::RadioButton2Click);
     onChecked(balancedMethodButton, &TOKBottomDlg3::balancedMethodClick);
+    connect(balancedMethodButton, &QRadioButton::toggled, dayRulesGroup_, &QWidget::setEnabled);
     onChecked(RadioButton3, &TOKBottomDlg3::RadioButton3Click);
     onChecked(RadioButton4, &TOKBottomDlg3::RadioButton4Click);
     onChecked(RadioButton5, &TOKBottomDlg3::RadioButton5Click);
@@ -170,6 +188,9 @@ void TOKBottomDlg3::prepare(const Settings& s) {
     (s.RankingMethod == 0 ? RadioButton3 : RadioButton4)->setChecked(true);
     (s.CsvMode == 0 ? RadioButton5 : RadioButton6)->setChecked(true);
     prepareScale(s.Scale);
+    for (QCheckBox* box : dayRuleBoxes_)
+        box->setChecked((s.DayRuleBits & box->property("ruleBit").toInt()) != 0);
+    dayRulesGroup_->setEnabled(balancedMethodButton->isChecked());
 }
 
 Settings TOKBottomDlg3::chosen() const {
@@ -179,6 +200,9 @@ Settings TOKBottomDlg3::chosen() const {
     s.RankingMethod = RadioButton3->isChecked() ? 0 : 1;
     s.CsvMode = RadioButton5->isChecked() ? 0 : 1;
     s.Scale = chosenScale();
+    s.DayRuleBits = 0;
+    for (const QCheckBox* box : dayRuleBoxes_)
+        s.DayRuleBits |= box->isChecked() ? box->property("ruleBit").toInt() : 0;
     return s;
 }
 
@@ -285,6 +309,38 @@ QGroupBox* TOKBottomDlg3::buildMinMatchesGroup() {
     row->addWidget(minMatchesSpin_);
     row->addWidget(note, 1);
     return g;
+}
+
+} // namespace pf
+
+// --- The day's rules ------------------------------------------------------------
+
+namespace pf {
+
+QGroupBox* TOKBottomDlg3::buildDayRulesGroup() {
+    dayRulesGroup_ = new QGroupBox(QStringLiteral("今日のルール（均等化方式のみ）"), this);
+    dayRulesGroup_->setObjectName(QStringLiteral("dayRulesGroup"));
+    struct Rule {
+        const char* name;
+        const char* caption;
+        std::int32_t bit;
+    };
+    const Rule rules[] = {{"mixedRuleBox", "ミックスダブルス", RuleMixedBit},
+                          {"levelBalanceRuleBox", "レベル: 対戦を均等に", RuleLevelBalanceBit},
+                          {"levelNearRuleBox", "レベル: 近いレベルで", RuleLevelNearBit},
+                          {"fixedPairsRuleBox", "固定ペア", RuleFixedPairsBit},
+                          {"keptApartRuleBox", "別々にする", RuleKeptApartBit}};
+    auto* column = new QVBoxLayout(dayRulesGroup_);
+    column->setSpacing(2);
+    for (std::size_t i = 0; i < std::size(rules); ++i) {
+        const Rule& r = rules[i];
+        auto* box = new QCheckBox(QString::fromUtf8(r.caption), dayRulesGroup_);
+        box->setObjectName(QLatin1String(r.name));
+        box->setProperty("ruleBit", r.bit);
+        dayRuleBoxes_[i] = box;
+        column->addWidget(box);
+    }
+    return dayRulesGroup_;
 }
 
 } // namespace pf

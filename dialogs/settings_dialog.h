@@ -24,6 +24,7 @@
 #include <vector>
 
 class QGroupBox;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -83,12 +84,19 @@ private:
     QGroupBox* buildMinMatchesGroup();
     QSpinBox* minMatchesSpin_ = nullptr;
 
+    // 今日のルール: the balanced method's rules for the day, under the method
+    // choice and usable only while the balanced method is chosen.
+    QGroupBox* buildDayRulesGroup();
+    QGroupBox* dayRulesGroup_ = nullptr;
+    std::array<QCheckBox*, 5> dayRuleBoxes_{};
+
     // What prepare() was given: the values the dialog does not show (the
     // board's clock) go back unchanged.
     Settings prepared_;
 
 public:
     QSpinBox* minMatchesSpin() const { return minMatchesSpin_; }
+    QGroupBox* dayRulesGroup() const { return dayRulesGroup_; }
 };
 
 } // namespace pf

@@ -1,5 +1,7 @@
 #include "dialogs/settings_store.h"
 
+#include "pairing/day_rules.h"
+
 #include <QRegularExpression>
 #include <QString>
 #include <algorithm>
@@ -9,6 +11,16 @@ namespace pf {
 namespace {
 
 const QString Group = QStringLiteral("CONFIG");
+
+struct DayRuleKey {
+    const char* key;
+    std::int32_t bit;
+};
+constexpr DayRuleKey DayRuleKeys[] = {{"RuleMixed", RuleMixedBit},
+                                      {"RuleLevelBalance", RuleLevelBalanceBit},
+                                      {"RuleLevelNear", RuleLevelNearBit},
+                                      {"RuleFixedPairs", RuleFixedPairsBit},
+                                      {"RuleKeptApart", RuleKeptApartBit}};
 
 #ifdef Q_OS_WIN
 constexpr bool nativeIsRegistry = true;
@@ -60,7 +72,8 @@ Status checkSettingTypes(QSettings& store) {
     Status result;
     store.beginGroup(Group);
     for (const char* key :
-         {"Seisei", "Jyuni", "CsvMode", "Scale", "MinMatches", "RoundMinutes", "ClockRestart"}) {
+         {"Seisei", "Jyuni", "CsvMode", "Scale", "MinMatches", "RoundMinutes", "ClockRestart",
+          "RuleMixed", "RuleLevelBalance", "RuleLevelNear", "RuleFixedPairs", "RuleKeptApart"}) {
         const QVariant v = store.value(QLatin1String(key));
         if (v.isValid() && !storedAsText(store, v)) {
             result.error =
@@ -86,6 +99,8 @@ Settings loadSettings(QSettings& store) {
     s.MinMatches = within("MinMatches", 0, MaxMinMatches, 0);
     s.RoundMinutes = within("RoundMinutes", 1, MaxRoundMinutes, DefaultRoundMinutes);
     s.ClockRestart = within("ClockRestart", 0, 1, 0);
+    for (const DayRuleKey& rule : DayRuleKeys)
+        s.DayRuleBits |= within(rule.key, 0, 1, 0) != 0 ? rule.bit : 0;
     store.endGroup();
     s.Scale = loadScale(store);
     return s;
@@ -127,6 +142,8 @@ Status saveSettings(QSettings& store, const Settings& s) {
     chosen("MinMatches", s.MinMatches, 0);
     chosen("RoundMinutes", s.RoundMinutes, DefaultRoundMinutes);
     chosen("ClockRestart", s.ClockRestart, 0);
+    for (const DayRuleKey& rule : DayRuleKeys)
+        chosen(rule.key, (s.DayRuleBits & rule.bit) != 0 ? 1 : 0, 0);
     store.endGroup();
     store.sync();
     return store.status() != QSettings::AccessError ? Status{}

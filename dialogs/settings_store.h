@@ -30,6 +30,10 @@ struct Settings {
     std::int32_t MinMatches = 0;       // "MinMatches": matches needed for a rank
     std::int32_t RoundMinutes = 15;    // "RoundMinutes": the board's round clock
     std::int32_t ClockRestart = 0;     // "ClockRestart": next round starts the clock again
+    // "RuleMixed", "RuleLevelBalance", "RuleLevelNear", "RuleFixedPairs",
+    // "RuleKeptApart" (0 or 1 each): the balanced method's day rules, one bit
+    // each here (DayRuleBit).
+    std::int32_t DayRuleBits = 0;
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
@@ -48,12 +52,12 @@ Status checkSettingTypes(QSettings& store);
 // defaults; any other value, also a non-zero one other than 1, is kept as it
 // is so that it is written back unchanged.
 Settings loadSettings(QSettings& store);
-// "MinMatches" (0 … MaxMinMatches), "RoundMinutes" (1 … MaxRoundMinutes) and
-// "ClockRestart" (0 or 1) read as their defaults when missing or out of range,
-// and, like "Scale", are written only once they differ from the default or
-// are already stored, so a clean account's store stays as it always was.
-// Writes the three values as decimal text and flushes the store;
-// MsgSettingsWriteFailed when they could not be written (the caller shows it).
+// "MinMatches" (0 … MaxMinMatches), "RoundMinutes" (1 … MaxRoundMinutes),
+// "ClockRestart" and the day rules (0 or 1 each) read as their defaults when missing or out of
+// range, and, like "Scale", are written only once they differ from the default or are already
+// stored, so a clean account's store stays as it always was. Writes the three values as decimal
+// text and flushes the store; MsgSettingsWriteFailed when they could not be written (the caller
+// shows it).
 Status saveSettings(QSettings& store, const Settings& settings);
 
 // The program's own store (QSettings("Sorvanta", "PAIRFORGE")) in the default
@@ -84,8 +88,9 @@ inline constexpr std::int32_t MaxRoundMinutes = 99;
 inline constexpr std::int32_t DefaultRoundMinutes = 15;
 
 inline Settings settingsOf(const Session& session) {
-    return {session.GenerationMethod, session.RankingMethod, session.CsvMode,     session.Scale,
-            session.MinMatches,       session.RoundMinutes,  session.ClockRestart};
+    return {
+        session.GenerationMethod, session.RankingMethod, session.CsvMode,      session.Scale,
+        session.MinMatches,       session.RoundMinutes,  session.ClockRestart, session.DayRuleBits};
 }
 
 inline void applySettings(Session& session, const Settings& settings) {
@@ -96,6 +101,7 @@ inline void applySettings(Session& session, const Settings& settings) {
     session.MinMatches = settings.MinMatches;
     session.RoundMinutes = settings.RoundMinutes;
     session.ClockRestart = settings.ClockRestart;
+    session.DayRuleBits = settings.DayRuleBits;
 }
 
 } // namespace pf

@@ -35,6 +35,18 @@ bool near(const DayFacts& facts, int i, int j) {
 
 } // namespace
 
+DayRules dayRulesFromBits(std::int32_t bits) {
+    return {(bits & RuleMixedBit) != 0, (bits & RuleLevelBalanceBit) != 0,
+            (bits & RuleLevelNearBit) != 0, (bits & RuleFixedPairsBit) != 0,
+            (bits & RuleKeptApartBit) != 0};
+}
+
+std::int32_t dayRuleBits(const DayRules& rules) {
+    return (rules.mixed ? RuleMixedBit : 0) | (rules.levelBalance ? RuleLevelBalanceBit : 0) |
+           (rules.levelNear ? RuleLevelNearBit : 0) | (rules.fixedPairs ? RuleFixedPairsBit : 0) |
+           (rules.keptApart ? RuleKeptApartBit : 0);
+}
+
 DayFacts::DayFacts(int members)
     : gender(static_cast<std::size_t>(members), Gender::Unset),
       level(static_cast<std::size_t>(members), UnsetLevel),

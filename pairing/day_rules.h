@@ -9,6 +9,7 @@
 
 #include "app/session.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,17 @@ struct DayRules {
     bool any() const { return mixed || levelBalance || levelNear || fixedPairs || keptApart; }
     bool operator==(const DayRules&) const = default;
 };
+
+// The rules as the settings keep them, a bit each.
+enum DayRuleBit : std::int32_t {
+    RuleMixedBit = 1,
+    RuleLevelBalanceBit = 2,
+    RuleLevelNearBit = 4,
+    RuleFixedPairsBit = 8,
+    RuleKeptApartBit = 16,
+};
+DayRules dayRulesFromBits(std::int32_t bits);
+std::int32_t dayRuleBits(const DayRules& rules);
 
 struct DayFacts {
     std::vector<Gender> gender;              // by roster index

@@ -3,8 +3,11 @@
 // writing 0 or 1 per group and Cancel leaving every value as it was.
 
 #include "dialogs/settings_dialog.h"
+#include "pairing/day_rules.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -83,9 +86,12 @@ TEST_F(SettingsDialog, LooksAsDesigned) {
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("環境設定"));
     dlg.show();
     QApplication::processEvents();
-    // Grown to hold the third generation choice without squeezing a box.
-    EXPECT_EQ(dlg.width(), 434);
+    // Grown to hold the third generation choice without squeezing a box; the
+    // added groups stand beside the described ones, so a 1024 × 768 screen
+    // (less its task bar and the title bar) holds it.
     EXPECT_GE(dlg.height(), 559);
+    EXPECT_LE(dlg.width(), 1024);
+    EXPECT_LE(dlg.height(), 768 - 80);
     EXPECT_GE(dlg.height(), dlg.layout()->minimumSize().height());
     if (const QByteArray out = qgetenv("PF_SHOT_DIR"); !out.isEmpty())
         dlg.grab().save(QString::fromLocal8Bit(out) + QStringLiteral("/settings_dialog.png"));
@@ -237,6 +243,31 @@ TEST_F(SettingsDialog, DisplaySizeIsChosenBelowTheGroupsAndSaysWhenItApplies) {
         dlg.cancelButton()->click();
     }));
     EXPECT_EQ(s.Scale, 150);
+}
+
+TEST_F(SettingsDialog, DayRulesAreUsableOnlyWithTheBalancedMethodAndKeptAsChosen) {
+    Settings s{1, 0, 0};
+    s.DayRuleBits = pf::RuleMixedBit | pf::RuleKeptApartBit; // stored under another method
+    const auto box = [this](const char* name) {
+        return dlg.findChild<QCheckBox*>(QLatin1String(name));
+    };
+    EXPECT_TRUE(runWith(s, [&] {
+        EXPECT_FALSE(dlg.dayRulesGroup()->isEnabled());
+        EXPECT_TRUE(box("mixedRuleBox")->isChecked());
+        EXPECT_EQ(box("levelBalanceRuleBox")->text(), QStringLiteral("レベル: 対戦を均等に"));
+        balanced()->click();
+        EXPECT_TRUE(dlg.dayRulesGroup()->isEnabled());
+        box("mixedRuleBox")->click();
+        box("levelNearRuleBox")->click();
+        dlg.okButton()->click();
+    }));
+    EXPECT_EQ(s.GenerationMethod, 2);
+    EXPECT_EQ(s.DayRuleBits, pf::RuleLevelNearBit | pf::RuleKeptApartBit);
+    EXPECT_FALSE(runWith(s, [&] {
+        box("keptApartRuleBox")->click();
+        dlg.cancelButton()->click();
+    }));
+    EXPECT_EQ(s.DayRuleBits, pf::RuleLevelNearBit | pf::RuleKeptApartBit);
 }
 
 } // namespace

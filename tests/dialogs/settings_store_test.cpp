@@ -3,6 +3,7 @@
 // store that cannot be written.
 
 #include "dialogs/settings_store.h"
+#include "pairing/day_rules.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -283,6 +284,7 @@ struct ChoiceCase {
     int minMatches;
     int roundMinutes;
     int clockRestart;
+    int dayRuleBits = 0;
 };
 
 class LaterChoices : public testing::TestWithParam<ChoiceCase> {
@@ -299,6 +301,7 @@ TEST_P(LaterChoices, AreReadWithinTheirRangesOrAsTheDefaults) {
     EXPECT_EQ(s.MinMatches, c.minMatches);
     EXPECT_EQ(s.RoundMinutes, c.roundMinutes);
     EXPECT_EQ(s.ClockRestart, c.clockRestart);
+    EXPECT_EQ(s.DayRuleBits, c.dayRuleBits);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -309,7 +312,15 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"Limits", "MinMatches=120\nRoundMinutes=1\n", 120, 1, 0},
         ChoiceCase{"Beyond", "MinMatches=121\nRoundMinutes=100\nClockRestart=2\n", 0, 15, 0},
         ChoiceCase{"Negative", "MinMatches=-1\nRoundMinutes=0\n", 0, 15, 0},
-        ChoiceCase{"Letters", "MinMatches=x\nRoundMinutes=y\nClockRestart=z\n", 0, 15, 0}),
+        ChoiceCase{"Letters", "MinMatches=x\nRoundMinutes=y\nClockRestart=z\n", 0, 15, 0},
+        // Mixed and kept apart; 2 is no rule value at all.
+        ChoiceCase{"DayRules",
+                   "RuleMixed=1\nRuleLevelBalance=0\nRuleLevelNear=2\nRuleKeptApart=1\n", 0, 15, 0,
+                   1 | 16},
+        ChoiceCase{"EveryDayRule",
+                   "RuleMixed=1\nRuleLevelBalance=1\nRuleLevelNear=1\nRuleFixedPairs=1\n"
+                   "RuleKeptApart=1\n",
+                   0, 15, 0, 31}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsStore, LaterChoicesAreWrittenOnlyOnceChosen) {
@@ -326,12 +337,13 @@ TEST_F(SettingsStore, LaterChoicesAreWrittenOnlyOnceChosen) {
         ASSERT_TRUE(pf::saveSettings(store, s));
     }
     s.MinMatches = 0; // chosen back: kept as chosen
+    s.DayRuleBits = pf::RuleFixedPairsBit;
     {
         QSettings store(ini(), QSettings::IniFormat);
         ASSERT_TRUE(pf::saveSettings(store, s));
     }
     EXPECT_EQ(bytesOf(ini()), QByteArray("[CONFIG]\nCsvMode=0\nJyuni=0\nMinMatches=0\n"
-                                         "RoundMinutes=20\nSeisei=1\n"));
+                                         "RoundMinutes=20\nRuleFixedPairs=1\nSeisei=1\n"));
 }
 
 } // namespace
