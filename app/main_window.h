@@ -28,6 +28,7 @@ struct RecoveryContent;
 class UpDown;
 class TDualListDlg;
 class TOKBottomDlg1;
+class MemberFactsDialog;
 class TOKBottomDlg;
 class TOKBottomDlg2;
 class TOKBottomDlg3;
@@ -119,6 +120,8 @@ public Q_SLOTS:
     void SpeedButton1Click();
     // Latecomers and leavers: the rest of the day planned again.
     void replanMembersClick();
+    // メンバー情報: the candidates' facts for the day's rules.
+    void memberFactsClick();
     // Paging.
     void N3Click();
     void B1Click();
@@ -179,6 +182,7 @@ private:
     void buildMembersArea(QWidget* client);
     void buildMatchPanels(QWidget* client);
     void buildReplanCommand(QMenu* members);
+    void buildFactsCommand(QMenu* members);
     void buildPrintCommands(QMenu* file);
     using Command = void (TForm1::*)();
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QString& hint,
@@ -257,6 +261,8 @@ private:
     std::array<QAction*, 4> recentActions_{};
     QStringList recentFiles_;
     QAction* replanAction_ = nullptr;
+    QAction* memberFactsAction_ = nullptr;
+    MemberFactsDialog* memberFactsDialog_ = nullptr; // made on first use
     QAction *printAction_ = nullptr, *pdfAction_ = nullptr;
     // The sheet, paper, title and date last chosen this run.
     std::shared_ptr<PaperOptions> paperOptions_;

@@ -152,6 +152,7 @@ void TForm1::buildMenu() {
                     &TForm1::S1Click);
     E1 = addCommand(members, "E1", QStringLiteral("メンバー候補リストの編集(&E)..."),
                     HintCandidates, &TForm1::E1Click);
+    buildFactsCommand(members);
     buildReplanCommand(members);
 
     QMenu* show = menu("Show1", QStringLiteral("表示(&D)"));

@@ -4,7 +4,9 @@
 #include "gui_fixture.h"
 
 #include "members/candidate_file.h"
+#include "members/member_facts_dialog.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -393,5 +395,78 @@ INSTANTIATE_TEST_SUITE_P(
                       NearDuplicate{"CaseDiffers", "ab", std::nullopt, false, true},
                       NearDuplicate{"OtherName", "佐藤 健二", std::nullopt, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// メンバー情報 through the メンバー menu: gender, level, a mutual fixed partner
+// and members kept apart, written beside the candidate list with every line
+// the dialog could not read kept.
+class MemberFactsTest : public GuiFixture {
+protected:
+    QByteArray factsBytes() {
+        QFile f(dir.filePath(QStringLiteral("pairforge-members.txt")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    void writeFacts(const QByteArray& bytes) {
+        QFile f(dir.filePath(QStringLiteral("pairforge-members.txt")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    // Opens the dialog from the menu and does `inside` while it is up.
+    void run(const std::function<void(MemberFactsDialog&)>& inside) {
+        setModalRunner([&](QDialog& d) {
+            auto& dialog = dynamic_cast<MemberFactsDialog&>(d);
+            inside(dialog);
+            if (const QByteArray out = qgetenv("PF_SHOT_DIR"); !out.isEmpty()) {
+                dialog.show();
+                dialog.grab().save(QString::fromLocal8Bit(out) +
+                                   QStringLiteral("/member_facts_dialog.png"));
+            }
+            return dialog.result();
+        });
+        action("memberFactsAction")->trigger();
+    }
+};
+
+TEST_F(MemberFactsTest, EditsAreSavedBothWaysAndUnreadLinesKept) {
+    writeCandidates(sjisBytes("A\r\nB\r\nC\r\n"));
+    writeFacts(sjisBytes("PAIRFORGE MEMBERS 1\r\nA,男,3,,\r\n退会者,女,,\r\nB,X\r\n"));
+    start();
+    EXPECT_EQ(action("memberFactsAction")->text(), QStringLiteral("メンバー情報(&I)..."));
+    run([](MemberFactsDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("メンバー情報"));
+        EXPECT_EQ(d.genderBox(0)->currentText(), QStringLiteral("男性"));
+        d.genderBox(1)->setCurrentIndex(2);
+        d.levelBox(2)->setCurrentIndex(5);
+        d.partnerBox(0)->setCurrentIndex(2); // A with B …
+        EXPECT_EQ(d.partnerBox(1)->currentText(), QStringLiteral("A"));
+        d.partnerBox(2)->setCurrentIndex(2); // … until C takes B
+        EXPECT_EQ(d.partnerBox(0)->currentIndex(), 0);
+        d.setKeptApart(0, 2, true);
+        EXPECT_EQ(d.keptApartButton(2)->text(), QStringLiteral("A"));
+        d.okButton()->click();
+    });
+    ASSERT_EQ(ask->asked.size(), 1u);
+    EXPECT_TRUE(ask->asked[0].text.contains(QStringLiteral("メンバー情報ファイルの4行目")));
+    EXPECT_EQ(factsBytes(), sjisBytes("PAIRFORGE MEMBERS 1\r\n"
+                                      "A,男,3,,C\r\n"
+                                      "退会者,女,,\r\n"
+                                      "B,X\r\n"
+                                      "B,女,,C\r\n"
+                                      "C,,5,B,A\r\n"));
+}
+
+TEST_F(MemberFactsTest, CancelLeavesTheFileAndAnUnreadableOneCannotBeReplaced) {
+    writeCandidates(sjisBytes("A\r\nB\r\n"));
+    const QByteArray foreign = "name,gender\r\nA,M\r\n";
+    writeFacts(foreign);
+    start();
+    run([](MemberFactsDialog& d) {
+        EXPECT_FALSE(d.okButton()->isEnabled());
+        d.genderBox(0)->setCurrentIndex(1);
+        d.cancelButton()->click();
+    });
+    ASSERT_EQ(ask->asked.size(), 1u);
+    EXPECT_TRUE(ask->asked[0].text.contains(QStringLiteral("保存はできません")));
+    EXPECT_EQ(factsBytes(), foreign);
+}
 
 } // namespace
