@@ -6,6 +6,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/rules_input.h"
 
 #include "files/pairing_file.h"
 #include "pairing/court_guess.h"
@@ -45,10 +46,28 @@ QByteArray reportText(const ScheduleQuality& rest, const ScheduleQuality& day, b
     return text.toUtf8();
 }
 
+// The rows of the day's rules: breaks of the rules chosen (0 when held), the
+// level gaps between the two sides of a match, and the fixed pairs and the
+// members kept apart that were never split or put together.
+QByteArray ruleText(const RuleFigures& f, const DayRules& rules) {
+    QString text = line("rule_breaks", f.breaks(rules), QStringLiteral("0"));
+    text += line("mixed_breaks", f.mixedBreaks, rules.mixed ? QStringLiteral("0") : QString());
+    text += line("near_breaks", f.nearBreaks, rules.levelNear ? QStringLiteral("0") : QString());
+    text += line("fixed_pair_breaks", f.fixedBreaks, QStringLiteral("0"));
+    text += line("apart_breaks", f.apartBreaks, QStringLiteral("0"));
+    text += line("level_gap_max", f.largestLevelGap, QString());
+    text += QStringLiteral("level_gap_mean\t%1\t\n").arg(f.meanLevelGap, 0, 'f', 2);
+    text += line("fixed_pairs_kept", f.fixedPairsKept, QString::number(f.fixedPairs));
+    text += line("apart_pairs_kept", f.apartPairsKept, QString::number(f.apartPairs));
+    return text.toUtf8();
+}
+
 } // namespace
 
 int runReport(const QStringList& args) {
-    CommandLine cmd("report FILE [--courts 1|2|3] [--from K] [-o OUT]", 1);
+    CommandLine cmd("report FILE [--courts 1|2|3] [--from K] [--facts FILE [--mixed] "
+                    "[--levels balance|near]] [-o OUT]",
+                    1);
     cmd.parser().addOption({QStringLiteral("courts"),
                             QStringLiteral("Courts the table was made for (default: guessed "
                                            "from the rounds)."),
@@ -58,9 +77,13 @@ int runReport(const QStringList& args) {
          QStringLiteral("Judge play and rest over matches K to 120 only, among those who play "
                         "in them; partners and opponents over the whole day."),
          QStringLiteral("K")});
+    addRuleOptions(cmd);
     cmd.addOutputOption();
     if (const auto done = cmd.parse(args))
         return *done;
+    RulesInput rules;
+    if (const auto refused = readRuleOptions(cmd, rules))
+        return *refused;
     std::optional<int> courts;
     if (const auto courtsText = cmd.value(QStringLiteral("courts"))) {
         bool ok = false;
@@ -87,8 +110,12 @@ int runReport(const QStringList& args) {
     const int n = courts ? *courts : guessCourtsNoted(content->matches);
     const std::vector<Name> day = participantsOf(content->roster);
     const ScheduleQuality whole = computeQuality(day, content->matches, n);
+    const QByteArray ruleRows =
+        rules.given ? ruleText(ruleFigures(day, dayFactsOf(day, rules.facts), content->matches, n),
+                               rules.rules)
+                    : QByteArray();
     if (!from)
-        return cmd.writeOutput(reportText(whole, whole, !courts, from));
+        return cmd.writeOutput(reportText(whole, whole, !courts, from) + ruleRows);
     if ((*from - 1) % n != 0)
         printError("warning: match " + std::to_string(*from) + " does not start a round of " +
                    std::to_string(n) + " matches");
@@ -96,7 +123,7 @@ int runReport(const QStringList& args) {
     const ScheduleQuality rest =
         computeQuality(presentFrom(content->roster, content->matches, std::max(start, 2)),
                        content->matches, n, start - 1);
-    return cmd.writeOutput(reportText(rest, whole, !courts, from));
+    return cmd.writeOutput(reportText(rest, whole, !courts, from) + ruleRows);
 }
 
 } // namespace pf::cli

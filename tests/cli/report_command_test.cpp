@@ -43,6 +43,27 @@ TEST(ReportCommand, GivenCourtCountIsNotMarkedGuessed) {
     EXPECT_EQ(r.out, golden().replace("courts\t1\tguessed", "courts\t1\t"));
 }
 
+// day-facts.txt: 田中 (man, 5) with 鈴木 (woman, 4) as fixed partners and kept
+// apart from <i> (woman, 3); 佐藤 (man, 2), 高橋 (woman, unset: 3), A&B (man, 1).
+// Worked by hand over the seven matches: only match 2 pairs two men; every
+// match spans more than one level; the fixed pair is split in matches 2 and 3
+// and plays without the other in 6 and 7; 田中 meets <i> in 4 and 7. Level
+// gaps 4, 0, 2, 5, 1, 0, 4.
+TEST(ReportCommand, RuleRowsFollowTheFigures) {
+    const auto r = runCli({"report", Day, "--facts", PF_TEST_DATA_DIR "/cli/day-facts.txt",
+                           "--mixed", "--levels", "near"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, golden() + "rule_breaks\t14\t0\n"
+                                "mixed_breaks\t1\t0\n"
+                                "near_breaks\t7\t0\n"
+                                "fixed_pair_breaks\t4\t0\n"
+                                "apart_breaks\t2\t0\n"
+                                "level_gap_max\t5\t\n"
+                                "level_gap_mean\t2.29\t\n"
+                                "fixed_pairs_kept\t0\t1\n"
+                                "apart_pairs_kept\t0\t1\n");
+}
+
 struct Refusal {
     const char* name;
     QStringList args;
@@ -69,7 +90,13 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"TwoFiles", {Day, Day}, 2, "usage: pairforge-cli report"},
         Refusal{"FourCourts", {Day, "--courts", "4"}, 2, "--courts takes 1, 2 or 3"},
         Refusal{"UnknownOption", {Day, "--to", "3"}, 2, "Unknown option"},
-        Refusal{"FromOutsideTheTable", {Day, "--from", "121"}, 2, "--from takes"}),
+        Refusal{"FromOutsideTheTable", {Day, "--from", "121"}, 2, "--from takes"},
+        Refusal{"MixedWithoutFacts", {Day, "--mixed"}, 2, "--mixed and --levels need --facts"},
+        Refusal{"UnknownLevelRule",
+                {Day, "--facts", PF_TEST_DATA_DIR "/cli/day-facts.txt", "--levels", "even"},
+                2,
+                "--levels takes balance or near"},
+        Refusal{"FactsNotAFactsFile", {Day, "--facts", Day}, 1, "1行目が「PAIRFORGE MEMBERS 1」"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
