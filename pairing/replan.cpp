@@ -3,6 +3,7 @@
 #include "app/texts.h"
 #include "members/name_rules.h"
 #include "pairing/balanced_selection.h"
+#include "pairing/ruled_day.h"
 
 #include <algorithm>
 #include <cmath>
@@ -229,7 +230,17 @@ ReplanResult planReplan(const MemberRoster& roster, const MatchTable& table,
     BalancedOptions options;
     options.seed = request.seed;
     options.moveBudget = request.moveBudget;
-    GenerateBalanced(present, courts, kept, &history, options, result.matches);
+    if (request.facts && request.rules.any()) {
+        std::string refusal = generateRuledDay(present, courts, kept, &history, *request.facts,
+                                               request.rules, options, result.matches);
+        if (!refusal.empty()) {
+            ReplanResult refused;
+            refused.error = std::move(refusal);
+            return refused;
+        }
+    } else {
+        GenerateBalanced(present, courts, kept, &history, options, result.matches);
+    }
     result.present = present;
     return result;
 }

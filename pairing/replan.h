@@ -8,6 +8,7 @@
 // come through replanPairing; the window adds the dialogs and the undo step.
 
 #include "app/session.h"
+#include "pairing/day_rules.h"
 
 #include <cstdint>
 #include <string>
@@ -21,6 +22,10 @@ struct ReplanRequest {
     int courts = 2;               // courts from K on
     std::uint32_t seed = 0;       // the balanced method's seed
     std::int64_t moveBudget = -1; // -1: the method's own; tests pass small ones
+    // The day's rules for the re-planned part, with the facts by the index of
+    // `present`; none chosen (or no facts) re-plans as the balanced method does.
+    const DayFacts* facts = nullptr;
+    DayRules rules{};
 };
 
 struct ReplanResult {
@@ -34,7 +39,8 @@ struct ReplanResult {
 // The new roster and table for `request`, or the reason it is refused. Checks,
 // in this order: K is the first match of a round within the table, no name
 // twice among the present, at least 4 × courts present, every name passes the
-// name rules, the roster stays within MaxMembers rows.
+// name rules, the roster stays within MaxMembers rows; then, with rules, why
+// no rest of the day can hold them.
 ReplanResult planReplan(const MemberRoster& roster, const MatchTable& table,
                         const ReplanRequest& request);
 

@@ -1,0 +1,244 @@
+// Balanced days under the club's rules: rosters of 8 to 60 members on 1 to 3
+// courts, genders half and half, 60/40 and just enough of one, levels flat, in
+// two clusters and spread from 1 to 5, a few fixed pairs and members kept
+// apart. Prints per rule set: how many days held every hard rule (or were
+// refused, with the reasons), the share of matches with a level gap of at
+// most 1, how often the play spread (at every round boundary), the partner
+// spread and the opponent spreads kept within their bounds (+1 for the last
+// two), and the median and slowest time.
+//
+// Run: build/rel/bench/pairforge-rules-bench [seed] [all]
+// ("all" crosses every gender mix with every level mix; otherwise each gender
+// mix meets one level mix).
+
+#include "pairing/day_rules.h"
+#include "pairing/ruled_day.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace pf;
+
+struct Roster {
+    std::string label;
+    std::vector<Name> names;
+    DayFacts facts;
+};
+
+enum class GenderMix { Half, SixtyForty, JustEnough };
+enum class LevelMix { Flat, Clusters, Spread };
+
+Roster makeRoster(int n, int courts, GenderMix g, LevelMix l) {
+    Roster r{"", {}, DayFacts(n)};
+    int women = n / 2;
+    if (g == GenderMix::SixtyForty)
+        women = n * 2 / 5;
+    else if (g == GenderMix::JustEnough)
+        women = 2 * courts;
+    // Women and men alternate while both last, so fixed pairs below are mixed.
+    std::vector<Gender> genders;
+    int w = women;
+    int m = n - women;
+    for (int i = 0; i < n; ++i) {
+        const bool woman = w > 0 && (i % 2 == 1 || m == 0);
+        genders.push_back(woman ? Gender::Female : Gender::Male);
+        (woman ? w : m) -= 1;
+    }
+    for (int i = 0; i < n; ++i) {
+        r.names.push_back("m" + std::to_string(i));
+        r.facts.gender[static_cast<std::size_t>(i)] = genders[static_cast<std::size_t>(i)];
+        int level = 3;
+        if (l == LevelMix::Clusters)
+            level = (i / 2) % 2 == 0 ? 2 : 4;
+        else if (l == LevelMix::Spread)
+            level = i % 7 == 6 ? UnsetLevel : 1 + (i * 3 + i / 5) % 5;
+        r.facts.level[static_cast<std::size_t>(i)] = level;
+    }
+    // About one member in eight in a fixed pair (man and woman where they can
+    // be), about one in ten kept apart from another.
+    // A man and a woman, at levels at most one apart.
+    for (int k = 0; k < n / 16; ++k) {
+        int a = -1;
+        int b = -1;
+        for (int i = 8 * k; i < n && (a < 0 || b < 0); ++i) {
+            const Gender gi = r.facts.gender[static_cast<std::size_t>(i)];
+            if (a < 0 && gi == Gender::Male)
+                a = i;
+            else if (b < 0 && gi == Gender::Female)
+                b = i;
+        }
+        if (a < 0 || b < 0)
+            continue;
+        r.facts.level[static_cast<std::size_t>(b)] = r.facts.level[static_cast<std::size_t>(a)];
+        r.facts.fixedPartner[static_cast<std::size_t>(a)] = b;
+        r.facts.fixedPartner[static_cast<std::size_t>(b)] = a;
+    }
+    for (int k = 0; k < std::max(1, n / 10); ++k) {
+        const int a = n - 1 - 2 * k;
+        const int b = (a + n / 2 + 1) % n;
+        if (a == b || r.facts.fixedPartner[static_cast<std::size_t>(a)] == b)
+            continue;
+        r.facts.keptApart[static_cast<std::size_t>(a)].push_back(b);
+        r.facts.keptApart[static_cast<std::size_t>(b)].push_back(a);
+    }
+    for (auto& list : r.facts.keptApart) {
+        std::sort(list.begin(), list.end());
+        list.erase(std::unique(list.begin(), list.end()), list.end());
+    }
+    const char* gl[] = {"half", "60/40", "just"};
+    const char* ll[] = {"flat", "clusters", "spread"};
+    r.label = std::to_string(n) + "/" + std::to_string(courts) + "c " + gl[static_cast<int>(g)] +
+              " " + ll[static_cast<int>(l)];
+    return r;
+}
+
+struct RuleSet {
+    const char* label;
+    DayRules rules;
+};
+
+// Nobody twice in a round.
+bool roundsDistinct(const MatchTable& t, int courts) {
+    for (int r = 0; r < MaxMatches / courts; ++r) {
+        std::vector<Name> seen;
+        for (int j = 0; j < courts; ++j) {
+            const MatchRecord& m = t[static_cast<std::size_t>(r * courts + j)];
+            for (const Name* x : {&m.a, &m.b, &m.c, &m.d}) {
+                if (x->empty() || std::find(seen.begin(), seen.end(), *x) != seen.end())
+                    return false;
+                seen.push_back(*x);
+            }
+        }
+    }
+    return true;
+}
+
+struct Tally {
+    int cases = 0;
+    int refused = 0;
+    int held = 0;
+    int broken = 0;
+    long matches = 0;
+    long nearGap = 0; // matches with a level gap ≤ 1 (balance on)
+    int playOk = 0;
+    int partnerOk = 0;
+    int opponentOk = 0;
+    std::vector<double> seconds;
+    std::map<std::string, int> reasons;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::uint32_t seed = argc > 1 ? static_cast<std::uint32_t>(std::atoi(argv[1])) : 1;
+    const bool all = argc > 2 && std::strcmp(argv[2], "all") == 0;
+    const bool verbose = argc > 3;
+    const std::vector<RuleSet> sets = {
+        {"mixed", {.mixed = true}},
+        {"balance", {.levelBalance = true}},
+        {"near", {.levelNear = true}},
+        {"fixed", {.fixedPairs = true}},
+        {"apart", {.keptApart = true}},
+        {"mixed+balance+fixed+apart", {true, true, false, true, true}},
+        {"all five", {true, true, true, true, true}},
+    };
+    std::vector<Roster> rosters;
+    for (int n : {8, 12, 16, 24, 40, 60})
+        for (int courts = 1; courts <= 3; ++courts) {
+            if (n < 4 * courts)
+                continue;
+            for (int g = 0; g < 3; ++g)
+                for (int l = 0; l < 3; ++l)
+                    if (all || l == g)
+                        rosters.push_back(makeRoster(n, courts, static_cast<GenderMix>(g),
+                                                     static_cast<LevelMix>(l)));
+        }
+    std::printf("%-28s %5s %7s %6s %7s %8s %7s %7s %7s %8s %8s\n", "rules", "days", "refused",
+                "held", "broken", "gap<=1", "play", "partner", "oppon.", "median", "slowest");
+    for (const RuleSet& set : sets) {
+        Tally t;
+        for (const Roster& r : rosters) {
+            const int courts = std::stoi(r.label.substr(r.label.find('/') + 1));
+            MatchTable table{};
+            BalancedOptions options;
+            options.seed = seed;
+            const auto start = std::chrono::steady_clock::now();
+            const std::string refusal =
+                generateRuledDay(r.names, courts, 0, nullptr, r.facts, set.rules, options, table);
+            const double s =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            ++t.cases;
+            t.seconds.push_back(s);
+            if (!refusal.empty()) {
+                ++t.refused;
+                ++t.reasons[refusal];
+                if (verbose)
+                    std::printf("  refused %s: %s\n", r.label.c_str(), refusal.c_str());
+                continue;
+            }
+            const RuleFigures f = ruleFigures(r.names, r.facts, table, courts);
+            const bool held = f.breaks(set.rules) == 0 && roundsDistinct(table, courts);
+            held ? ++t.held : ++t.broken;
+            if (!held)
+                std::printf("  BROKEN %s: %d breaks\n", r.label.c_str(), f.breaks(set.rules));
+            if (set.rules.levelBalance) {
+                for (int k = 0; k < MaxMatches; ++k) {
+                    const MatchRecord& m = table[static_cast<std::size_t>(k)];
+                    auto lv = [&](const Name& x) {
+                        const auto it = std::find(r.names.begin(), r.names.end(), x);
+                        return ruleLevel(
+                            r.facts.level[static_cast<std::size_t>(it - r.names.begin())]);
+                    };
+                    const int gap = std::abs(lv(m.a) + lv(m.b) - lv(m.c) - lv(m.d));
+                    ++t.matches;
+                    t.nearGap += gap <= 1;
+                }
+            }
+            bool playOk = true;
+            for (int r2 = 1; r2 <= MaxMatches / courts; ++r2) {
+                const RuledQuality q =
+                    ruledQuality(r.names, r.facts, set.rules, table, courts, 0, r2 * courts);
+                for (const RuledFigure& g : q.playSpread)
+                    playOk = playOk && g.figure.value <= std::max(1, g.figure.bound.value_or(1));
+            }
+            const RuledQuality q = ruledQuality(r.names, r.facts, set.rules, table, courts);
+            bool opponentOk = true;
+            for (const RuledFigure& g : q.opponentSpread)
+                opponentOk = opponentOk && g.figure.value <= g.figure.bound.value_or(0) + 1;
+            const bool partnerOk =
+                q.partnerSpread.figure.value <= q.partnerSpread.figure.bound.value_or(0) + 1;
+            t.playOk += playOk;
+            t.partnerOk += partnerOk;
+            t.opponentOk += opponentOk;
+            if (!playOk || !partnerOk || !opponentOk) {
+                std::printf("  %-24s play", r.label.c_str());
+                for (const RuledFigure& g : q.playSpread)
+                    std::printf(" %d/%d", g.figure.value, g.figure.bound.value_or(-1));
+                std::printf("%s partner %d/%d opp", playOk ? "" : "(boundary!)",
+                            q.partnerSpread.figure.value,
+                            q.partnerSpread.figure.bound.value_or(-1));
+                for (const RuledFigure& g : q.opponentSpread)
+                    std::printf(" %d/%d", g.figure.value, g.figure.bound.value_or(-1));
+                std::printf("\n");
+            }
+        }
+        std::sort(t.seconds.begin(), t.seconds.end());
+        const int made = t.cases - t.refused;
+        auto pct = [](long a, long b) { return b == 0 ? 100.0 : 100.0 * a / b; };
+        std::printf("%-28s %5d %7d %6d %7d %7.1f%% %6.0f%% %6.0f%% %6.0f%% %7.3fs %7.3fs\n",
+                    set.label, t.cases, t.refused, t.held, t.broken,
+                    set.rules.levelBalance ? pct(t.nearGap, t.matches) : 100.0, pct(t.playOk, made),
+                    pct(t.partnerOk, made), pct(t.opponentOk, made),
+                    t.seconds[t.seconds.size() / 2], t.seconds.back());
+        for (const auto& [reason, count] : t.reasons)
+            std::printf("    refused %dx: %s\n", count, reason.c_str());
+    }
+    return 0;
+}

@@ -1,0 +1,1167 @@
+#include "pairing/ruled_day.h"
+
+#include "app/text_codec.h"
+
+#include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <random>
+#include <stdexcept>
+#include <unordered_map>
+
+namespace pf {
+namespace {
+
+int ceilDiv(int a, int b) {
+    return (a + b - 1) / b;
+}
+
+// Past this many steps from the even share the cost stops growing, so the
+// sums stay far from overflow.
+constexpr int MaxCostedDistance = 12;
+
+// 0 inside [lo, hi]; 1, 8, 64, … per step outside: one pair three apart is
+// never kept to spare a handful of pairs one apart.
+std::int64_t excessCost(int count, int lo, int hi) {
+    const int d = count < lo ? lo - count : (count > hi ? count - hi : 0);
+    if (d == 0)
+        return 0;
+    return std::int64_t{1} << (3 * (std::min(d, MaxCostedDistance) - 1));
+}
+
+// Who forms a unit, which play group each unit rotates in, and which pairs
+// the rules let be partners or opponents (and of which kind).
+struct Model {
+    int members = 0;
+    std::vector<int> unitOf;                     // member → unit
+    std::vector<std::array<int, 2>> unitMembers; // second −1 for a unit of one
+    std::vector<int> groupOf;                    // unit → play group
+    std::vector<QString> groupLabel;
+    int pairGroup = -1;                    // the fixed pairs' group, −1 without fixed pairs
+    std::vector<int> genderSeat;           // group → 0 man, 1 woman, −1 either (mixed only)
+    std::vector<signed char> together;     // n×n: may share a match
+    std::vector<signed char> partners;     // n×n: may share a side (fixed pairs included)
+    std::vector<signed char> partnerKind;  // n×n: 0 counted for fairness, −1 not
+    std::vector<signed char> opponentKind; // n×n: kind, −1 never opponents
+    std::vector<QString> opponentLabel;
+
+    std::size_t at(int x, int y) const {
+        return static_cast<std::size_t>(x) * static_cast<std::size_t>(members) +
+               static_cast<std::size_t>(y);
+    }
+    bool pairUnit(int u) const { return unitMembers[static_cast<std::size_t>(u)][1] >= 0; }
+    int units() const { return static_cast<int>(unitMembers.size()); }
+};
+
+Model modelOf(const DayFacts& facts, const DayRules& rules) {
+    Model m;
+    const int n = facts.size();
+    m.members = n;
+    const auto g = [&facts](int i) { return facts.gender[static_cast<std::size_t>(i)]; };
+    const auto lv = [&facts](int i) { return ruleLevel(facts.level[static_cast<std::size_t>(i)]); };
+    const auto partnerOf = [&](int i) {
+        return rules.fixedPairs ? facts.fixedPartner[static_cast<std::size_t>(i)] : -1;
+    };
+    bool anyPair = false;
+    for (int i = 0; i < n; ++i)
+        anyPair = anyPair || partnerOf(i) >= 0;
+    const QString apartSuffix = anyPair ? QStringLiteral("（固定ペア以外）") : QString();
+    if (rules.mixed) {
+        m.groupLabel = {QStringLiteral("男性") + apartSuffix, QStringLiteral("女性") + apartSuffix};
+        m.genderSeat = {0, 1};
+    } else {
+        m.groupLabel = {QStringLiteral("全員") + apartSuffix};
+        m.genderSeat = {-1};
+    }
+    if (anyPair) {
+        m.pairGroup = static_cast<int>(m.groupLabel.size());
+        m.groupLabel.push_back(QStringLiteral("固定ペア（1組を1人として）"));
+        m.genderSeat.push_back(-1);
+    }
+    m.unitOf.assign(static_cast<std::size_t>(n), -1);
+    for (int i = 0; i < n; ++i) {
+        if (m.unitOf[static_cast<std::size_t>(i)] >= 0)
+            continue;
+        const int p = partnerOf(i);
+        const int u = m.units();
+        m.unitOf[static_cast<std::size_t>(i)] = u;
+        if (p >= 0) {
+            m.unitOf[static_cast<std::size_t>(p)] = u;
+            m.unitMembers.push_back({i, p});
+            m.groupOf.push_back(m.pairGroup);
+        } else {
+            m.unitMembers.push_back({i, -1});
+            m.groupOf.push_back(rules.mixed && g(i) == Gender::Female ? 1 : 0);
+        }
+    }
+    const auto nn = static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
+    m.together.assign(nn, 0);
+    m.partners.assign(nn, 0);
+    m.partnerKind.assign(nn, -1);
+    m.opponentKind.assign(nn, -1);
+    m.opponentLabel =
+        rules.mixed ? std::vector<QString>{QStringLiteral("男性同士"), QStringLiteral("女性同士"),
+                                           QStringLiteral("男性と女性")}
+                    : std::vector<QString>{QStringLiteral("全員")};
+    for (int x = 0; x < n; ++x) {
+        for (int y = 0; y < n; ++y) {
+            if (x == y)
+                continue;
+            const bool share = !(rules.keptApart && facts.apart(x, y)) &&
+                               !(rules.levelNear && std::abs(lv(x) - lv(y)) > 1);
+            m.together[m.at(x, y)] = share;
+            if (!share)
+                continue;
+            const bool fixedHere = partnerOf(x) >= 0 || partnerOf(y) >= 0;
+            const bool mixedOk = !rules.mixed || g(x) != g(y);
+            if (fixedHere)
+                m.partners[m.at(x, y)] = partnerOf(x) == y;
+            else
+                m.partners[m.at(x, y)] = mixedOk;
+            m.partnerKind[m.at(x, y)] = !fixedHere && mixedOk ? 0 : -1;
+            if (partnerOf(x) == y)
+                continue;
+            if (rules.mixed)
+                m.opponentKind[m.at(x, y)] =
+                    static_cast<signed char>(g(x) != g(y) ? 2 : (g(x) == Gender::Male ? 0 : 1));
+            else
+                m.opponentKind[m.at(x, y)] = 0;
+        }
+    }
+    return m;
+}
+
+QString rulesInForce(const DayRules& rules) {
+    QStringList list;
+    if (rules.mixed)
+        list << QStringLiteral("ミックスダブルス");
+    if (rules.levelNear)
+        list << QStringLiteral("近いレベル");
+    if (rules.fixedPairs)
+        list << QStringLiteral("固定ペア");
+    if (rules.keptApart)
+        list << QStringLiteral("別々にする");
+    return list.join(QStringLiteral("・"));
+}
+
+bool sideOk(const Model& m, int x, int y) {
+    return m.partners[m.at(x, y)] != 0;
+}
+
+bool matchOk(const Model& m, const int* p) {
+    if (!sideOk(m, p[0], p[1]) || !sideOk(m, p[2], p[3]))
+        return false;
+    for (int s = 0; s < 4; ++s)
+        for (int t = s + 1; t < 4; ++t)
+            if (!m.together[m.at(p[s], p[t])])
+                return false;
+    return true;
+}
+
+// Whether some match can hold `x` at all under the rules.
+bool hasSomeMatch(const Model& m, int x) {
+    const int n = m.members;
+    for (int y = 0; y < n; ++y) {
+        if (y == x || !sideOk(m, x, y))
+            continue;
+        for (int z = 0; z < n; ++z) {
+            if (z == x || z == y || !m.together[m.at(x, z)] || !m.together[m.at(y, z)])
+                continue;
+            for (int w = z + 1; w < n; ++w) {
+                if (w == x || w == y)
+                    continue;
+                const int p[4] = {x, y, z, w};
+                if (matchOk(m, p))
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
+struct Window {
+    int lo = 0;
+    int hi = 0;
+};
+
+class RuledSearch {
+public:
+    RuledSearch(const Model& model, const DayFacts& facts, const DayRules& rules, int courts,
+                int rounds, const BalancedHistory* history, std::uint32_t seed);
+
+    // Seats every round by the rotation; the first round that cannot be
+    // seated (0-based), or −1 when all were. `relaxed`: where the fewest
+    // plays first leave no seating, the fewest plays are only preferred.
+    int build(bool relaxed);
+    void anneal(std::int64_t budget);
+    int player(int round, int seat) const { return best_[at(round, seat)]; }
+
+private:
+    std::size_t at(int round, int seat) const {
+        return static_cast<std::size_t>(round * perRound_ + seat);
+    }
+    std::size_t whereAt(int round, int member) const {
+        return static_cast<std::size_t>(round * members_ + member);
+    }
+    std::size_t countAt(int round, int unit) const {
+        return static_cast<std::size_t>(round * units_ + unit);
+    }
+    std::size_t pairAt(int x, int y) const {
+        return static_cast<std::size_t>(std::min(x, y) * members_ + std::max(x, y));
+    }
+    std::uint32_t below(std::uint32_t k) {
+        return static_cast<std::uint32_t>((static_cast<std::uint64_t>(rng_()) * k) >> 32);
+    }
+    double unit() { return static_cast<double>(rng_()) * (1.0 / 4294967296.0); }
+    bool playing(int round, int u) const {
+        return where_[whereAt(round, model_.unitMembers[static_cast<std::size_t>(u)][0])] >= 0;
+    }
+    int levelOf(int x) const { return ruleLevel(facts_.level[static_cast<std::size_t>(x)]); }
+
+    bool seatRound(int r, const std::vector<int>& quota, const std::vector<int>& required,
+                   const std::vector<int>& optional);
+    bool fill(int slot);
+    void place(int slot, int member);
+
+    std::int64_t levelCost(int round, int match) const;
+    std::int64_t matchDelta(int round, int match, int sign);
+    std::int64_t fullCost();
+    bool sitRunOk(int u, int round) const;
+    bool acceptMove(std::int64_t levelDelta, std::int64_t fairDelta, double temperature);
+    void swapMove(double temperature);
+    void tradeMove(double temperature);
+    void targetedMove(double temperature);
+    bool trySwap(int r, int p, int q, double temperature);
+    void keepIfBest();
+
+    const Model& model_;
+    const DayFacts& facts_;
+    const DayRules& rules_;
+    int members_;
+    int units_;
+    int courts_;
+    int rounds_;
+    int perRound_;
+    int groups_;
+    std::vector<double> groupRate_; // units seated a round, on average
+    std::vector<int> sitLimit_;     // by group
+    std::vector<int> pairRange_;    // fixed pairs a round: lowest, highest
+    std::vector<int> credit_;       // plays before the first round, by unit
+    std::vector<int> carrySit_;     // by unit
+
+    std::vector<int> seats_; // rounds × perRound; seats 4j … 4j+3 are match j
+    std::vector<int> where_; // rounds × members: seat, −1 out
+    std::vector<int> count_; // rounds × units: plays up to and including the round
+    std::vector<int> partner_;
+    std::vector<int> opponent_;
+    std::vector<Window> partnerWindow_; // by kind (one)
+    std::vector<Window> opponentWindow_;
+    std::vector<std::vector<std::int64_t>> partnerPrice_; // kind → by count
+    std::vector<std::vector<std::int64_t>> opponentPrice_;
+    std::int64_t level_ = 0;
+    std::int64_t fair_ = 0;
+    std::int64_t bestLevel_ = 0;
+    std::int64_t bestFair_ = 0;
+    std::vector<int> best_;
+    std::vector<int> keptPartner_;
+    std::vector<int> keptOpponent_;
+
+    // The round being seated.
+    int round_ = 0;
+    std::vector<int> quotaLeft_;
+    std::vector<int> requiredLeft_; // by group
+    std::vector<char> isRequired_;  // by unit
+    std::vector<char> used_;        // by unit
+    std::vector<int> candidates_;   // units, required first
+    int requiredSeats_ = 0;
+    std::int64_t nodes_ = 0;
+    std::mt19937 rng_;
+};
+
+RuledSearch::RuledSearch(const Model& model, const DayFacts& facts, const DayRules& rules,
+                         int courts, int rounds, const BalancedHistory* history, std::uint32_t seed)
+    : model_(model), facts_(facts), rules_(rules), members_(model.members), units_(model.units()),
+      courts_(courts), rounds_(rounds), perRound_(4 * courts),
+      groups_(static_cast<int>(model.groupLabel.size())), rng_(seed) {
+    const auto n = static_cast<std::size_t>(members_);
+    const auto u = static_cast<std::size_t>(units_);
+    std::vector<int> size(static_cast<std::size_t>(groups_), 0);
+    for (std::size_t k = 0; k < u; ++k)
+        ++size[static_cast<std::size_t>(model_.groupOf[k])];
+    credit_.assign(u, 0);
+    carrySit_.assign(u, 0);
+    if (history) {
+        for (std::size_t k = 0; k < u; ++k) {
+            const auto first = static_cast<std::size_t>(model_.unitMembers[k][0]);
+            if (history->playCredit.size() == n) {
+                int c = history->playCredit[first];
+                if (model_.unitMembers[k][1] >= 0)
+                    c = std::max(
+                        c, history->playCredit[static_cast<std::size_t>(model_.unitMembers[k][1])]);
+                credit_[k] = c;
+            }
+            carrySit_[k] = history->sitOutRun[first];
+        }
+    }
+
+    // Seats a round: a fixed pair takes a place of each gender (two places
+    // without mixed doubles); the pairs play at everyone's rate where the
+    // singles around them leave room for it.
+    groupRate_.assign(static_cast<std::size_t>(groups_), 0.0);
+    const double everyone = 4.0 * courts / members_;
+    if (model_.pairGroup >= 0) {
+        const int pairs = size[static_cast<std::size_t>(model_.pairGroup)];
+        int lo = 0;
+        int hi = std::min(pairs, 2 * courts);
+        if (rules.mixed)
+            lo = std::max(0, 2 * courts - std::min(size[0], size[1]));
+        else
+            lo = std::max(0, ceilDiv(4 * courts - size[0], 2));
+        pairRange_ = {lo, hi};
+        const double p =
+            std::clamp(everyone * pairs, static_cast<double>(lo), static_cast<double>(hi));
+        groupRate_[static_cast<std::size_t>(model_.pairGroup)] = p;
+        if (rules.mixed) {
+            groupRate_[0] = 2 * courts - p;
+            groupRate_[1] = 2 * courts - p;
+        } else {
+            groupRate_[0] = 4 * courts - 2 * p;
+        }
+    } else if (rules.mixed) {
+        groupRate_[0] = groupRate_[1] = 2 * courts;
+    } else {
+        groupRate_[0] = 4 * courts;
+    }
+    sitLimit_.assign(static_cast<std::size_t>(groups_), rounds + 1);
+    for (std::size_t k = 0; k < static_cast<std::size_t>(groups_); ++k)
+        if (groupRate_[k] > 0)
+            sitLimit_[k] = static_cast<int>(std::ceil(size[k] / groupRate_[k] - 1e-9));
+
+    seats_.assign(static_cast<std::size_t>(rounds * perRound_), -1);
+    where_.assign(static_cast<std::size_t>(rounds) * n, -1);
+    count_.assign(static_cast<std::size_t>(rounds) * u, 0);
+    partner_.assign(n * n, 0);
+    opponent_.assign(n * n, 0);
+    if (history) {
+        for (int x = 0; x < members_; ++x)
+            for (int y = x + 1; y < members_; ++y) {
+                const std::size_t i = pairAt(x, y);
+                partner_[i] = history->partner[i];
+                opponent_[i] = history->opponent[i];
+            }
+    }
+    keptPartner_ = partner_;
+    keptOpponent_ = opponent_;
+}
+
+void RuledSearch::place(int slot, int member) {
+    seats_[at(round_, slot)] = member;
+}
+
+// Fills the round's seats from `slot` on, match by match: the first place of
+// a match goes to the first required unit still waiting (matches are alike,
+// so nothing is lost), the others to whoever the rules let join.
+bool RuledSearch::fill(int slot) {
+    if (slot == perRound_)
+        return true;
+    if (++nodes_ > 6000)
+        return false;
+    const int pos = slot % 4;
+    const int first = slot - pos;
+    const int seatsLeft = perRound_ - slot;
+    auto fits = [&](int u) {
+        const auto k = static_cast<std::size_t>(u);
+        return !used_[k] && quotaLeft_[static_cast<std::size_t>(model_.groupOf[k])] > 0;
+    };
+    auto take = [&](int u, bool on) {
+        const auto k = static_cast<std::size_t>(u);
+        const auto g = static_cast<std::size_t>(model_.groupOf[k]);
+        const int step = on ? 1 : -1;
+        used_[k] = on;
+        quotaLeft_[g] -= step;
+        if (isRequired_[k]) {
+            requiredLeft_[g] -= step;
+            requiredSeats_ -= step * (model_.pairUnit(u) ? 2 : 1);
+        }
+    };
+    auto pruned = [&](int seatsAfter) {
+        if (requiredSeats_ > seatsAfter)
+            return true;
+        for (std::size_t g = 0; g < quotaLeft_.size(); ++g)
+            if (quotaLeft_[g] < requiredLeft_[g])
+                return true;
+        return false;
+    };
+    auto tryUnit = [&](int u, int at) {
+        const auto& who = model_.unitMembers[static_cast<std::size_t>(u)];
+        take(u, true);
+        place(at, who[0]);
+        int next = at + 1;
+        if (who[1] >= 0)
+            place(next++, who[1]);
+        const bool done = !pruned(perRound_ - next) && fill(next);
+        if (!done)
+            take(u, false);
+        return done;
+    };
+    const int* s = &seats_[at(round_, first)];
+    if (pos == 0) {
+        for (int u : candidates_) {
+            if (!fits(u))
+                continue;
+            if (tryUnit(u, slot))
+                return true;
+            if (isRequired_[static_cast<std::size_t>(u)])
+                return false; // the first required unit must open a match
+        }
+        return false;
+    }
+    // Later places: members who may share the match, in the order that keeps
+    // the two sides' levels closest when level balance is asked for.
+    std::vector<std::pair<int, int>> options; // (level gap, unit)
+    for (int u : candidates_) {
+        if (!fits(u))
+            continue;
+        const auto& who = model_.unitMembers[static_cast<std::size_t>(u)];
+        const bool pair = who[1] >= 0;
+        if (pair && pos != 2)
+            continue;
+        if (pair ? 2 > seatsLeft : false)
+            continue;
+        bool ok = true;
+        for (int k = 0; k < pos && ok; ++k)
+            for (int w : who)
+                if (w >= 0 && !model_.together[model_.at(s[k], w)])
+                    ok = false;
+        if (!ok)
+            continue;
+        if (pos == 1 && !sideOk(model_, s[0], who[0]))
+            continue;
+        if (pos == 3 && !sideOk(model_, s[2], who[0]))
+            continue;
+        int gap = 0;
+        if (rules_.levelBalance && (pos == 3 || pair)) {
+            const int a = levelOf(s[0]) + levelOf(s[1]);
+            const int b =
+                pair ? levelOf(who[0]) + levelOf(who[1]) : levelOf(s[2]) + levelOf(who[0]);
+            gap = std::max(0, std::abs(a - b) - 1);
+        }
+        options.emplace_back(gap, u);
+    }
+    std::stable_sort(options.begin(), options.end(),
+                     [](const auto& x, const auto& y) { return x.first < y.first; });
+    for (const auto& [gap, u] : options)
+        if (tryUnit(u, slot))
+            return true;
+    return false;
+}
+
+bool RuledSearch::seatRound(int r, const std::vector<int>& quota, const std::vector<int>& required,
+                            const std::vector<int>& optional) {
+    round_ = r;
+    quotaLeft_ = quota;
+    requiredLeft_.assign(static_cast<std::size_t>(groups_), 0);
+    isRequired_.assign(static_cast<std::size_t>(units_), 0);
+    used_.assign(static_cast<std::size_t>(units_), 0);
+    requiredSeats_ = 0;
+    for (int u : required) {
+        isRequired_[static_cast<std::size_t>(u)] = 1;
+        ++requiredLeft_[static_cast<std::size_t>(model_.groupOf[static_cast<std::size_t>(u)])];
+        requiredSeats_ += model_.pairUnit(u) ? 2 : 1;
+    }
+    candidates_ = required;
+    candidates_.insert(candidates_.end(), optional.begin(), optional.end());
+    nodes_ = 0;
+    return fill(0);
+}
+
+// Round by round, each group seats the units with the fewest plays first
+// (those who have waited longest among equals, blurred so that the same
+// members do not keep coming on together); a search then finds matches for
+// them under the rules, drawing on the next in line when those first in line
+// cannot all be placed.
+int RuledSearch::build(bool relaxed) {
+    constexpr double Blur = 2.5;
+    constexpr int Attempts = 3;
+    const auto u = static_cast<std::size_t>(units_);
+    std::vector<int> plays = credit_;
+    std::vector<int> last(u, 0);
+    for (std::size_t k = 0; k < u; ++k)
+        last[k] = -1 - carrySit_[k];
+    double pairsDue = 0;
+    int pairsDone = 0;
+    std::vector<double> wait(u);
+    for (int r = 0; r < rounds_; ++r) {
+        std::vector<int> tries;
+        if (model_.pairGroup >= 0) {
+            pairsDue += groupRate_[static_cast<std::size_t>(model_.pairGroup)];
+            const int want = std::clamp(static_cast<int>(std::lround(pairsDue)) - pairsDone,
+                                        pairRange_[0], pairRange_[1]);
+            tries.push_back(want);
+            for (int d = 1; d <= pairRange_[1] - pairRange_[0]; ++d) {
+                if (want - d >= pairRange_[0])
+                    tries.push_back(want - d);
+                if (want + d <= pairRange_[1])
+                    tries.push_back(want + d);
+            }
+        } else {
+            tries.push_back(0);
+        }
+        bool seated = false;
+        int pairsHere = 0;
+        for (std::size_t t = 0; t < tries.size() && !seated; ++t) {
+            const int p = tries[t];
+            std::vector<int> quota(static_cast<std::size_t>(groups_), 0);
+            if (model_.pairGroup >= 0)
+                quota[static_cast<std::size_t>(model_.pairGroup)] = p;
+            if (rules_.mixed)
+                quota[0] = quota[1] = 2 * courts_ - p;
+            else
+                quota[0] = 4 * courts_ - 2 * p;
+            for (int attempt = 0; attempt < Attempts && !seated; ++attempt) {
+                std::vector<int> required;
+                std::vector<int> optional;
+                for (std::size_t k = 0; k < u; ++k)
+                    wait[k] = last[k] + Blur * unit() * (1 + attempt);
+                for (int g = 0; g < groups_; ++g) {
+                    std::vector<int> order;
+                    for (int k = 0; k < units_; ++k)
+                        if (model_.groupOf[static_cast<std::size_t>(k)] == g)
+                            order.push_back(k);
+                    const int k = quota[static_cast<std::size_t>(g)];
+                    if (k > static_cast<int>(order.size()))
+                        break;
+                    const int limit = sitLimit_[static_cast<std::size_t>(g)];
+                    std::sort(order.begin(), order.end(), [&](int a, int b) {
+                        const auto ia = static_cast<std::size_t>(a);
+                        const auto ib = static_cast<std::size_t>(b);
+                        if (plays[ia] != plays[ib])
+                            return plays[ia] < plays[ib];
+                        const bool la = r - last[ia] > limit;
+                        const bool lb = r - last[ib] > limit;
+                        if (la != lb)
+                            return la;
+                        if (wait[ia] != wait[ib])
+                            return wait[ia] < wait[ib];
+                        return a < b;
+                    });
+                    if (k == 0)
+                        continue;
+                    // Fewest plays first: below the k-th lowest count everybody
+                    // plays; at it, whoever the search places.
+                    const int threshold =
+                        plays[static_cast<std::size_t>(order[static_cast<std::size_t>(k - 1)])];
+                    for (int x : order) {
+                        const int c = plays[static_cast<std::size_t>(x)];
+                        if (c < threshold)
+                            required.push_back(x);
+                        else if (c == threshold)
+                            optional.push_back(x);
+                    }
+                }
+                // Optional units of all groups interleave by waiting time.
+                std::stable_sort(optional.begin(), optional.end(), [&](int a, int b) {
+                    return wait[static_cast<std::size_t>(a)] < wait[static_cast<std::size_t>(b)];
+                });
+                seated = seatRound(r, quota, required, optional);
+                pairsHere = p;
+            }
+        }
+        for (std::size_t t = 0; t < tries.size() && !seated && relaxed; ++t) {
+            const int p = tries[t];
+            std::vector<int> quota(static_cast<std::size_t>(groups_), 0);
+            if (model_.pairGroup >= 0)
+                quota[static_cast<std::size_t>(model_.pairGroup)] = p;
+            if (rules_.mixed)
+                quota[0] = quota[1] = 2 * courts_ - p;
+            else
+                quota[0] = 4 * courts_ - 2 * p;
+            std::vector<int> order(u);
+            for (std::size_t k = 0; k < u; ++k) {
+                order[k] = static_cast<int>(k);
+                wait[k] = last[k] + Blur * unit();
+            }
+            std::sort(order.begin(), order.end(), [&](int a, int b) {
+                const auto ia = static_cast<std::size_t>(a);
+                const auto ib = static_cast<std::size_t>(b);
+                if (plays[ia] != plays[ib])
+                    return plays[ia] < plays[ib];
+                return wait[ia] < wait[ib];
+            });
+            seated = seatRound(r, quota, {}, order);
+            pairsHere = p;
+        }
+        if (!seated)
+            return r;
+        pairsDone += pairsHere;
+        for (int s = 0; s < perRound_; ++s) {
+            const int m = seats_[at(r, s)];
+            where_[whereAt(r, m)] = s;
+        }
+        for (std::size_t k = 0; k < u; ++k) {
+            if (playing(r, static_cast<int>(k))) {
+                ++plays[k];
+                last[k] = r;
+            }
+            count_[countAt(r, static_cast<int>(k))] = plays[k];
+        }
+    }
+    fullCost();
+    bestLevel_ = level_;
+    bestFair_ = fair_;
+    best_ = seats_;
+    return -1;
+}
+
+std::int64_t RuledSearch::levelCost(int round, int match) const {
+    if (!rules_.levelBalance)
+        return 0;
+    const int* p = &seats_[at(round, 4 * match)];
+    const int gap = std::abs(levelOf(p[0]) + levelOf(p[1]) - levelOf(p[2]) - levelOf(p[3]));
+    const int e = std::max(0, gap - 1);
+    return static_cast<std::int64_t>(e) * e;
+}
+
+std::int64_t RuledSearch::matchDelta(int round, int match, int sign) {
+    const int* p = &seats_[at(round, 4 * match)];
+    std::int64_t d = 0;
+    auto step = [&](std::vector<int>& counts, const std::vector<signed char>& kinds,
+                    const std::vector<std::vector<std::int64_t>>& price, int x, int y) {
+        int& c = counts[pairAt(x, y)];
+        const int kind = kinds[model_.at(x, y)];
+        if (kind >= 0) {
+            const auto& table = price[static_cast<std::size_t>(kind)];
+            d -= table[static_cast<std::size_t>(c)];
+            c += sign;
+            d += table[static_cast<std::size_t>(c)];
+        } else {
+            c += sign;
+        }
+    };
+    step(partner_, model_.partnerKind, partnerPrice_, p[0], p[1]);
+    step(partner_, model_.partnerKind, partnerPrice_, p[2], p[3]);
+    for (int a = 0; a < 2; ++a)
+        for (int c = 2; c < 4; ++c)
+            step(opponent_, model_.opponentKind, opponentPrice_, p[a], p[c]);
+    return d;
+}
+
+// Counts the day in on top of the kept part, sets each kind's even share
+// from the totals, and prices every pair.
+std::int64_t RuledSearch::fullCost() {
+    partner_ = keptPartner_;
+    opponent_ = keptOpponent_;
+    for (int r = 0; r < rounds_; ++r)
+        for (int j = 0; j < courts_; ++j) {
+            const int* p = &seats_[at(r, 4 * j)];
+            ++partner_[pairAt(p[0], p[1])];
+            ++partner_[pairAt(p[2], p[3])];
+            for (int a = 0; a < 2; ++a)
+                for (int c = 2; c < 4; ++c)
+                    ++opponent_[pairAt(p[a], p[c])];
+        }
+    const int kinds = static_cast<int>(model_.opponentLabel.size());
+    std::vector<std::int64_t> pTotal(1, 0), pPairs(1, 0);
+    std::vector<std::int64_t> oTotal(static_cast<std::size_t>(kinds), 0);
+    std::vector<std::int64_t> oPairs(static_cast<std::size_t>(kinds), 0);
+    int highest = 0;
+    for (int x = 0; x < members_; ++x)
+        for (int y = x + 1; y < members_; ++y) {
+            const std::size_t i = pairAt(x, y);
+            highest = std::max({highest, partner_[i], opponent_[i]});
+            if (model_.partnerKind[model_.at(x, y)] >= 0) {
+                pTotal[0] += partner_[i];
+                ++pPairs[0];
+            }
+            const int k = model_.opponentKind[model_.at(x, y)];
+            if (k >= 0) {
+                oTotal[static_cast<std::size_t>(k)] += opponent_[i];
+                ++oPairs[static_cast<std::size_t>(k)];
+            }
+        }
+    auto prices = [&](const std::vector<std::int64_t>& total,
+                      const std::vector<std::int64_t>& pairs, std::vector<Window>& windows,
+                      std::vector<std::vector<std::int64_t>>& price) {
+        windows.assign(total.size(), {});
+        price.assign(total.size(), {});
+        for (std::size_t k = 0; k < total.size(); ++k) {
+            if (pairs[k] > 0)
+                windows[k] = {static_cast<int>(total[k] / pairs[k]),
+                              static_cast<int>((total[k] + pairs[k] - 1) / pairs[k])};
+            price[k].resize(static_cast<std::size_t>(highest + 2 * rounds_ * courts_ + 2));
+            for (std::size_t c = 0; c < price[k].size(); ++c)
+                price[k][c] = excessCost(static_cast<int>(c), windows[k].lo, windows[k].hi);
+        }
+    };
+    prices(pTotal, pPairs, partnerWindow_, partnerPrice_);
+    prices(oTotal, oPairs, opponentWindow_, opponentPrice_);
+    fair_ = 0;
+    for (int x = 0; x < members_; ++x)
+        for (int y = x + 1; y < members_; ++y) {
+            const std::size_t i = pairAt(x, y);
+            const int pk = model_.partnerKind[model_.at(x, y)];
+            const int ok = model_.opponentKind[model_.at(x, y)];
+            if (pk >= 0)
+                fair_ += partnerPrice_[static_cast<std::size_t>(pk)]
+                                      [static_cast<std::size_t>(partner_[i])];
+            if (ok >= 0)
+                fair_ += opponentPrice_[static_cast<std::size_t>(ok)]
+                                       [static_cast<std::size_t>(opponent_[i])];
+        }
+    level_ = 0;
+    for (int r = 0; r < rounds_; ++r)
+        for (int j = 0; j < courts_; ++j)
+            level_ += levelCost(r, j);
+    return fair_;
+}
+
+// Level balance comes first: a move that worsens it is never taken.
+bool RuledSearch::acceptMove(std::int64_t levelDelta, std::int64_t fairDelta, double temperature) {
+    if (levelDelta != 0)
+        return levelDelta < 0;
+    return fairDelta <= 0 || unit() < std::exp(-static_cast<double>(fairDelta) / temperature);
+}
+
+void RuledSearch::keepIfBest() {
+    if (level_ < bestLevel_ || (level_ == bestLevel_ && fair_ < bestFair_)) {
+        bestLevel_ = level_;
+        bestFair_ = fair_;
+        best_ = seats_;
+    }
+}
+
+// Swaps seats p and q of round r; a member of a fixed pair takes their side
+// along, so the two sides change places whole. Kept only when every rule
+// still holds and the cost allows.
+bool RuledSearch::trySwap(int r, int p, int q, double temperature) {
+    int* s = &seats_[at(r, 0)];
+    const bool sides = model_.pairUnit(model_.unitOf[static_cast<std::size_t>(s[p])]) ||
+                       model_.pairUnit(model_.unitOf[static_cast<std::size_t>(s[q])]);
+    if (sides ? p / 4 == q / 4 : p / 2 == q / 2)
+        return false;
+    const int mp = p / 4;
+    const int mq = q / 4;
+    auto exchange = [&] {
+        if (sides) {
+            std::swap(s[p & ~1], s[q & ~1]);
+            std::swap(s[p | 1], s[q | 1]);
+        } else {
+            std::swap(s[p], s[q]);
+        }
+    };
+    exchange();
+    const bool valid = matchOk(model_, s + 4 * mp) && (mq == mp || matchOk(model_, s + 4 * mq));
+    exchange();
+    if (!valid)
+        return false;
+    std::int64_t levelDelta = -levelCost(r, mp) - (mq != mp ? levelCost(r, mq) : 0);
+    std::int64_t fairDelta = matchDelta(r, mp, -1) + (mq != mp ? matchDelta(r, mq, -1) : 0);
+    exchange();
+    levelDelta += levelCost(r, mp) + (mq != mp ? levelCost(r, mq) : 0);
+    fairDelta += matchDelta(r, mp, +1) + (mq != mp ? matchDelta(r, mq, +1) : 0);
+    if (!acceptMove(levelDelta, fairDelta, temperature)) {
+        matchDelta(r, mp, -1);
+        if (mq != mp)
+            matchDelta(r, mq, -1);
+        exchange();
+        matchDelta(r, mp, +1);
+        if (mq != mp)
+            matchDelta(r, mq, +1);
+        return false;
+    }
+    level_ += levelDelta;
+    fair_ += fairDelta;
+    const int first = 4 * std::min(mp, mq);
+    const int end = 4 * std::max(mp, mq) + 4;
+    for (int k = first; k < end; ++k)
+        where_[whereAt(r, s[k])] = k;
+    return true;
+}
+
+void RuledSearch::swapMove(double temperature) {
+    const int r = static_cast<int>(below(static_cast<std::uint32_t>(rounds_)));
+    const int p = static_cast<int>(below(static_cast<std::uint32_t>(perRound_)));
+    int q = static_cast<int>(below(static_cast<std::uint32_t>(perRound_ - 1)));
+    if (q >= p)
+        ++q;
+    if (rules_.mixed) {
+        // Under mixed doubles only members of one gender can change places
+        // alone; draw again for one of the same gender.
+        const int* s = &seats_[at(r, 0)];
+        for (int tries = 0; tries < 3; ++tries) {
+            if (facts_.gender[static_cast<std::size_t>(s[p])] ==
+                facts_.gender[static_cast<std::size_t>(s[q])])
+                break;
+            q = static_cast<int>(below(static_cast<std::uint32_t>(perRound_ - 1)));
+            if (q >= p)
+                ++q;
+        }
+    }
+    trySwap(r, p, q, temperature);
+}
+
+// Aims at one pair that meets too often or too seldom: in a round where both
+// play, one of them changes places.
+void RuledSearch::targetedMove(double temperature) {
+    const int x = static_cast<int>(below(static_cast<std::uint32_t>(members_)));
+    int y = -1;
+    int seen = 0;
+    for (int m = 0; m < members_; ++m) {
+        if (m == x)
+            continue;
+        const std::size_t i = pairAt(x, m);
+        const int pk = model_.partnerKind[model_.at(x, m)];
+        const int ok = model_.opponentKind[model_.at(x, m)];
+        const bool off =
+            (pk >= 0 &&
+             partnerPrice_[static_cast<std::size_t>(pk)][static_cast<std::size_t>(partner_[i])] !=
+                 0) ||
+            (ok >= 0 &&
+             opponentPrice_[static_cast<std::size_t>(ok)][static_cast<std::size_t>(opponent_[i])] !=
+                 0);
+        if (off && below(static_cast<std::uint32_t>(++seen)) == 0)
+            y = m;
+    }
+    if (y < 0)
+        return;
+    int round = -1;
+    seen = 0;
+    for (int r = 0; r < rounds_; ++r) {
+        const int px = where_[whereAt(r, x)];
+        const int py = where_[whereAt(r, y)];
+        if (px >= 0 && py >= 0 && below(static_cast<std::uint32_t>(++seen)) == 0)
+            round = r;
+    }
+    if (round < 0)
+        return;
+    const int py = where_[whereAt(round, y)];
+    const int target = static_cast<int>(below(static_cast<std::uint32_t>(perRound_)));
+    if (target != py)
+        trySwap(round, py, target, temperature);
+}
+
+// The run of rounds out through `round` stays within the group's limit.
+bool RuledSearch::sitRunOk(int u, int round) const {
+    if (playing(round, u))
+        return true;
+    int first = round;
+    while (first > 0 && !playing(first - 1, u))
+        --first;
+    int last = round;
+    while (last + 1 < rounds_ && !playing(last + 1, u))
+        ++last;
+    int length = last - first + 1;
+    if (first == 0)
+        length += carrySit_[static_cast<std::size_t>(u)];
+    return length <=
+           sitLimit_[static_cast<std::size_t>(model_.groupOf[static_cast<std::size_t>(u)])];
+}
+
+// A unit on court in round ra and out in rb changes turns with one of its
+// group out in ra and on court in rb. Taken only where the group's counts at
+// every boundary in between stay the same as a whole (the two just exchange
+// theirs), so the even rotation holds throughout.
+void RuledSearch::tradeMove(double temperature) {
+    const int r1 = static_cast<int>(below(static_cast<std::uint32_t>(rounds_)));
+    const int reach = std::max(1, std::min(rounds_ - 1, 4));
+    const int d = 1 + static_cast<int>(below(static_cast<std::uint32_t>(reach)));
+    const int ra = r1;
+    const int rb = r1 + d;
+    if (rb >= rounds_)
+        return;
+    const int sa = static_cast<int>(below(static_cast<std::uint32_t>(perRound_)));
+    const int sb = static_cast<int>(below(static_cast<std::uint32_t>(perRound_)));
+    const int a = model_.unitOf[static_cast<std::size_t>(seats_[at(ra, sa)])];
+    const int b = model_.unitOf[static_cast<std::size_t>(seats_[at(rb, sb)])];
+    if (a == b ||
+        model_.groupOf[static_cast<std::size_t>(a)] != model_.groupOf[static_cast<std::size_t>(b)])
+        return;
+    if (playing(rb, a) || playing(ra, b))
+        return;
+    for (int r = ra; r < rb; ++r)
+        if (count_[countAt(r, a)] != count_[countAt(r, b)] + 1)
+            return;
+    const auto& wa = model_.unitMembers[static_cast<std::size_t>(a)];
+    const auto& wb = model_.unitMembers[static_cast<std::size_t>(b)];
+    const int pa = where_[whereAt(ra, wa[0])];
+    const int pb = where_[whereAt(rb, wb[0])];
+    const int pa2 = wa[1] >= 0 ? where_[whereAt(ra, wa[1])] : -1;
+    const int pb2 = wb[1] >= 0 ? where_[whereAt(rb, wb[1])] : -1;
+    auto put = [&](bool traded) {
+        const auto& inA = traded ? wb : wa;
+        const auto& inB = traded ? wa : wb;
+        seats_[at(ra, pa)] = inA[0];
+        seats_[at(rb, pb)] = inB[0];
+        if (pa2 >= 0) {
+            seats_[at(ra, pa2)] = inA[1];
+            seats_[at(rb, pb2)] = inB[1];
+        }
+        for (int w : wa)
+            if (w >= 0) {
+                where_[whereAt(ra, w)] = -1;
+                where_[whereAt(rb, w)] = -1;
+            }
+        for (int w : wb)
+            if (w >= 0) {
+                where_[whereAt(ra, w)] = -1;
+                where_[whereAt(rb, w)] = -1;
+            }
+        where_[whereAt(ra, inA[0])] = pa;
+        where_[whereAt(rb, inB[0])] = pb;
+        if (pa2 >= 0) {
+            where_[whereAt(ra, inA[1])] = pa2;
+            where_[whereAt(rb, inB[1])] = pb2;
+        }
+    };
+    put(true);
+    const bool valid = matchOk(model_, &seats_[at(ra, 4 * (pa / 4))]) &&
+                       matchOk(model_, &seats_[at(rb, 4 * (pb / 4))]) && sitRunOk(a, ra) &&
+                       sitRunOk(b, rb);
+    put(false);
+    if (!valid)
+        return;
+    std::int64_t levelDelta = -levelCost(ra, pa / 4) - levelCost(rb, pb / 4);
+    std::int64_t fairDelta = matchDelta(ra, pa / 4, -1) + matchDelta(rb, pb / 4, -1);
+    put(true);
+    levelDelta += levelCost(ra, pa / 4) + levelCost(rb, pb / 4);
+    fairDelta += matchDelta(ra, pa / 4, +1) + matchDelta(rb, pb / 4, +1);
+    if (!acceptMove(levelDelta, fairDelta, temperature)) {
+        matchDelta(ra, pa / 4, -1);
+        matchDelta(rb, pb / 4, -1);
+        put(false);
+        matchDelta(ra, pa / 4, +1);
+        matchDelta(rb, pb / 4, +1);
+        return;
+    }
+    level_ += levelDelta;
+    fair_ += fairDelta;
+    for (int r = ra; r < rb; ++r) {
+        --count_[countAt(r, a)];
+        ++count_[countAt(r, b)];
+    }
+}
+
+void RuledSearch::anneal(std::int64_t budget) {
+    if (budget <= 0 || (level_ == 0 && fair_ == 0))
+        return;
+    constexpr double StartTemperature = 0.5;
+    constexpr double EndTemperature = 0.03;
+    const double cooling = std::log(EndTemperature / StartTemperature);
+    constexpr int Step = 1024;
+    const bool anyBench = members_ > perRound_;
+    double temperature = StartTemperature;
+    for (std::int64_t done = 0; done < budget; ++done) {
+        if (done % Step == 0)
+            temperature = StartTemperature * std::exp(cooling * static_cast<double>(done) /
+                                                      static_cast<double>(budget));
+        const std::uint32_t kind = below(100);
+        if (kind < 15)
+            targetedMove(temperature);
+        else if (!anyBench || kind < 55)
+            swapMove(temperature);
+        else
+            tradeMove(temperature);
+        if (level_ < bestLevel_ || (level_ == bestLevel_ && fair_ < bestFair_)) {
+            keepIfBest();
+            if (level_ == 0 && fair_ == 0)
+                return;
+        }
+    }
+}
+
+QString namesOfUnit(const std::vector<Name>& names, const Model& m, int g) {
+    QStringList list;
+    for (int u = 0; u < m.units() && list.size() < 5; ++u)
+        if (m.groupOf[static_cast<std::size_t>(u)] == g)
+            list << decodeCp932(
+                names[static_cast<std::size_t>(m.unitMembers[static_cast<std::size_t>(u)][0])]);
+    return list.join(QStringLiteral("、"));
+}
+
+} // namespace
+
+std::string generateRuledDay(const std::vector<Name>& participants, int courts, int firstMatch,
+                             const BalancedHistory* history, const DayFacts& facts,
+                             const DayRules& rules, const BalancedOptions& options,
+                             MatchTable& table) {
+    const int members = static_cast<int>(participants.size());
+    if (courts < MinCourts || courts > MaxCourts || members < 4 * courts || members > MaxMembers ||
+        firstMatch < 0 || firstMatch > MaxMatches || firstMatch % courts != 0 ||
+        facts.size() != members)
+        throw std::invalid_argument(
+            "generateRuledDay: roster, facts, courts or first match out of range");
+    const auto n = static_cast<std::size_t>(members);
+    if (history && (history->partner.size() != n * n || history->opponent.size() != n * n ||
+                    history->sitOutRun.size() != n || history->playRun.size() != n ||
+                    (!history->playCredit.empty() && history->playCredit.size() != n)))
+        throw std::invalid_argument("generateRuledDay: history does not match the roster");
+    if (std::string refusal = rulesRefusal(participants, facts, rules, courts); !refusal.empty())
+        return refusal;
+    const Model model = modelOf(facts, rules);
+
+    // A group the units around it leave no place for would never play.
+    std::vector<int> size(model.groupLabel.size(), 0);
+    for (int u = 0; u < model.units(); ++u)
+        ++size[static_cast<std::size_t>(model.groupOf[static_cast<std::size_t>(u)])];
+    if (model.pairGroup >= 0) {
+        const int singlesSeats = rules.mixed ? std::min(size[0], size[1]) : (size[0] / 2) * 2;
+        for (int g = 0; g < (rules.mixed ? 2 : 1); ++g) {
+            if (size[static_cast<std::size_t>(g)] == 0 || singlesSeats > 0)
+                continue;
+            const QString who = namesOfUnit(participants, model, g);
+            if (rules.mixed)
+                return QStringLiteral("ミックスダブルスで固定ペアのない%1（%"
+                                      "2）と組める、固定ペアのない%3がいません。"
+                                      "固定ペアを1組外すか、固定ペアのない%3を加えて下さい。")
+                    .arg(g == 0 ? QStringLiteral("男性") : QStringLiteral("女性"), who,
+                         g == 0 ? QStringLiteral("女性") : QStringLiteral("男性"))
+                    .toStdString();
+            return QStringLiteral("固定ペアのないメンバーが%1だけなので、組める相手がいません。"
+                                  "固定ペアを1組外すか、参加者を1人加えて下さい。")
+                .arg(who)
+                .toStdString();
+        }
+    }
+    for (int x = 0; x < members; ++x)
+        if (!hasSomeMatch(model, x))
+            return QStringLiteral("%1が入れる試合を組めません（%2）。指定を見直して下さい。")
+                .arg(decodeCp932(participants[static_cast<std::size_t>(x)]), rulesInForce(rules))
+                .toStdString();
+
+    const int firstRound = firstMatch / courts;
+    const int rounds = MaxMatches / courts - firstRound;
+    if (rounds == 0)
+        return {};
+    // The rotation seats round by round and can corner itself: a few
+    // rotations drawn afresh first, then one that lets the fewest plays give
+    // way where the rules leave no other seating.
+    constexpr int Rotations = 4;
+    std::unique_ptr<RuledSearch> search;
+    int stuck = -1;
+    for (int attempt = 0; attempt <= Rotations; ++attempt) {
+        search = std::make_unique<RuledSearch>(
+            model, facts, rules, courts, rounds, history,
+            options.seed + 0x9e3779b9u * static_cast<std::uint32_t>(attempt));
+        stuck = search->build(attempt == Rotations);
+        if (stuck < 0)
+            break;
+    }
+    if (stuck >= 0)
+        return QStringLiteral(
+                   "%1ラウンド目で、指定（%2）を守りながら出場回数を均等にする組み合わせが"
+                   "見つかりませんでした。参加者を増やすか、指定を減らして下さい。")
+            .arg(firstRound + stuck + 1)
+            .arg(rulesInForce(rules))
+            .toStdString();
+    const std::int64_t budget =
+        options.moveBudget < 0 ? DefaultBalancedBudget(members, courts) : options.moveBudget;
+    search->anneal(budget);
+    for (int r = 0; r < rounds; ++r) {
+        for (int j = 0; j < courts; ++j) {
+            std::array<int, 4> p{};
+            for (int k = 0; k < 4; ++k)
+                p[static_cast<std::size_t>(k)] = search->player(r, 4 * j + k);
+            // The man first on each side reads better on a mixed day.
+            for (int side = 0; side < 4; side += 2)
+                if (facts.gender[static_cast<std::size_t>(p[static_cast<std::size_t>(side)])] ==
+                        Gender::Female &&
+                    facts.gender[static_cast<std::size_t>(p[static_cast<std::size_t>(side + 1)])] ==
+                        Gender::Male)
+                    std::swap(p[static_cast<std::size_t>(side)],
+                              p[static_cast<std::size_t>(side + 1)]);
+            auto name = [&](int k) -> const Name& {
+                return participants[static_cast<std::size_t>(p[static_cast<std::size_t>(k)])];
+            };
+            table[static_cast<std::size_t>(firstMatch + r * courts + j)] =
+                MatchRecord{name(0), name(1), name(2), name(3), 0, 0};
+        }
+    }
+    return {};
+}
+
+RuledQuality ruledQuality(const std::vector<Name>& names, const DayFacts& facts,
+                          const DayRules& rules, const MatchTable& table, int courts,
+                          int firstMatch, int endMatch) {
+    RuledQuality q;
+    const Model model = modelOf(facts, rules);
+    const int n = facts.size();
+    std::unordered_map<Name, int> index;
+    for (int i = 0; i < n && i < static_cast<int>(names.size()); ++i)
+        index.emplace(names[static_cast<std::size_t>(i)], i);
+    const auto lookup = [&index](const Name& name) {
+        const auto it = index.find(name);
+        return it == index.end() ? -1 : it->second;
+    };
+    (void)courts;
+    firstMatch = std::clamp(firstMatch, 0, MaxMatches);
+    endMatch = std::clamp(endMatch, firstMatch, MaxMatches);
+    std::vector<int> plays(static_cast<std::size_t>(n), 0);
+    PairMatrix partner(n);
+    PairMatrix opponent(n);
+    for (int k = firstMatch; k < endMatch; ++k) {
+        const MatchRecord& m = table[static_cast<std::size_t>(k)];
+        const int p[4] = {lookup(m.a), lookup(m.b), lookup(m.c), lookup(m.d)};
+        if (std::any_of(std::begin(p), std::end(p), [](int i) { return i < 0; }))
+            continue;
+        for (int i : p)
+            ++plays[static_cast<std::size_t>(i)];
+        if (p[0] != p[1])
+            partner.add(p[0], p[1]);
+        if (p[2] != p[3])
+            partner.add(p[2], p[3]);
+        for (int a = 0; a < 2; ++a)
+            for (int c = 2; c < 4; ++c)
+                if (p[a] != p[c])
+                    opponent.add(p[a], p[c]);
+    }
+    // Even shares leave a spread of 0 only where the total divides exactly.
+    auto spread = [](const std::vector<int>& values) {
+        QualityFigure f;
+        if (values.empty())
+            return f;
+        const auto [lo, hi] = std::minmax_element(values.begin(), values.end());
+        long long total = 0;
+        for (int v : values)
+            total += v;
+        f.value = *hi - *lo;
+        f.bound = total % static_cast<long long>(values.size()) != 0 ? 1 : 0;
+        return f;
+    };
+    for (int g = 0; g < static_cast<int>(model.groupLabel.size()); ++g) {
+        std::vector<int> values;
+        for (int u = 0; u < model.units(); ++u)
+            if (model.groupOf[static_cast<std::size_t>(u)] == g)
+                values.push_back(plays[static_cast<std::size_t>(
+                    model.unitMembers[static_cast<std::size_t>(u)][0])]);
+        if (!values.empty())
+            q.playSpread.push_back(
+                {model.groupLabel[static_cast<std::size_t>(g)].toStdString(), spread(values)});
+    }
+    std::vector<int> partnerCounts;
+    std::vector<std::vector<int>> opponentCounts(model.opponentLabel.size());
+    for (int x = 0; x < n; ++x)
+        for (int y = x + 1; y < n; ++y) {
+            if (model.partnerKind[model.at(x, y)] >= 0)
+                partnerCounts.push_back(partner.at(x, y));
+            const int k = model.opponentKind[model.at(x, y)];
+            if (k >= 0)
+                opponentCounts[static_cast<std::size_t>(k)].push_back(opponent.at(x, y));
+        }
+    QString over = rules.mixed                          ? QStringLiteral("男性と女性のペア")
+                   : rules.levelNear || rules.keptApart ? QStringLiteral("組める2人")
+                                                        : QStringLiteral("全員");
+    if (model.pairGroup >= 0)
+        over += QStringLiteral("（固定ペア以外）");
+    q.partnerSpread = {over.toStdString(), spread(partnerCounts)};
+    for (std::size_t k = 0; k < opponentCounts.size(); ++k)
+        if (!opponentCounts[k].empty())
+            q.opponentSpread.push_back(
+                {model.opponentLabel[k].toStdString(), spread(opponentCounts[k])});
+    return q;
+}
+
+} // namespace pf
