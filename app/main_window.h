@@ -23,6 +23,7 @@ class QUndoStack;
 
 namespace pf {
 
+struct DayRules;
 class Generators;
 struct RecoveryContent;
 class UpDown;
@@ -122,6 +123,8 @@ public Q_SLOTS:
     void replanMembersClick();
     // メンバー情報: the candidates' facts for the day's rules.
     void memberFactsClick();
+    // A new pairing by the balanced method under the day's rules.
+    void newRuledPairing(const DayRules& rules);
     // Paging.
     void N3Click();
     void B1Click();

@@ -47,6 +47,12 @@ void TForm1::N8Click() {
         prompts().message(this, fromUtf8(check.error), QString::fromUtf8(ErrorTitle), Buttons::Ok);
         return;
     }
+    if (const DayRules rules = dayRulesFromBits(session_.DayRuleBits);
+        pairingMethodFromSetting(session_.GenerationMethod) == PairingMethod::Balanced &&
+        rules.any()) {
+        newRuledPairing(rules);
+        return;
+    }
     EnterPairingOpenState();
     UpDown13->setEnabled(false);
     {

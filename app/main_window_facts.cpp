@@ -1,12 +1,20 @@
-// The メンバー情報 command: the facts the balanced method's day rules read.
+// The club's own rules: メンバー情報 for the facts they read, and a new
+// pairing by the balanced method that holds the rules chosen in the settings.
 
 #include "app/main_window.h"
 
 #include "app/modal_runner.h"
+#include "app/prompts.h"
+#include "app/text_codec.h"
+#include "app/texts.h"
+#include "app/up_down.h"
 #include "members/member_facts_dialog.h"
 #include "members/member_selection.h"
+#include "pairing/generation.h"
 
+#include <QApplication>
 #include <QMenu>
+#include <QScopeGuard>
 
 namespace pf {
 
@@ -25,6 +33,31 @@ void TForm1::memberFactsClick() {
     memberFactsDialog_->load(dualListDlg_->candidates(),
                              factsFilePathBeside(dualListDlg_->candidateFileName()));
     runModal(*memberFactsDialog_);
+}
+
+void TForm1::newRuledPairing(const DayRules& rules) {
+    const QString path = factsFilePathBeside(dualListDlg_ ? dualListDlg_->candidateFileName()
+                                                          : QStringLiteral("pairforge.txt"));
+    const FactsForDay facts = readFactsForDay(path);
+    RosterCheck check;
+    if (facts.error.empty()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto hourglass = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        check = generateRuledPairing(
+            session_,
+            [&facts](const std::vector<Name>& names) { return dayFactsOf(names, facts.rows); },
+            rules, drawBalancedSeed());
+    } else {
+        check.error = facts.error;
+    }
+    if (!check.ok()) {
+        prompts().message(this, fromUtf8(check.error), QString::fromUtf8(ErrorTitle), Buttons::Ok);
+        return;
+    }
+    EnterPairingOpenState();
+    UpDown13->setEnabled(false);
+    resetHistory(false);
+    ShowPage();
 }
 
 } // namespace pf

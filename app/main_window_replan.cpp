@@ -10,6 +10,7 @@
 #include "app/text_codec.h"
 #include "app/texts.h"
 #include "app/up_down.h"
+#include "members/member_facts.h"
 #include "members/member_selection.h"
 #include "pairing/generators.h"
 #include "pairing/replan.h"
@@ -125,6 +126,20 @@ void TForm1::replanMembersClick() {
     request.present = present;
     request.courts = courts;
     request.seed = drawBalancedSeed();
+    // The day's rules hold for the rest of the day as for a new one.
+    request.rules = dayRulesFromBits(session_.DayRuleBits);
+    DayFacts facts;
+    if (request.rules.any()) {
+        const FactsForDay rows =
+            readFactsForDay(factsFilePathBeside(dualListDlg_->candidateFileName()));
+        if (!rows.error.empty()) {
+            prompts().message(this, fromUtf8(rows.error), QString::fromUtf8(ErrorTitle),
+                              Buttons::Ok);
+            return;
+        }
+        facts = dayFactsOf(present, rows.rows);
+        request.facts = &facts;
+    }
     ReplanResult result;
     {
         QApplication::setOverrideCursor(Qt::WaitCursor);

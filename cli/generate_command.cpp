@@ -1,5 +1,6 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/rules_input.h"
 
 #include "cli/members_input.h"
 #include "files/pairing_file.h"
@@ -14,7 +15,7 @@ namespace pf::cli {
 int runGenerate(const QStringList& args) {
     CommandLine cmd("generate MEMBERS [--courts 1|2|3] [--method random|sequential|balanced] "
                     "[--seed S] [--encoding sjis|utf8] "
-                    "[-o OUT]",
+                    "[--facts FILE [--mixed] [--levels balance|near]] [-o OUT]",
                     1);
     cmd.parser().addOption({QStringLiteral("courts"), QStringLiteral("Courts in use (default 2)."),
                             QStringLiteral("1|2|3")});
@@ -23,6 +24,7 @@ int runGenerate(const QStringList& args) {
                             QStringLiteral("random|sequential|balanced")});
     cmd.addSeedOption();
     addEncodingOption(cmd);
+    addRuleOptions(cmd);
     cmd.addOutputOption();
     if (const auto done = cmd.parse(args))
         return *done;
@@ -62,6 +64,12 @@ int runGenerate(const QStringList& args) {
         }
     }
 
+    RulesInput rules;
+    if (const auto refused = readRuleOptions(cmd, rules))
+        return *refused;
+    if (rules.given && method != 2)
+        return cmd.usageError(QStringLiteral("--facts needs --method balanced"));
+
     const MembersFileContent members = readMembersFile(membersPath, *encoding);
     if (!members.ok()) {
         printError(members.error);
@@ -77,7 +85,13 @@ int runGenerate(const QStringList& args) {
         setSeedSource([s = *seed] { return s; });
     Generators generators;
     seedFromClock(); // immediately before the generation
-    const RosterCheck check = GeneratePairing(session, generators);
+    const RosterCheck check = rules.given ? generateRuledPairing(
+                                                session,
+                                                [&rules](const std::vector<Name>& names) {
+                                                    return dayFactsOf(names, rules.facts);
+                                                },
+                                                rules.rules, drawBalancedSeed())
+                                          : GeneratePairing(session, generators);
     if (!check.ok()) {
         printError(check.error);
         return ExitRefused;

@@ -3,6 +3,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/rules_input.h"
 
 #include "cli/members_input.h"
 #include "files/pairing_file.h"
@@ -18,7 +19,8 @@ namespace pf::cli {
 
 int runReplan(const QStringList& args) {
     CommandLine cmd("replan FILE --from K --members MEMBERS [--courts 1|2|3] [--seed S] "
-                    "[--encoding sjis|utf8] [-o OUT]",
+                    "[--encoding sjis|utf8] [--facts FILE [--mixed] [--levels balance|near]] "
+                    "[-o OUT]",
                     1);
     cmd.parser().addOption({QStringLiteral("from"),
                             QStringLiteral("First match to re-plan: the first match of a round."),
@@ -32,9 +34,13 @@ int runReplan(const QStringList& args) {
                             QStringLiteral("1|2|3")});
     cmd.addSeedOption();
     addEncodingOption(cmd);
+    addRuleOptions(cmd);
     cmd.addOutputOption();
     if (const auto done = cmd.parse(args))
         return *done;
+    RulesInput rules;
+    if (const auto refused = readRuleOptions(cmd, rules))
+        return *refused;
     const auto fromText = cmd.value(QStringLiteral("from"));
     const auto membersPath = cmd.value(QStringLiteral("members"));
     if (!fromText || !membersPath)
@@ -82,6 +88,11 @@ int runReplan(const QStringList& args) {
     request.present = present;
     request.courts = courts ? *courts : guessCourtsNoted(content->matches);
     request.seed = drawBalancedSeed();
+    const DayFacts facts = dayFactsOf(present, rules.facts);
+    if (rules.given) {
+        request.facts = &facts;
+        request.rules = rules.rules;
+    }
     const ReplanResult result = planReplan(content->roster, content->matches, request);
     if (!result.ok()) {
         printError(result.error);

@@ -11,6 +11,7 @@
 #include "files/pairing_file.h"
 #include "pairing/court_guess.h"
 #include "pairing/replan.h"
+#include "pairing/ruled_day.h"
 #include "pairing/schedule_quality.h"
 
 namespace pf::cli {
@@ -19,6 +20,11 @@ namespace {
 QString line(const char* figure, int value, const QString& third) {
     return QString::fromLatin1(figure) + QLatin1Char('\t') + QString::number(value) +
            QLatin1Char('\t') + third + QLatin1Char('\n');
+}
+
+QString line(const QString& figure, const QualityFigure& f) {
+    return figure + QLatin1Char('\t') + QString::number(f.value) + QLatin1Char('\t') +
+           (f.bound ? QString::number(*f.bound) : QString()) + QLatin1Char('\n');
 }
 
 QString line(const char* figure, const QualityFigure& f) {
@@ -47,9 +53,10 @@ QByteArray reportText(const ScheduleQuality& rest, const ScheduleQuality& day, b
 }
 
 // The rows of the day's rules: breaks of the rules chosen (0 when held), the
-// level gaps between the two sides of a match, and the fixed pairs and the
-// members kept apart that were never split or put together.
-QByteArray ruleText(const RuleFigures& f, const DayRules& rules) {
+// level gaps between the two sides of a match, the fixed pairs and the
+// members kept apart that were never split or put together; then the shares
+// within the rules, each named by what it is taken over.
+QByteArray ruleText(const RuleFigures& f, const DayRules& rules, const RuledQuality& within) {
     QString text = line("rule_breaks", f.breaks(rules), QStringLiteral("0"));
     text += line("mixed_breaks", f.mixedBreaks, rules.mixed ? QStringLiteral("0") : QString());
     text += line("near_breaks", f.nearBreaks, rules.levelNear ? QStringLiteral("0") : QString());
@@ -59,6 +66,16 @@ QByteArray ruleText(const RuleFigures& f, const DayRules& rules) {
     text += QStringLiteral("level_gap_mean\t%1\t\n").arg(f.meanLevelGap, 0, 'f', 2);
     text += line("fixed_pairs_kept", f.fixedPairsKept, QString::number(f.fixedPairs));
     text += line("apart_pairs_kept", f.apartPairsKept, QString::number(f.apartPairs));
+    const auto named = [&text](const char* figure, const RuledFigure& r) {
+        text += line(
+            QStringLiteral("%1[%2]").arg(QLatin1String(figure), QString::fromStdString(r.over)),
+            r.figure);
+    };
+    for (const RuledFigure& r : within.playSpread)
+        named("play_spread", r);
+    named("partner_spread", within.partnerSpread);
+    for (const RuledFigure& r : within.opponentSpread)
+        named("opponent_spread", r);
     return text.toUtf8();
 }
 
@@ -110,10 +127,12 @@ int runReport(const QStringList& args) {
     const int n = courts ? *courts : guessCourtsNoted(content->matches);
     const std::vector<Name> day = participantsOf(content->roster);
     const ScheduleQuality whole = computeQuality(day, content->matches, n);
-    const QByteArray ruleRows =
-        rules.given ? ruleText(ruleFigures(day, dayFactsOf(day, rules.facts), content->matches, n),
-                               rules.rules)
-                    : QByteArray();
+    QByteArray ruleRows;
+    if (rules.given) {
+        const DayFacts facts = dayFactsOf(day, rules.facts);
+        ruleRows = ruleText(ruleFigures(day, facts, content->matches, n), rules.rules,
+                            ruledQuality(day, facts, rules.rules, content->matches, n));
+    }
     if (!from)
         return cmd.writeOutput(reportText(whole, whole, !courts, from) + ruleRows);
     if ((*from - 1) % n != 0)

@@ -273,4 +273,11 @@ DayFacts dayFactsOf(const std::vector<Name>& names, const std::vector<MemberFact
     return facts;
 }
 
+FactsForDay readFactsForDay(const QString& path) {
+    FactsFileContent file = readFactsFile(path);
+    if (!file.ok())
+        return {{}, file.error + "\n今日のルールにはメンバー情報が必要です。"};
+    return {std::move(file.rows), {}};
+}
+
 } // namespace pf

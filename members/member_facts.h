@@ -74,4 +74,13 @@ void setFixedPartner(std::vector<MemberFacts>& rows, const Name& a, const Name& 
 // only counts both ways; partners named one way and another are a conflict.
 DayFacts dayFactsOf(const std::vector<Name>& names, const std::vector<MemberFacts>& rows);
 
+// The rows of the facts file at `path` for a day under rules, or why they
+// cannot be had (UTF-8): a file that cannot be read would leave the rules
+// without the facts they are about. A missing file is no facts at all.
+struct FactsForDay {
+    std::vector<MemberFacts> rows;
+    std::string error;
+};
+FactsForDay readFactsForDay(const QString& path);
+
 } // namespace pf

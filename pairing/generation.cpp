@@ -1,6 +1,7 @@
 #include "pairing/generation.h"
 
 #include "members/name_rules.h"
+#include "pairing/ruled_day.h"
 
 namespace pf {
 
@@ -66,6 +67,29 @@ RosterCheck GeneratePairing(Session& session, EntryList& entries, SequentialStat
                  session.Participants, session.CourtCount, session.Matches);
     if (check.ok())
         session.markModified();
+    return check;
+}
+
+RosterCheck generateRuledPairing(Session& session, const FactsFor& factsFor, const DayRules& rules,
+                                 std::uint32_t seed) {
+    RosterCheck check = checkRoster(session.Roster, session.CourtCount);
+    if (!check.ok()) {
+        session.Participants = check.participants;
+        return check;
+    }
+    MatchTable table{};
+    BalancedOptions options;
+    options.seed = seed;
+    if (std::string refusal = generateRuledDay(check.participants, session.CourtCount, 0, nullptr,
+                                               factsFor(check.participants), rules, options, table);
+        !refusal.empty()) {
+        session.Participants = check.participants;
+        check.error = std::move(refusal);
+        return check;
+    }
+    check = OpenPairing(session);
+    session.Matches = table;
+    session.markModified();
     return check;
 }
 

@@ -4,10 +4,13 @@
 
 #include "app/session.h"
 #include "app/texts.h"
+#include "pairing/day_rules.h"
 #include "pairing/entry_list.h"
 #include "pairing/generators.h"
 #include "pairing/sequential_selection.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +32,15 @@ RosterCheck checkRoster(const MemberRoster& roster, int courts);
 RosterCheck GeneratePairing(Session& session, Generators& generators);
 // The same with the methods' states held by the caller.
 RosterCheck GeneratePairing(Session& session, EntryList& entries, SequentialState& sequential);
+
+// The balanced method under the day's rules: the roster checked as above,
+// then the day made with `facts` for the participants (factsFor gets them in
+// roster order). When the rules rule the day out the reason is returned and
+// the session is left as a refused roster leaves it; otherwise the pairing is
+// open as after GeneratePairing.
+using FactsFor = std::function<DayFacts(const std::vector<Name>& participants)>;
+RosterCheck generateRuledPairing(Session& session, const FactsFor& factsFor, const DayRules& rules,
+                                 std::uint32_t seed);
 
 // Empties the pairing; the roster and the court count stay.
 void closePairing(Session& session, Generators& generators);

