@@ -184,5 +184,38 @@ TEST_F(GenerateCommand, WrongArgumentsExitWithTwo) {
     EXPECT_TRUE(help.out.contains("generate MEMBERS"));
 }
 
+// Eight members, four men and four women; 男1 and 女1 play as a fixed pair.
+TEST_F(GenerateCommand, TheDaysRulesHoldOrTheDayIsRefusedWithTheReason) {
+    const QString members =
+        write("m.txt", test::sjisBytes("男1\r\n男2\r\n男3\r\n男4\r\n女1\r\n女2\r\n女3\r\n女4\r\n"));
+    const QString facts = write("f.txt", test::sjisBytes("PAIRFORGE MEMBERS 1\r\n"
+                                                         "男1,男,1,女1\r\n男2,男,2\r\n"
+                                                         "男3,男,3\r\n男4,男,4\r\n"
+                                                         "女1,女,1,男1\r\n女2,女,2\r\n"
+                                                         "女3,女,3\r\n女4,女,4\r\n"));
+    const QString day = path("day.pf1");
+    const auto made = runCli({"generate", members, "--courts", "1", "--method", "balanced",
+                              "--seed", "3", "--facts", facts, "--mixed", "-o", day});
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    const auto report = runCli({"report", day, "--courts", "1", "--facts", facts, "--mixed"});
+    EXPECT_TRUE(report.out.contains("rule_breaks\t0\t0\n")) << report.out.toStdString();
+    EXPECT_TRUE(report.out.contains("fixed_pairs_kept\t1\t1\n"));
+
+    // Two courts: all eight play every round. The rules are the balanced
+    // method's alone; a day the rules rule out is refused with the reason.
+    const auto twoCourts = runCli({"generate", members, "--courts", "2", "--method", "balanced",
+                                   "--facts", facts, "--mixed", "-o", day});
+    EXPECT_EQ(twoCourts.exitCode, 0) << twoCourts.err.toStdString();
+    const auto sequential = runCli({"generate", members, "--facts", facts, "-o", day});
+    EXPECT_EQ(sequential.exitCode, 2);
+    EXPECT_TRUE(sequential.err.contains("--facts needs --method balanced"));
+    const QString short3 = write("s.txt", test::sjisBytes("PAIRFORGE MEMBERS 1\r\n女4,男\r\n"));
+    const auto refused = runCli({"generate", members, "--courts", "2", "--method", "balanced",
+                                 "--facts", short3, "--mixed", "-o", day});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(QString::fromUtf8(refused.err).contains(QStringLiteral("性別が未設定")))
+        << refused.err.toStdString();
+}
+
 } // namespace
 } // namespace pf

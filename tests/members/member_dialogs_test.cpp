@@ -469,4 +469,31 @@ TEST_F(MemberFactsTest, CancelLeavesTheFileAndAnUnreadableOneCannotBeReplaced) {
     EXPECT_EQ(factsBytes(), foreign);
 }
 
+// A new pairing with the balanced method and ミックスダブルス chosen: every side is
+// a man and a woman; without the genders the day is refused and nothing opens.
+TEST_F(MemberFactsTest, ANewBalancedPairingHoldsTheDaysRulesOrSaysWhyNot) {
+    writeCandidates(sjisBytes("男1\r\n男2\r\n男3\r\n男4\r\n女1\r\n女2\r\n女3\r\n女4\r\n"));
+    start();
+    form().session().GenerationMethod = 2;
+    form().session().DayRuleBits = RuleMixedBit;
+    setRoster({"男1", "女1", "男2", "女2", "男3", "女3", "男4", "女4"});
+    find<QPushButton>("SpeedButton3")->click();
+    EXPECT_FALSE(form().session().PairingOpen);
+    ASSERT_EQ(ask->asked.size(), 1u);
+    EXPECT_TRUE(ask->asked[0].text.contains(QStringLiteral("性別が未設定")))
+        << ask->asked[0].text.toStdString();
+
+    writeFacts(sjisBytes("PAIRFORGE MEMBERS 1\r\n男1,男\r\n男2,男\r\n男3,男\r\n男4,男\r\n"
+                         "女1,女\r\n女2,女\r\n女3,女\r\n女4,女\r\n"));
+    find<QPushButton>("SpeedButton3")->click();
+    ASSERT_TRUE(form().session().PairingOpen);
+    EXPECT_EQ(ask->asked.size(), 1u);
+    const std::vector<MemberFacts> rows = parseFactsFile(factsBytes()).rows;
+    const std::vector<Name> names = form().session().Participants;
+    const RuleFigures held =
+        ruleFigures(names, dayFactsOf(names, rows), form().session().Matches, 2);
+    EXPECT_EQ(held.mixedBreaks, 0);
+    EXPECT_FALSE(form().session().Matches[119].a.empty());
+}
+
 } // namespace
