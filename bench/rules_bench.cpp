@@ -176,6 +176,8 @@ int main(int argc, char** argv) {
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             ++t.cases;
             t.seconds.push_back(s);
+            if (s > 1.0)
+                std::printf("  SLOW %s: %.2fs\n", r.label.c_str(), s);
             if (!refusal.empty()) {
                 ++t.refused;
                 ++t.reasons[refusal];
