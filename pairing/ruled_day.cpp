@@ -247,6 +247,8 @@ private:
     void swapMove(double temperature);
     void tradeMove(double temperature);
     void targetedMove(double temperature);
+    void relabelMove(double temperature);
+    void exchangeUnits(int r, int x, int y);
     bool trySwap(int r, int p, int q, double temperature);
     void keepIfBest();
 
@@ -264,6 +266,7 @@ private:
     std::vector<int> pairRange_;    // fixed pairs a round: lowest, highest
     std::vector<int> credit_;       // plays before the first round, by unit
     std::vector<int> carrySit_;     // by unit
+    int relabelSpan_ = 1;
 
     std::vector<int> seats_; // rounds × perRound; seats 4j … 4j+3 are match j
     std::vector<int> where_; // rounds × members: seat, −1 out
@@ -361,6 +364,10 @@ RuledSearch::RuledSearch(const Model& model, const DayFacts& facts, const DayRul
         if (groupRate_[k] > 0)
             sitLimit_[k] = static_cast<int>(std::ceil(size[k] / groupRate_[k] - 1e-9));
 
+    int longest = 1;
+    for (int limit : sitLimit_)
+        longest = std::max(longest, std::min(limit, rounds));
+    relabelSpan_ = std::max(1, std::min(rounds, 4 * (longest + 1)));
     seats_.assign(static_cast<std::size_t>(rounds * perRound_), -1);
     where_.assign(static_cast<std::size_t>(rounds) * n, -1);
     count_.assign(static_cast<std::size_t>(rounds) * u, 0);
@@ -1013,6 +1020,98 @@ void RuledSearch::tradeMove(double temperature) {
     }
 }
 
+// Units x and y change places in round r, whatever each was doing there.
+void RuledSearch::exchangeUnits(int r, int x, int y) {
+    const auto& wx = model_.unitMembers[static_cast<std::size_t>(x)];
+    const auto& wy = model_.unitMembers[static_cast<std::size_t>(y)];
+    for (std::size_t k = 0; k < 2; ++k) {
+        if (wx[k] < 0)
+            break;
+        int& px = where_[whereAt(r, wx[k])];
+        int& py = where_[whereAt(r, wy[k])];
+        std::swap(px, py);
+        if (px >= 0)
+            seats_[at(r, px)] = wx[k];
+        if (py >= 0)
+            seats_[at(r, py)] = wy[k];
+    }
+}
+
+// Two units of one group exchange their schedules over a stretch of rounds
+// that both enter with the same plays and leave with the same plays: every
+// count at every boundary stays in the group, only who holds it changes. With
+// most members out most rounds their turns are nearly fixed in time, and this
+// lets two whose turns fall alike swap everyone they meet at once.
+void RuledSearch::relabelMove(double temperature) {
+    const int x = static_cast<int>(below(static_cast<std::uint32_t>(units_)));
+    const int y = static_cast<int>(below(static_cast<std::uint32_t>(units_)));
+    if (x == y ||
+        model_.groupOf[static_cast<std::size_t>(x)] != model_.groupOf[static_cast<std::size_t>(y)])
+        return;
+    const int from = static_cast<int>(below(static_cast<std::uint32_t>(rounds_)));
+    const int span = std::min(rounds_ - from, relabelSpan_);
+    const int to = below(8) == 0
+                       ? rounds_
+                       : from + 1 + static_cast<int>(below(static_cast<std::uint32_t>(span)));
+    auto before = [&](int u) {
+        return from == 0 ? credit_[static_cast<std::size_t>(u)] : count_[countAt(from - 1, u)];
+    };
+    if (before(x) != before(y) || count_[countAt(to - 1, x)] != count_[countAt(to - 1, y)] ||
+        count_[countAt(to - 1, x)] == before(x))
+        return;
+    std::int64_t levelDelta = 0;
+    std::int64_t fairDelta = 0;
+    auto matchesOf = [&](int r, int& mx, int& my) {
+        const int px = where_[whereAt(r, model_.unitMembers[static_cast<std::size_t>(x)][0])];
+        const int py = where_[whereAt(r, model_.unitMembers[static_cast<std::size_t>(y)][0])];
+        mx = px >= 0 ? px / 4 : -1;
+        my = py >= 0 && py / 4 != mx ? py / 4 : -1;
+    };
+    auto price = [&](int r, int mx, int my, int sign) {
+        for (int m : {mx, my})
+            if (m >= 0) {
+                levelDelta += sign * levelCost(r, m);
+                fairDelta += matchDelta(r, m, sign);
+            }
+    };
+    auto undo = [&](int upTo) {
+        for (int r = upTo - 1; r >= from; --r) {
+            int mx = 0;
+            int my = 0;
+            matchesOf(r, mx, my);
+            price(r, mx, my, -1);
+            exchangeUnits(r, x, y);
+            price(r, mx, my, +1);
+        }
+    };
+    for (int r = from; r < to; ++r) {
+        int mx = 0;
+        int my = 0;
+        matchesOf(r, mx, my);
+        if (mx < 0 && my < 0)
+            continue;
+        price(r, mx, my, -1);
+        exchangeUnits(r, x, y);
+        price(r, mx, my, +1);
+        const bool ok = (mx < 0 || matchOk(model_, &seats_[at(r, 4 * mx)])) &&
+                        (my < 0 || matchOk(model_, &seats_[at(r, 4 * my)]));
+        if (!ok) {
+            undo(r + 1);
+            return;
+        }
+    }
+    const bool runs =
+        sitRunOk(x, from) && sitRunOk(y, from) && sitRunOk(x, to - 1) && sitRunOk(y, to - 1);
+    if (!runs || !acceptMove(levelDelta, fairDelta, temperature)) {
+        undo(to);
+        return;
+    }
+    level_ += levelDelta;
+    fair_ += fairDelta;
+    for (int r = from; r < to; ++r)
+        std::swap(count_[countAt(r, x)], count_[countAt(r, y)]);
+}
+
 void RuledSearch::anneal(std::int64_t budget) {
     if (budget <= 0 || (level_ == 0 && fair_ == 0))
         return;
@@ -1021,6 +1120,7 @@ void RuledSearch::anneal(std::int64_t budget) {
     const double cooling = std::log(EndTemperature / StartTemperature);
     constexpr int Step = 1024;
     const bool anyBench = members_ > perRound_;
+    constexpr std::uint32_t RelabelShare = 10; // in hundredths
     double temperature = StartTemperature;
     for (std::int64_t done = 0; done < budget; ++done) {
         if (done % Step == 0)
@@ -1029,6 +1129,8 @@ void RuledSearch::anneal(std::int64_t budget) {
         const std::uint32_t kind = below(100);
         if (kind < 15)
             targetedMove(temperature);
+        else if (anyBench && kind < 15 + RelabelShare)
+            relabelMove(temperature);
         else if (!anyBench || kind < 55)
             swapMove(temperature);
         else
