@@ -11,6 +11,7 @@
 // ("all" crosses every gender mix with every level mix; otherwise each gender
 // mix meets one level mix).
 
+#include "pairing/balanced_selection.h"
 #include "pairing/day_rules.h"
 #include "pairing/ruled_day.h"
 
@@ -162,6 +163,25 @@ int main(int argc, char** argv) {
         }
     std::printf("%-28s %5s %7s %6s %7s %8s %7s %7s %7s %8s %8s\n", "rules", "days", "refused",
                 "held", "broken", "gap<=1", "play", "partner", "oppon.", "median", "slowest");
+    {
+        // The balanced method on the same rosters, as a yardstick for the
+        // times on this machine.
+        std::vector<double> seconds;
+        for (const Roster& r : rosters) {
+            const int courts = std::stoi(r.label.substr(r.label.find('/') + 1));
+            MatchTable table{};
+            BalancedOptions options;
+            options.seed = seed;
+            options.storedDays = false;
+            const auto start = std::chrono::steady_clock::now();
+            GenerateBalanced(r.names, courts, 0, nullptr, options, table);
+            seconds.push_back(
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        }
+        std::sort(seconds.begin(), seconds.end());
+        std::printf("%-28s %5zu %65s %7.3fs %7.3fs\n", "(balanced method, no rules)",
+                    seconds.size(), "", seconds[seconds.size() / 2], seconds.back());
+    }
     for (const RuleSet& set : sets) {
         Tally t;
         for (const Roster& r : rosters) {
@@ -176,6 +196,8 @@ int main(int argc, char** argv) {
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             ++t.cases;
             t.seconds.push_back(s);
+            if (s > 1.0)
+                std::printf("  SLOW %s: %.2fs\n", r.label.c_str(), s);
             if (!refusal.empty()) {
                 ++t.refused;
                 ++t.reasons[refusal];

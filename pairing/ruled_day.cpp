@@ -41,13 +41,19 @@ struct Model {
     std::vector<std::array<int, 2>> unitMembers; // second −1 for a unit of one
     std::vector<int> groupOf;                    // unit → play group
     std::vector<QString> groupLabel;
-    int pairGroup = -1;                    // the fixed pairs' group, −1 without fixed pairs
-    std::vector<int> genderSeat;           // group → 0 man, 1 woman, −1 either (mixed only)
-    std::vector<signed char> together;     // n×n: may share a match
-    std::vector<signed char> partners;     // n×n: may share a side (fixed pairs included)
-    std::vector<signed char> partnerKind;  // n×n: 0 counted for fairness, −1 not
-    std::vector<signed char> opponentKind; // n×n: kind, −1 never opponents
-    std::vector<QString> opponentLabel;
+    int pairGroup = -1;                // the fixed pairs' group, −1 without fixed pairs
+    std::vector<int> genderSeat;       // group → 0 man, 1 woman, −1 either (mixed only)
+    std::vector<signed char> together; // n×n: may share a match
+    std::vector<signed char> partners; // n×n: may share a side (fixed pairs included)
+    // Pairs are judged against others of their cell: the same kind of pair
+    // (for opponents: man–man, woman–woman, man–woman) between the same two
+    // play groups, whose members play at the same rates. −1: never counted.
+    std::vector<signed char> partnerCell;  // n×n
+    std::vector<signed char> opponentCell; // n×n
+    int cellsPerKind = 1;
+    std::vector<QString> opponentLabel; // by kind
+    int partnerCells() const { return cellsPerKind; }
+    int opponentCells() const { return cellsPerKind * static_cast<int>(opponentLabel.size()); }
 
     std::size_t at(int x, int y) const {
         return static_cast<std::size_t>(x) * static_cast<std::size_t>(members) +
@@ -101,8 +107,15 @@ Model modelOf(const DayFacts& facts, const DayRules& rules) {
     const auto nn = static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
     m.together.assign(nn, 0);
     m.partners.assign(nn, 0);
-    m.partnerKind.assign(nn, -1);
-    m.opponentKind.assign(nn, -1);
+    m.partnerCell.assign(nn, -1);
+    m.opponentCell.assign(nn, -1);
+    const int groups = static_cast<int>(m.groupLabel.size());
+    m.cellsPerKind = groups * groups;
+    const auto cellOf = [&m, groups](int x, int y) {
+        const int gx = m.groupOf[static_cast<std::size_t>(m.unitOf[static_cast<std::size_t>(x)])];
+        const int gy = m.groupOf[static_cast<std::size_t>(m.unitOf[static_cast<std::size_t>(y)])];
+        return std::min(gx, gy) * groups + std::max(gx, gy);
+    };
     m.opponentLabel =
         rules.mixed ? std::vector<QString>{QStringLiteral("男性同士"), QStringLiteral("女性同士"),
                                            QStringLiteral("男性と女性")}
@@ -122,14 +135,13 @@ Model modelOf(const DayFacts& facts, const DayRules& rules) {
                 m.partners[m.at(x, y)] = partnerOf(x) == y;
             else
                 m.partners[m.at(x, y)] = mixedOk;
-            m.partnerKind[m.at(x, y)] = !fixedHere && mixedOk ? 0 : -1;
+            m.partnerCell[m.at(x, y)] =
+                static_cast<signed char>(!fixedHere && mixedOk ? cellOf(x, y) : -1);
             if (partnerOf(x) == y)
                 continue;
-            if (rules.mixed)
-                m.opponentKind[m.at(x, y)] =
-                    static_cast<signed char>(g(x) != g(y) ? 2 : (g(x) == Gender::Male ? 0 : 1));
-            else
-                m.opponentKind[m.at(x, y)] = 0;
+            const int kind = !rules.mixed ? 0 : (g(x) != g(y) ? 2 : (g(x) == Gender::Male ? 0 : 1));
+            m.opponentCell[m.at(x, y)] =
+                static_cast<signed char>(kind * m.cellsPerKind + cellOf(x, y));
         }
     }
     return m;
@@ -235,6 +247,8 @@ private:
     void swapMove(double temperature);
     void tradeMove(double temperature);
     void targetedMove(double temperature);
+    void relabelMove(double temperature);
+    void exchangeUnits(int r, int x, int y);
     bool trySwap(int r, int p, int q, double temperature);
     void keepIfBest();
 
@@ -252,6 +266,7 @@ private:
     std::vector<int> pairRange_;    // fixed pairs a round: lowest, highest
     std::vector<int> credit_;       // plays before the first round, by unit
     std::vector<int> carrySit_;     // by unit
+    int relabelSpan_ = 1;
 
     std::vector<int> seats_; // rounds × perRound; seats 4j … 4j+3 are match j
     std::vector<int> where_; // rounds × members: seat, −1 out
@@ -279,6 +294,14 @@ private:
     std::vector<int> candidates_;   // units, required first
     int requiredSeats_ = 0;
     std::int64_t nodes_ = 0;
+    std::int64_t allNodes_ = 0;
+    // The seating search stops on a number of steps a round, and a build on
+    // a number for all its rounds, so a roster the rules all but rule out is
+    // refused in well under a second.
+    static constexpr std::int64_t RoundNodes = 6000;
+    static constexpr std::int64_t BalancedRoundNodes = 800;
+    static constexpr std::int64_t BuildNodes = 400'000;
+    bool balancedOnly_ = false; // every match within the level balance
     std::mt19937 rng_;
 };
 
@@ -341,6 +364,10 @@ RuledSearch::RuledSearch(const Model& model, const DayFacts& facts, const DayRul
         if (groupRate_[k] > 0)
             sitLimit_[k] = static_cast<int>(std::ceil(size[k] / groupRate_[k] - 1e-9));
 
+    int longest = 1;
+    for (int limit : sitLimit_)
+        longest = std::max(longest, std::min(limit, rounds));
+    relabelSpan_ = std::max(1, std::min(rounds, 4 * (longest + 1)));
     seats_.assign(static_cast<std::size_t>(rounds * perRound_), -1);
     where_.assign(static_cast<std::size_t>(rounds) * n, -1);
     count_.assign(static_cast<std::size_t>(rounds) * u, 0);
@@ -368,7 +395,8 @@ void RuledSearch::place(int slot, int member) {
 bool RuledSearch::fill(int slot) {
     if (slot == perRound_)
         return true;
-    if (++nodes_ > 6000)
+    ++allNodes_;
+    if (++nodes_ > (balancedOnly_ ? BalancedRoundNodes : RoundNodes) || allNodes_ > BuildNodes)
         return false;
     const int pos = slot % 4;
     const int first = slot - pos;
@@ -450,6 +478,8 @@ bool RuledSearch::fill(int slot) {
                 pair ? levelOf(who[0]) + levelOf(who[1]) : levelOf(s[2]) + levelOf(who[0]);
             gap = std::max(0, std::abs(a - b) - 1);
         }
+        if (gap > 0 && balancedOnly_)
+            continue;
         options.emplace_back(gap, u);
     }
     std::stable_sort(options.begin(), options.end(),
@@ -475,6 +505,24 @@ bool RuledSearch::seatRound(int r, const std::vector<int>& quota, const std::vec
     }
     candidates_ = required;
     candidates_.insert(candidates_.end(), optional.begin(), optional.end());
+    // With level balance asked for, a seating where every match is
+    // balanced is looked for first, so the choice among members due to
+    // play already serves it.
+    if (rules_.levelBalance) {
+        const auto quotaKept = quotaLeft_;
+        const auto requiredKept = requiredLeft_;
+        const int seatsKept = requiredSeats_;
+        balancedOnly_ = true;
+        nodes_ = 0;
+        const bool balanced = fill(0);
+        balancedOnly_ = false;
+        if (balanced)
+            return true;
+        quotaLeft_ = quotaKept;
+        requiredLeft_ = requiredKept;
+        requiredSeats_ = seatsKept;
+        used_.assign(static_cast<std::size_t>(units_), 0);
+    }
     nodes_ = 0;
     return fill(0);
 }
@@ -487,18 +535,35 @@ bool RuledSearch::seatRound(int r, const std::vector<int>& quota, const std::vec
 int RuledSearch::build(bool relaxed) {
     constexpr double Blur = 2.5;
     constexpr int Attempts = 3;
+    constexpr int MaxBacktracks = 200;
     const auto u = static_cast<std::size_t>(units_);
     std::vector<int> plays = credit_;
     std::vector<int> last(u, 0);
     for (std::size_t k = 0; k < u; ++k)
         last[k] = -1 - carrySit_[k];
-    double pairsDue = 0;
     int pairsDone = 0;
     std::vector<double> wait(u);
-    for (int r = 0; r < rounds_; ++r) {
+    // Where a round cannot be seated, the rounds before it are seated afresh
+    // (one, then more as failures repeat): the rotation's choice among equals
+    // a round or two earlier decides who is left to fill it.
+    struct Start {
+        std::vector<int> plays;
+        std::vector<int> last;
+        int pairsDone = 0;
+    };
+    std::vector<Start> starts(static_cast<std::size_t>(rounds_) + 1);
+    starts[0] = {plays, last, 0};
+    std::vector<int> failures(static_cast<std::size_t>(rounds_), 0);
+    int backtracks = 0;
+    for (int r = 0; r < rounds_;) {
+        const Start& from = starts[static_cast<std::size_t>(r)];
+        plays = from.plays;
+        last = from.last;
+        pairsDone = from.pairsDone;
         std::vector<int> tries;
         if (model_.pairGroup >= 0) {
-            pairsDue += groupRate_[static_cast<std::size_t>(model_.pairGroup)];
+            const double pairsDue =
+                groupRate_[static_cast<std::size_t>(model_.pairGroup)] * (r + 1);
             const int want = std::clamp(static_cast<int>(std::lround(pairsDue)) - pairsDone,
                                         pairRange_[0], pairRange_[1]);
             tries.push_back(want);
@@ -571,6 +636,11 @@ int RuledSearch::build(bool relaxed) {
                 pairsHere = p;
             }
         }
+        if (!seated && r > 0 && backtracks < MaxBacktracks && !relaxed) {
+            ++backtracks;
+            r -= std::min(r, 1 + failures[static_cast<std::size_t>(r)]++ / 3);
+            continue;
+        }
         for (std::size_t t = 0; t < tries.size() && !seated && relaxed; ++t) {
             const int p = tries[t];
             std::vector<int> quota(static_cast<std::size_t>(groups_), 0);
@@ -598,6 +668,7 @@ int RuledSearch::build(bool relaxed) {
         if (!seated)
             return r;
         pairsDone += pairsHere;
+        std::fill_n(where_.begin() + static_cast<std::ptrdiff_t>(whereAt(r, 0)), members_, -1);
         for (int s = 0; s < perRound_; ++s) {
             const int m = seats_[at(r, s)];
             where_[whereAt(r, m)] = s;
@@ -609,6 +680,8 @@ int RuledSearch::build(bool relaxed) {
             }
             count_[countAt(r, static_cast<int>(k))] = plays[k];
         }
+        starts[static_cast<std::size_t>(r) + 1] = {plays, last, pairsDone};
+        ++r;
     }
     fullCost();
     bestLevel_ = level_;
@@ -642,11 +715,11 @@ std::int64_t RuledSearch::matchDelta(int round, int match, int sign) {
             c += sign;
         }
     };
-    step(partner_, model_.partnerKind, partnerPrice_, p[0], p[1]);
-    step(partner_, model_.partnerKind, partnerPrice_, p[2], p[3]);
+    step(partner_, model_.partnerCell, partnerPrice_, p[0], p[1]);
+    step(partner_, model_.partnerCell, partnerPrice_, p[2], p[3]);
     for (int a = 0; a < 2; ++a)
         for (int c = 2; c < 4; ++c)
-            step(opponent_, model_.opponentKind, opponentPrice_, p[a], p[c]);
+            step(opponent_, model_.opponentCell, opponentPrice_, p[a], p[c]);
     return d;
 }
 
@@ -664,20 +737,22 @@ std::int64_t RuledSearch::fullCost() {
                 for (int c = 2; c < 4; ++c)
                     ++opponent_[pairAt(p[a], p[c])];
         }
-    const int kinds = static_cast<int>(model_.opponentLabel.size());
-    std::vector<std::int64_t> pTotal(1, 0), pPairs(1, 0);
-    std::vector<std::int64_t> oTotal(static_cast<std::size_t>(kinds), 0);
-    std::vector<std::int64_t> oPairs(static_cast<std::size_t>(kinds), 0);
+    const auto pc = static_cast<std::size_t>(model_.partnerCells());
+    const auto oc = static_cast<std::size_t>(model_.opponentCells());
+    std::vector<std::int64_t> pTotal(pc, 0);
+    std::vector<std::int64_t> pPairs(pc, 0);
+    std::vector<std::int64_t> oTotal(oc, 0);
+    std::vector<std::int64_t> oPairs(oc, 0);
     int highest = 0;
     for (int x = 0; x < members_; ++x)
         for (int y = x + 1; y < members_; ++y) {
             const std::size_t i = pairAt(x, y);
             highest = std::max({highest, partner_[i], opponent_[i]});
-            if (model_.partnerKind[model_.at(x, y)] >= 0) {
-                pTotal[0] += partner_[i];
-                ++pPairs[0];
+            if (const int k = model_.partnerCell[model_.at(x, y)]; k >= 0) {
+                pTotal[static_cast<std::size_t>(k)] += partner_[i];
+                ++pPairs[static_cast<std::size_t>(k)];
             }
-            const int k = model_.opponentKind[model_.at(x, y)];
+            const int k = model_.opponentCell[model_.at(x, y)];
             if (k >= 0) {
                 oTotal[static_cast<std::size_t>(k)] += opponent_[i];
                 ++oPairs[static_cast<std::size_t>(k)];
@@ -703,8 +778,8 @@ std::int64_t RuledSearch::fullCost() {
     for (int x = 0; x < members_; ++x)
         for (int y = x + 1; y < members_; ++y) {
             const std::size_t i = pairAt(x, y);
-            const int pk = model_.partnerKind[model_.at(x, y)];
-            const int ok = model_.opponentKind[model_.at(x, y)];
+            const int pk = model_.partnerCell[model_.at(x, y)];
+            const int ok = model_.opponentCell[model_.at(x, y)];
             if (pk >= 0)
                 fair_ += partnerPrice_[static_cast<std::size_t>(pk)]
                                       [static_cast<std::size_t>(partner_[i])];
@@ -814,8 +889,8 @@ void RuledSearch::targetedMove(double temperature) {
         if (m == x)
             continue;
         const std::size_t i = pairAt(x, m);
-        const int pk = model_.partnerKind[model_.at(x, m)];
-        const int ok = model_.opponentKind[model_.at(x, m)];
+        const int pk = model_.partnerCell[model_.at(x, m)];
+        const int ok = model_.opponentCell[model_.at(x, m)];
         const bool off =
             (pk >= 0 &&
              partnerPrice_[static_cast<std::size_t>(pk)][static_cast<std::size_t>(partner_[i])] !=
@@ -945,6 +1020,98 @@ void RuledSearch::tradeMove(double temperature) {
     }
 }
 
+// Units x and y change places in round r, whatever each was doing there.
+void RuledSearch::exchangeUnits(int r, int x, int y) {
+    const auto& wx = model_.unitMembers[static_cast<std::size_t>(x)];
+    const auto& wy = model_.unitMembers[static_cast<std::size_t>(y)];
+    for (std::size_t k = 0; k < 2; ++k) {
+        if (wx[k] < 0)
+            break;
+        int& px = where_[whereAt(r, wx[k])];
+        int& py = where_[whereAt(r, wy[k])];
+        std::swap(px, py);
+        if (px >= 0)
+            seats_[at(r, px)] = wx[k];
+        if (py >= 0)
+            seats_[at(r, py)] = wy[k];
+    }
+}
+
+// Two units of one group exchange their schedules over a stretch of rounds
+// that both enter with the same plays and leave with the same plays: every
+// count at every boundary stays in the group, only who holds it changes. With
+// most members out most rounds their turns are nearly fixed in time, and this
+// lets two whose turns fall alike swap everyone they meet at once.
+void RuledSearch::relabelMove(double temperature) {
+    const int x = static_cast<int>(below(static_cast<std::uint32_t>(units_)));
+    const int y = static_cast<int>(below(static_cast<std::uint32_t>(units_)));
+    if (x == y ||
+        model_.groupOf[static_cast<std::size_t>(x)] != model_.groupOf[static_cast<std::size_t>(y)])
+        return;
+    const int from = static_cast<int>(below(static_cast<std::uint32_t>(rounds_)));
+    const int span = std::min(rounds_ - from, relabelSpan_);
+    const int to = below(8) == 0
+                       ? rounds_
+                       : from + 1 + static_cast<int>(below(static_cast<std::uint32_t>(span)));
+    auto before = [&](int u) {
+        return from == 0 ? credit_[static_cast<std::size_t>(u)] : count_[countAt(from - 1, u)];
+    };
+    if (before(x) != before(y) || count_[countAt(to - 1, x)] != count_[countAt(to - 1, y)] ||
+        count_[countAt(to - 1, x)] == before(x))
+        return;
+    std::int64_t levelDelta = 0;
+    std::int64_t fairDelta = 0;
+    auto matchesOf = [&](int r, int& mx, int& my) {
+        const int px = where_[whereAt(r, model_.unitMembers[static_cast<std::size_t>(x)][0])];
+        const int py = where_[whereAt(r, model_.unitMembers[static_cast<std::size_t>(y)][0])];
+        mx = px >= 0 ? px / 4 : -1;
+        my = py >= 0 && py / 4 != mx ? py / 4 : -1;
+    };
+    auto price = [&](int r, int mx, int my, int sign) {
+        for (int m : {mx, my})
+            if (m >= 0) {
+                levelDelta += sign * levelCost(r, m);
+                fairDelta += matchDelta(r, m, sign);
+            }
+    };
+    auto undo = [&](int upTo) {
+        for (int r = upTo - 1; r >= from; --r) {
+            int mx = 0;
+            int my = 0;
+            matchesOf(r, mx, my);
+            price(r, mx, my, -1);
+            exchangeUnits(r, x, y);
+            price(r, mx, my, +1);
+        }
+    };
+    for (int r = from; r < to; ++r) {
+        int mx = 0;
+        int my = 0;
+        matchesOf(r, mx, my);
+        if (mx < 0 && my < 0)
+            continue;
+        price(r, mx, my, -1);
+        exchangeUnits(r, x, y);
+        price(r, mx, my, +1);
+        const bool ok = (mx < 0 || matchOk(model_, &seats_[at(r, 4 * mx)])) &&
+                        (my < 0 || matchOk(model_, &seats_[at(r, 4 * my)]));
+        if (!ok) {
+            undo(r + 1);
+            return;
+        }
+    }
+    const bool runs =
+        sitRunOk(x, from) && sitRunOk(y, from) && sitRunOk(x, to - 1) && sitRunOk(y, to - 1);
+    if (!runs || !acceptMove(levelDelta, fairDelta, temperature)) {
+        undo(to);
+        return;
+    }
+    level_ += levelDelta;
+    fair_ += fairDelta;
+    for (int r = from; r < to; ++r)
+        std::swap(count_[countAt(r, x)], count_[countAt(r, y)]);
+}
+
 void RuledSearch::anneal(std::int64_t budget) {
     if (budget <= 0 || (level_ == 0 && fair_ == 0))
         return;
@@ -953,6 +1120,7 @@ void RuledSearch::anneal(std::int64_t budget) {
     const double cooling = std::log(EndTemperature / StartTemperature);
     constexpr int Step = 1024;
     const bool anyBench = members_ > perRound_;
+    constexpr std::uint32_t RelabelShare = 10; // in hundredths
     double temperature = StartTemperature;
     for (std::int64_t done = 0; done < budget; ++done) {
         if (done % Step == 0)
@@ -961,6 +1129,8 @@ void RuledSearch::anneal(std::int64_t budget) {
         const std::uint32_t kind = below(100);
         if (kind < 15)
             targetedMove(temperature);
+        else if (anyBench && kind < 15 + RelabelShare)
+            relabelMove(temperature);
         else if (!anyBench || kind < 55)
             swapMove(temperature);
         else
@@ -1039,7 +1209,7 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
     // The rotation seats round by round and can corner itself: a few
     // rotations drawn afresh first, then one that lets the fewest plays give
     // way where the rules leave no other seating.
-    constexpr int Rotations = 4;
+    constexpr int Rotations = 2;
     std::unique_ptr<RuledSearch> search;
     int stuck = -1;
     for (int attempt = 0; attempt <= Rotations; ++attempt) {
@@ -1141,26 +1311,47 @@ RuledQuality ruledQuality(const std::vector<Name>& names, const DayFacts& facts,
             q.playSpread.push_back(
                 {model.groupLabel[static_cast<std::size_t>(g)].toStdString(), spread(values)});
     }
-    std::vector<int> partnerCounts;
-    std::vector<std::vector<int>> opponentCounts(model.opponentLabel.size());
+    std::vector<std::vector<int>> partnerCounts(static_cast<std::size_t>(model.partnerCells()));
+    std::vector<std::vector<int>> opponentCounts(static_cast<std::size_t>(model.opponentCells()));
     for (int x = 0; x < n; ++x)
         for (int y = x + 1; y < n; ++y) {
-            if (model.partnerKind[model.at(x, y)] >= 0)
-                partnerCounts.push_back(partner.at(x, y));
-            const int k = model.opponentKind[model.at(x, y)];
-            if (k >= 0)
+            if (const int k = model.partnerCell[model.at(x, y)]; k >= 0)
+                partnerCounts[static_cast<std::size_t>(k)].push_back(partner.at(x, y));
+            if (const int k = model.opponentCell[model.at(x, y)]; k >= 0)
                 opponentCounts[static_cast<std::size_t>(k)].push_back(opponent.at(x, y));
         }
+    // A kind's figure is its worst cell, against the bound of that cell.
+    auto worst = [&spread](const std::vector<std::vector<int>>& cells, std::size_t from,
+                           std::size_t to, bool& any) {
+        QualityFigure f{0, 0};
+        bool first = true;
+        for (std::size_t c = from; c < to; ++c) {
+            if (cells[c].empty())
+                continue;
+            const QualityFigure cell = spread(cells[c]);
+            const int over = cell.value - *cell.bound;
+            if (first || over > f.value - *f.bound ||
+                (over == f.value - *f.bound && cell.value > f.value))
+                f = cell;
+            first = false;
+            any = true;
+        }
+        return f;
+    };
     QString over = rules.mixed                          ? QStringLiteral("男性と女性のペア")
                    : rules.levelNear || rules.keptApart ? QStringLiteral("組める2人")
                                                         : QStringLiteral("全員");
     if (model.pairGroup >= 0)
         over += QStringLiteral("（固定ペア以外）");
-    q.partnerSpread = {over.toStdString(), spread(partnerCounts)};
-    for (std::size_t k = 0; k < opponentCounts.size(); ++k)
-        if (!opponentCounts[k].empty())
-            q.opponentSpread.push_back(
-                {model.opponentLabel[k].toStdString(), spread(opponentCounts[k])});
+    bool any = false;
+    q.partnerSpread = {over.toStdString(), worst(partnerCounts, 0, partnerCounts.size(), any)};
+    const auto per = static_cast<std::size_t>(model.cellsPerKind);
+    for (std::size_t k = 0; k < model.opponentLabel.size(); ++k) {
+        any = false;
+        const QualityFigure f = worst(opponentCounts, k * per, (k + 1) * per, any);
+        if (any)
+            q.opponentSpread.push_back({model.opponentLabel[k].toStdString(), f});
+    }
     return q;
 }
 

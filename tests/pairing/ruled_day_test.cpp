@@ -1,0 +1,286 @@
+// A balanced day under the club's rules: the hard rules held on small rosters,
+// the days no schedule can hold, re-planning with the rules, and the figures
+// within the rules on a hand-made table.
+
+#include "pairing/ruled_day.h"
+
+#include "pairing/replan.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace pf {
+namespace {
+
+constexpr Gender M = Gender::Male;
+constexpr Gender F = Gender::Female;
+
+std::vector<Name> letters(int n) {
+    std::vector<Name> names;
+    for (int i = 0; i < n; ++i)
+        names.push_back(Name(1, static_cast<char>('A' + i)));
+    return names;
+}
+
+void pair(DayFacts& facts, int i, int j) {
+    facts.fixedPartner[static_cast<std::size_t>(i)] = j;
+    facts.fixedPartner[static_cast<std::size_t>(j)] = i;
+}
+
+void keepApart(DayFacts& facts, int i, int j) {
+    facts.keptApart[static_cast<std::size_t>(i)].push_back(j);
+    facts.keptApart[static_cast<std::size_t>(j)].push_back(i);
+    for (auto& list : facts.keptApart)
+        std::sort(list.begin(), list.end());
+}
+
+// Twelve members, men and women alternating (A man, B woman, …), levels 2, 3
+// and 4 on both sides; A–B a fixed pair, C and E kept apart, D and K too.
+DayFacts twelve() {
+    DayFacts facts(12);
+    const int levels[12] = {3, 3, 2, 4, 4, 2, 3, 3, 2, 4, 4, 2};
+    for (int i = 0; i < 12; ++i) {
+        facts.gender[static_cast<std::size_t>(i)] = i % 2 == 0 ? M : F;
+        facts.level[static_cast<std::size_t>(i)] = levels[i];
+    }
+    pair(facts, 0, 1);
+    keepApart(facts, 2, 4);
+    keepApart(facts, 3, 10);
+    return facts;
+}
+
+// The hard rules of any schedule: every slot from `first` on filled, nobody
+// twice in a round.
+void expectRoundsDistinct(const MatchTable& t, int courts, int first = 0) {
+    for (int r = first / courts; r < MaxMatches / courts; ++r) {
+        std::set<Name> seen;
+        for (int j = 0; j < courts; ++j) {
+            const MatchRecord& m = t[static_cast<std::size_t>(r * courts + j)];
+            for (const Name* x : {&m.a, &m.b, &m.c, &m.d}) {
+                EXPECT_FALSE(x->empty()) << "round " << r;
+                EXPECT_TRUE(seen.insert(*x).second) << *x << " twice in round " << r;
+            }
+        }
+    }
+}
+
+// Play spread within each group at every round boundary.
+void expectPlayEven(const std::vector<Name>& names, const DayFacts& facts, const DayRules& rules,
+                    const MatchTable& t, int courts, int first = 0) {
+    for (int end = first + courts; end <= MaxMatches; end += courts)
+        for (const RuledFigure& g :
+             ruledQuality(names, facts, rules, t, courts, first, end).playSpread)
+            ASSERT_LE(g.figure.value, 1) << g.over << " up to match " << end;
+}
+
+struct HeldCase {
+    const char* name;
+    DayRules rules;
+    int courts;
+};
+
+class RuledDayHolds : public ::testing::TestWithParam<HeldCase> {};
+
+TEST_P(RuledDayHolds, EveryRuleInEveryMatch) {
+    const HeldCase& c = GetParam();
+    const std::vector<Name> names = letters(12);
+    const DayFacts facts = twelve();
+    MatchTable table{};
+    const std::string refusal =
+        generateRuledDay(names, c.courts, 0, nullptr, facts, c.rules, {5, 200'000}, table);
+    ASSERT_EQ(refusal, "");
+    expectRoundsDistinct(table, c.courts);
+    expectPlayEven(names, facts, c.rules, table, c.courts);
+    const RuleFigures f = ruleFigures(names, facts, table, c.courts);
+    EXPECT_EQ(f.breaks(c.rules), 0);
+    if (c.rules.fixedPairs) {
+        EXPECT_EQ(f.fixedPairsKept, 1);
+    }
+    if (c.rules.keptApart) {
+        EXPECT_EQ(f.apartPairsKept, 2);
+    }
+    if (c.rules.levelBalance) {
+        // Levels 2, 3 and 4 can be balanced in every match; with the other
+        // rules deciding who plays when, in nearly every one.
+        int uneven = 0;
+        for (int k = 0; k < MaxMatches; ++k)
+            uneven += ruleFigures(names, facts, table, c.courts, k, k + 1).largestLevelGap > 1;
+        EXPECT_LE(uneven, c.rules == DayRules{.levelBalance = true} ? 0 : MaxMatches / 20);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, RuledDayHolds,
+                         ::testing::Values(HeldCase{"Mixed", {.mixed = true}, 2},
+                                           HeldCase{"LevelBalance", {.levelBalance = true}, 1},
+                                           HeldCase{"NearLevels", {.levelNear = true}, 2},
+                                           HeldCase{"FixedPairs", {.fixedPairs = true}, 3},
+                                           HeldCase{"KeptApart", {.keptApart = true}, 1},
+                                           HeldCase{
+                                               "AllButNear", {true, true, false, true, true}, 2},
+                                           HeldCase{"AllFive", {true, true, true, true, true}, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct RefusedCase {
+    const char* name;
+    int members;
+    int courts;
+    void (*facts)(DayFacts&);
+    DayRules rules;
+    const char* reason; // part of the message
+};
+
+class RuledDayRefuses : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RuledDayRefuses, SaysWhyAndLeavesTheTable) {
+    const RefusedCase& c = GetParam();
+    DayFacts facts(c.members);
+    for (int i = 0; i < c.members; ++i) {
+        facts.gender[static_cast<std::size_t>(i)] = i % 2 == 0 ? M : F;
+        facts.level[static_cast<std::size_t>(i)] = 3;
+    }
+    c.facts(facts);
+    MatchTable table{};
+    table[0] = {"kept", "as", "it", "was"};
+    const MatchTable before = table;
+    const std::string got = generateRuledDay(letters(c.members), c.courts, 0, nullptr, facts,
+                                             c.rules, {1, 1'000}, table);
+    EXPECT_NE(got.find(c.reason), std::string::npos) << got;
+    EXPECT_EQ(table, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Days, RuledDayRefuses,
+    ::testing::Values(
+        // A–B and C–D always fill the one court: E would never play.
+        RefusedCase{"OneMemberOutsideThePairs",
+                    5,
+                    1,
+                    [](DayFacts& f) {
+                        pair(f, 0, 1);
+                        pair(f, 2, 3);
+                    },
+                    {.fixedPairs = true},
+                    "固定ペアのないメンバーがEだけ"},
+        // Both men are in pairs: no single man for F.
+        RefusedCase{"SingleWomanWithoutASingleMan",
+                    5,
+                    1,
+                    [](DayFacts& f) {
+                        pair(f, 0, 1);
+                        pair(f, 2, 3);
+                        f.gender[4] = F;
+                    },
+                    {.mixed = true, .fixedPairs = true},
+                    "固定ペアのない女性（E）と組める、固定ペアのない男性がいません"},
+        // G (man, 1) has three members near him, but no man for the other side.
+        RefusedCase{"NoMatchForTheWeakestMan",
+                    8,
+                    1,
+                    [](DayFacts& f) { f.level = {3, 3, 3, 2, 3, 2, 1, 1}; },
+                    {.mixed = true, .levelNear = true},
+                    "Gが入れる試合を組めません（ミックスダブルス・近いレベル）"},
+        // Everybody plays every round on three courts, but two groups of six
+        // levels apart cannot make matches of four.
+        RefusedCase{"ClustersThatCannotFillTheCourts",
+                    12,
+                    3,
+                    [](DayFacts& f) {
+                        for (int i = 0; i < 12; ++i)
+                            f.level[static_cast<std::size_t>(i)] = i < 6 ? 2 : 4;
+                    },
+                    {.levelNear = true},
+                    "1ラウンド目で、指定（近いレベル）を守りながら"},
+        // What rules a day out beforehand comes first.
+        RefusedCase{"TooFewWomen",
+                    8,
+                    2,
+                    [](DayFacts& f) { f.gender[7] = M; },
+                    {.mixed = true},
+                    "（２人×コート数）人以上必要"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RuledReplan, KeepsThePlayedPartAndTheRulesForTheRest) {
+    const std::vector<Name> day = letters(10);
+    DayFacts facts(10);
+    for (int i = 0; i < 10; ++i)
+        facts.gender[static_cast<std::size_t>(i)] = i % 2 == 0 ? M : F;
+    pair(facts, 0, 1);
+    keepApart(facts, 2, 5);
+    const DayRules rules{.mixed = true, .fixedPairs = true, .keptApart = true};
+    MemberRoster roster{};
+    std::copy(day.begin(), day.end(), roster.begin());
+    MatchTable table{};
+    ASSERT_EQ(generateRuledDay(day, 2, 0, nullptr, facts, rules, {3, 20'000}, table), "");
+
+    // From match 41 on, I and J have left and K (man) and L (woman) come.
+    std::vector<Name> present(day.begin(), day.begin() + 8);
+    present.push_back("K");
+    present.push_back("L");
+    DayFacts later(10);
+    for (int i = 0; i < 10; ++i)
+        later.gender[static_cast<std::size_t>(i)] = i % 2 == 0 ? M : F;
+    pair(later, 0, 1);
+    keepApart(later, 2, 5);
+    ReplanRequest request{41, present, 2, 9, 20'000};
+    request.facts = &later;
+    request.rules = rules;
+    const ReplanResult r = planReplan(roster, table, request);
+    ASSERT_TRUE(r.ok()) << r.error;
+    for (int s = 0; s < 40; ++s)
+        EXPECT_EQ(r.matches[static_cast<std::size_t>(s)], table[static_cast<std::size_t>(s)]);
+    expectRoundsDistinct(r.matches, 2, 40);
+    expectPlayEven(present, later, rules, r.matches, 2, 40);
+    const RuleFigures f = ruleFigures(present, later, r.matches, 2, 40);
+    EXPECT_EQ(f.breaks(rules), 0);
+
+    // Only two women from match 41 on two courts: refused, with the reason.
+    std::vector<Name> fewWomen(day.begin(), day.begin() + 6);
+    fewWomen.push_back("K");
+    fewWomen.push_back("M");
+    DayFacts eight(8);
+    for (int i = 0; i < 8; ++i)
+        eight.gender[static_cast<std::size_t>(i)] = i == 1 || i == 3 ? F : M; // two women
+    ReplanRequest refused{41, fewWomen, 2, 9, 1'000};
+    refused.facts = &eight;
+    refused.rules = {.mixed = true};
+    const ReplanResult no = planReplan(roster, table, refused);
+    EXPECT_NE(no.error.find("（２人×コート数）人以上必要"), std::string::npos) << no.error;
+}
+
+TEST(RuledQuality, FiguresWithinTheRulesOnAHandMadeDay) {
+    // A and C men, B and D women, one court, three matches.
+    DayFacts facts(4);
+    facts.gender = {M, F, M, F};
+    MatchTable table{};
+    table[0] = {"A", "B", "C", "D"};
+    table[1] = {"A", "D", "C", "B"};
+    table[2] = {"A", "B", "C", "D"};
+    const RuledQuality q = ruledQuality(letters(4), facts, {.mixed = true}, table, 1);
+    ASSERT_EQ(q.playSpread.size(), 2u);
+    EXPECT_EQ(q.playSpread[0].over, "男性");
+    EXPECT_EQ(q.playSpread[0].figure.value, 0);
+    EXPECT_EQ(q.playSpread[1].over, "女性");
+    // Partners AB 2, AD 1, CB 1, CD 2 over 6 sides: one apart, as even as can be.
+    EXPECT_EQ(q.partnerSpread.over, "男性と女性のペア");
+    EXPECT_EQ(q.partnerSpread.figure.value, 1);
+    EXPECT_EQ(q.partnerSpread.figure.bound, 1);
+    ASSERT_EQ(q.opponentSpread.size(), 3u);
+    EXPECT_EQ(q.opponentSpread[0].over, "男性同士"); // A–C three times: even
+    EXPECT_EQ(q.opponentSpread[0].figure.value, 0);
+    EXPECT_EQ(q.opponentSpread[0].figure.bound, 0);
+    EXPECT_EQ(q.opponentSpread[2].over, "男性と女性"); // AD 2, AB 1, CB 2, CD 1
+    EXPECT_EQ(q.opponentSpread[2].figure.value, 1);
+    EXPECT_EQ(q.opponentSpread[2].figure.bound, 1);
+
+    // Without mixed doubles everybody is one group and every pair counts.
+    const RuledQuality all = ruledQuality(letters(4), facts, {.levelBalance = true}, table, 1);
+    ASSERT_EQ(all.playSpread.size(), 1u);
+    EXPECT_EQ(all.playSpread[0].over, "全員");
+    EXPECT_EQ(all.partnerSpread.over, "全員");
+    // Partners AB 2, CD 2, AD 1, CB 1, AC 0, BD 0.
+    EXPECT_EQ(all.partnerSpread.figure.value, 2);
+    EXPECT_EQ(all.partnerSpread.figure.bound, 0);
+}
+
+} // namespace
+} // namespace pf
