@@ -1,15 +1,11 @@
 #include "app/application.h"
 
 #include "app/main_window.h"
-#include "app/prompts.h"
 #include "app/recovery.h"
 #include "app/replan_start_dialog.h"
-#include "app/session.h"
 #include "app/test_script.h"
-#include "app/text_codec.h"
-#include "app/ui_fonts.h"
+#include "court/court_display.h"
 #include "dialogs/about_dialog.h"
-#include "dialogs/court_display.h"
 #include "dialogs/display_fit.h"
 #include "dialogs/schedule_stats_window.h"
 #include "dialogs/settings_dialog.h"
@@ -18,8 +14,12 @@
 #include "files/html_options_dialog.h"
 #include "members/candidate_editor.h"
 #include "members/member_selection.h"
+#include "model/session.h"
+#include "model/text_codec.h"
 #include "standings/announcement_dialog.h"
 #include "standings/standings_window.h"
+#include "widgets/prompts.h"
+#include "widgets/ui_fonts.h"
 
 #include <QApplication>
 #include <QLayout>

@@ -1,17 +1,17 @@
 #include "app/main_window.h"
 
-#include "app/prompts.h"
-#include "app/score_commands.h"
-#include "app/text_codec.h"
-#include "app/texts.h"
-#include "app/ui_fonts.h"
-#include "app/up_down.h"
-#include "dialogs/court_board.h"
-#include "dialogs/court_display.h"
+#include "court/court_board.h"
+#include "court/court_display.h"
 #include "dialogs/settings_store.h"
 #include "files/recent_files.h"
+#include "model/text_codec.h"
+#include "model/texts.h"
 #include "pairing/court_guess.h"
 #include "pairing/generators.h"
+#include "widgets/prompts.h"
+#include "widgets/score_commands.h"
+#include "widgets/ui_fonts.h"
+#include "widgets/up_down.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -2,8 +2,8 @@
 // The main window: the one session of the run, the members area, the six
 // match panels of the page on show, and the commands of the menu and toolbar.
 
-#include "app/score_commands.h"
-#include "app/session.h"
+#include "model/session.h"
+#include "widgets/score_commands.h"
 
 #include <QMainWindow>
 #include <QStringList>

@@ -3,14 +3,14 @@
 #include "app/main_window.h"
 
 #include "app/help_page.h"
-#include "app/modal_runner.h"
-#include "app/prompts.h"
-#include "app/text_codec.h"
-#include "app/texts.h"
-#include "app/up_down.h"
 #include "members/candidate_editor.h"
 #include "members/member_selection.h"
+#include "model/text_codec.h"
+#include "model/texts.h"
 #include "pairing/generation.h"
+#include "widgets/modal_runner.h"
+#include "widgets/prompts.h"
+#include "widgets/up_down.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,10 +3,6 @@
 
 #include "app/main_window.h"
 
-#include "app/modal_runner.h"
-#include "app/prompts.h"
-#include "app/text_codec.h"
-#include "app/texts.h"
 #include "dialogs/settings_store.h"
 #include "files/atomic_save.h"
 #include "files/csv_writer.h"
@@ -15,8 +11,12 @@
 #include "files/known_courts.h"
 #include "files/pairing_file.h"
 #include "files/recent_files.h"
+#include "model/text_codec.h"
+#include "model/texts.h"
 #include "pairing/court_guess.h"
 #include "standings/standings_window.h"
+#include "widgets/modal_runner.h"
+#include "widgets/prompts.h"
 
 #include <QDialog>
 #include <QDir>

@@ -4,13 +4,13 @@
 
 #include "app/main_window.h"
 
-#include "app/modal_runner.h"
 #include "app/paper_print.h"
-#include "app/prompts.h"
-#include "app/texts.h"
 #include "dialogs/settings_store.h"
+#include "model/texts.h"
 #include "paper/paper_render.h"
 #include "paper/paper_settings.h"
+#include "widgets/modal_runner.h"
+#include "widgets/prompts.h"
 
 #include <QAction>
 #include <QMenu>

@@ -2,8 +2,8 @@
 
 #include "app/main_window.h"
 
-#include "app/up_down.h"
 #include "files/recovery_file.h"
+#include "widgets/up_down.h"
 
 #include <QLineEdit>
 #include <QUndoStack>

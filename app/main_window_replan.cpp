@@ -4,15 +4,15 @@
 
 #include "app/main_window.h"
 
-#include "app/modal_runner.h"
-#include "app/prompts.h"
 #include "app/replan_start_dialog.h"
-#include "app/text_codec.h"
-#include "app/texts.h"
-#include "app/up_down.h"
 #include "members/member_selection.h"
+#include "model/text_codec.h"
+#include "model/texts.h"
 #include "pairing/generators.h"
 #include "pairing/replan.h"
+#include "widgets/modal_runner.h"
+#include "widgets/prompts.h"
+#include "widgets/up_down.h"
 
 #include <QAction>
 #include <QApplication>

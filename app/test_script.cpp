@@ -1,11 +1,11 @@
 #include "app/test_script.h"
 
 #include "app/main_window.h"
-#include "app/prompts.h"
-#include "app/up_down.h"
 #include "files/atomic_save.h"
 #include "files/file_access.h"
 #include "files/pairing_file.h"
+#include "widgets/prompts.h"
+#include "widgets/up_down.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 
-#include "app/text_codec.h"
 #include "files/csv_writer.h"
 #include "files/html_writer.h"
 #include "files/pairing_file.h"
+#include "model/text_codec.h"
 #include "standings/standings.h"
 
 #include <QRegularExpression>

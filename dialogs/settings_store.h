@@ -12,9 +12,9 @@
 //         prompts().message(this, fromUtf8(saved.error), QString::fromUtf8(ErrorTitle),
 //                           Buttons::Ok);
 
-#include "app/session.h"
-#include "app/status.h"
-#include "app/texts.h"
+#include "model/session.h"
+#include "model/status.h"
+#include "model/texts.h"
 
 #include <QSettings>
 #include <cstdint>

@@ -4,8 +4,8 @@
 //   layout 0 (old): two lines per match, "a,b,WinA" then "c,d,WinB"
 //   any other layout (new): one line per match, "a,b,WinA,c,d,WinB"
 
-#include "app/session.h"
-#include "app/status.h"
+#include "model/session.h"
+#include "model/status.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "files/html_writer.h"
 
-#include "app/text_codec.h"
 #include "files/atomic_save.h"
+#include "model/text_codec.h"
 
 #include <algorithm>
 #include <string>

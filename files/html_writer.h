@@ -4,9 +4,9 @@
 // & < > " escaped, so a name can never put markup or script into a page that
 // is posted for the whole club; any other text is written exactly as held.
 
-#include "app/session.h"
-#include "app/status.h"
 #include "files/html_options.h"
+#include "model/session.h"
+#include "model/status.h"
 #include "standings/standings.h"
 
 #include <QByteArray>

@@ -6,7 +6,7 @@
 // arrays indexed by id; a member's tallies about itself hold all bits set, so
 // that compared as unsigned numbers they rank after every real count.
 
-#include "app/session.h"
+#include "model/session.h"
 
 #include <cstdint>
 #include <vector>

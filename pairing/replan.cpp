@@ -1,7 +1,7 @@
 #include "pairing/replan.h"
 
-#include "app/texts.h"
-#include "members/name_rules.h"
+#include "model/name_rules.h"
+#include "model/texts.h"
 #include "pairing/balanced_selection.h"
 
 #include <algorithm>

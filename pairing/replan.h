@@ -7,7 +7,7 @@
 // The main window's member-change command and `pairforge-cli replan` both
 // come through replanPairing; the window adds the dialogs and the undo step.
 
-#include "app/session.h"
+#include "model/session.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // The program's code page 932 table against Windows' (through the checksums
 // scripts/make-cp932-table.py prints) and against ICU's "windows-31j".
 
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -4,7 +4,7 @@
 
 #include "gui_fixture.h"
 
-#include "app/name_only_icons.h"
+#include "widgets/name_only_icons.h"
 
 #include <QApplication>
 #include <QFileDialog>

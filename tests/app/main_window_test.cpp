@@ -4,8 +4,8 @@
 
 #include "gui_fixture.h"
 
-#include "app/session.h"
 #include "dialogs/settings_store.h"
+#include "model/session.h"
 
 #include <QApplication>
 #include <QKeyEvent>

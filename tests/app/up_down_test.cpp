@@ -3,7 +3,7 @@
 // and reports only the clicks that moved it, follows the Up and Down keys of
 // its edit and does nothing while disabled.
 
-#include "app/up_down.h"
+#include "widgets/up_down.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -4,12 +4,12 @@
 // counts of the display's boxes shown before they are stored, and who sits
 // out.
 
-#include "dialogs/court_board.h"
-#include "dialogs/court_display.h"
+#include "court/court_board.h"
+#include "court/court_display.h"
 
-#include "app/up_down.h"
 #include "support/match_helpers.h"
 #include "support/sjis.h"
+#include "widgets/up_down.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>

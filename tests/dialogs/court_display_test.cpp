@@ -3,12 +3,12 @@
 // within 0 … 20 and marking the pairing modified, the buttons at both ends,
 // and the layout for one to three courts.
 
-#include "dialogs/court_display.h"
+#include "court/court_display.h"
 
-#include "app/text_codec.h"
-#include "app/up_down.h"
-#include "dialogs/court_view.h"
+#include "court/court_view.h"
+#include "model/text_codec.h"
 #include "sjis.h"
+#include "widgets/up_down.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,7 +1,7 @@
 // The round clock driven by a hand-moved time source: each step moves the
 // time, does one thing and names what the clock must show then.
 
-#include "dialogs/round_clock.h"
+#include "court/round_clock.h"
 
 #include <gtest/gtest.h>
 

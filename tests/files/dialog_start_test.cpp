@@ -2,7 +2,7 @@
 // folder of the kernel's own file systems, whose entries may never finish
 // reading.
 
-#include "files/dialog_start.h"
+#include "widgets/dialog_start.h"
 
 #include <QDir>
 #include <QTemporaryDir>

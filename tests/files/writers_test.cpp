@@ -1,7 +1,7 @@
 #include "files/csv_writer.h"
 #include "files/html_writer.h"
 
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 #include "sjis.h"
 
 #include <gtest/gtest.h>

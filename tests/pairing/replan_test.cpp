@@ -1,7 +1,7 @@
 #include "pairing/replan.h"
 #include "support/match_helpers.h"
 
-#include "app/texts.h"
+#include "model/texts.h"
 #include "pairing/balanced_selection.h"
 
 #include <gtest/gtest.h>

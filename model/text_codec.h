@@ -1,9 +1,9 @@
 #pragma once
 // Conversion between the program's Shift-JIS (code page 932) bytes and Qt's
 // Unicode strings, through the program's own table of Windows' code page 932
-// (app/cp932_table.inc, written by scripts/make-cp932-table.py).
+// (model/cp932_table.inc, written by scripts/make-cp932-table.py).
 
-#include "app/session.h"
+#include "model/session.h"
 
 #include <QString>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "dialogs/court_view.h"
+#include "court/court_view.h"
 
 #include <QPainter>
 

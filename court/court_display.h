@@ -18,9 +18,9 @@
 // Enter on to the next box; the wheel steps it). shownChanged() tells the court board to show the
 // counts in the boxes before they are stored.
 
-#include "app/score_commands.h"
-#include "app/session.h"
-#include "dialogs/board_content.h"
+#include "court/board_content.h"
+#include "model/session.h"
+#include "widgets/score_commands.h"
 
 #include <QDialog>
 #include <array>

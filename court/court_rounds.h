@@ -8,7 +8,7 @@
 //     stepRound(session, +1);               // 次＞, → or Space on the board
 //     storeRoundCounts(session, p, counts); // the display's boxes, court by court
 
-#include "app/session.h"
+#include "model/session.h"
 
 #include <span>
 

@@ -1,12 +1,12 @@
-#include "dialogs/court_display.h"
+#include "court/court_display.h"
 
-#include "app/modal_runner.h"
-#include "app/score_edit.h"
-#include "app/text_codec.h"
-#include "app/ui_fonts.h"
-#include "app/up_down.h"
-#include "dialogs/court_rounds.h"
-#include "dialogs/court_view.h"
+#include "court/court_rounds.h"
+#include "court/court_view.h"
+#include "model/text_codec.h"
+#include "widgets/modal_runner.h"
+#include "widgets/score_edit.h"
+#include "widgets/ui_fonts.h"
+#include "widgets/up_down.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/score_edit.h"
+#include "widgets/score_edit.h"
 
 #include <QKeyEvent>
 #include <QTimer>

@@ -1,6 +1,6 @@
-#include "members/name_rules.h"
+#include "model/name_rules.h"
 
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 
 namespace pf {
 namespace {

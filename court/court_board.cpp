@@ -1,8 +1,8 @@
-#include "dialogs/court_board.h"
+#include "court/court_board.h"
 
-#include "app/ui_fonts.h"
-#include "dialogs/court_rounds.h"
-#include "dialogs/court_view.h"
+#include "court/court_rounds.h"
+#include "court/court_view.h"
+#include "widgets/ui_fonts.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

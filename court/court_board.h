@@ -23,9 +23,9 @@
 // flashes and a chime sounds, from the program's own sound where Qt
 // Multimedia is there, else the system beep.
 
-#include "dialogs/board_content.h"
-#include "dialogs/board_layout.h"
-#include "dialogs/round_clock.h"
+#include "court/board_content.h"
+#include "court/board_layout.h"
+#include "court/round_clock.h"
 
 #include <QElapsedTimer>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "app/score_commands.h"
+#include "widgets/score_commands.h"
 
 #include <QUndoStack>
 

@@ -12,7 +12,7 @@
 // smaller than a fortieth of the screen height. Every text fits the
 // rectangle it is given, as the measure says, and no two rectangles overlap.
 
-#include "dialogs/board_content.h"
+#include "court/board_content.h"
 
 #include <QRect>
 #include <QSize>

@@ -1,4 +1,4 @@
-#include "app/name_only_icons.h"
+#include "widgets/name_only_icons.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 // record their changes here, so that 元に戻す and やり直し go back over all of
 // them in the order they were made.
 
-#include "app/session.h"
+#include "model/session.h"
 
 #include <QUndoCommand>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "files/dialog_start.h"
+#include "widgets/dialog_start.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,8 +4,8 @@
 // Read from the session each time the board paints, so a count entered on
 // the main window or on the court display is on the board at once.
 
-#include "app/session.h"
-#include "dialogs/court_rounds.h"
+#include "court/court_rounds.h"
+#include "model/session.h"
 
 #include <QString>
 #include <QStringList>

@@ -3,8 +3,8 @@
 // comma (it would split the data file's match lines into extra fields) and no
 // control character.
 
-#include "app/session.h"
-#include "app/texts.h"
+#include "model/session.h"
+#include "model/texts.h"
 
 #include <QString>
 #include <string>

@@ -1,7 +1,7 @@
-#include "app/prompts.h"
+#include "widgets/prompts.h"
 
-#include "app/name_only_icons.h"
-#include "files/dialog_start.h"
+#include "widgets/dialog_start.h"
+#include "widgets/name_only_icons.h"
 
 #include <QColorDialog>
 #include <QDesktopServices>

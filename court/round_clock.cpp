@@ -1,4 +1,4 @@
-#include "dialogs/round_clock.h"
+#include "court/round_clock.h"
 
 #include <algorithm>
 

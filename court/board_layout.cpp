@@ -1,4 +1,4 @@
-#include "dialogs/board_layout.h"
+#include "court/board_layout.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "dialogs/board_content.h"
+#include "court/board_content.h"
 
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 
 #include <algorithm>
 

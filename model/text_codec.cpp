@@ -1,4 +1,4 @@
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 
 #include <array>
 #include <cstdint>
@@ -21,7 +21,7 @@ struct LeadRows {
 };
 
 constexpr LeadRows Cp932Rows[] = {
-#include "app/cp932_table.inc"
+#include "model/cp932_table.inc"
 };
 
 constexpr int RowLength = 94;

@@ -1,4 +1,4 @@
-#include "dialogs/court_rounds.h"
+#include "court/court_rounds.h"
 
 #include <algorithm>
 
