@@ -47,14 +47,12 @@ void TForm1::N8Click() {
         prompts().message(this, fromUtf8(check.error), QString::fromUtf8(ErrorTitle), Buttons::Ok);
         return;
     }
-    EnterPairingOpenState();
-    UpDown13->setEnabled(false);
     {
         HourglassCursor hourglass;
         GeneratePairing(session_, generators_);
     }
-    resetHistory(false);
-    ShowPage();
+    installPairing({session_.Roster, session_.Matches, session_.CourtCount, {}, false});
+    UpDown13->setEnabled(false);
 }
 
 void TForm1::SpeedButton3Click() {
@@ -136,8 +134,7 @@ void TForm1::B1Click() {
 
 void TForm1::ScrollBar1Change() {
     session_.PageTop = ScrollBar1->value() * MatchesPerPage;
-    B1->setEnabled(session_.PageTop >= MatchesPerPage);
-    N3->setEnabled(session_.PageTop < MaxMatches - MatchesPerPage);
+    updateActions();
     ShowPage();
 }
 

@@ -108,21 +108,9 @@ void TForm1::openPairingFile(const QString& path) {
     const std::optional<int> courts = courtCountForFile(path, content.matches);
     if (!courts)
         return; // the organiser cancelled: nothing has changed
-    session_.Roster = content.roster;
-    session_.Matches = content.matches;
-    Edit37->setText(QString::number(*courts));
     rememberCourtCount(programSettings(), path, *courts);
-    EnterPairingOpenState();
-    session_.PageTop = 0;
-    session_.CourtCursor = 0;
-    session_.PairingOpen = true;
-    session_.FileName = toPath(path);
     failedSaveChoice_.clear();
-    session_.markSaved();
-    resetHistory(true);
-    UpdateCaption();
-    CountMembers();
-    ShowPage();
+    installPairing({content.roster, content.matches, *courts, toPath(path), true});
     rememberFile(path);
 }
 

@@ -27,12 +27,6 @@ void TForm1::buildPrintCommands(QMenu* file) {
     pdfAction_ =
         addCommand(file, "pdfAction", QStringLiteral("PDFに保存(&D)..."),
                    QStringLiteral("印刷するページをPDFファイルに保存します。"), &TForm1::pdfClick);
-    for (QAction* a : {printAction_, pdfAction_})
-        a->setEnabled(false);
-    connect(this, &TForm1::pairingChanged, this, [this] {
-        printAction_->setEnabled(session_.PairingOpen);
-        pdfAction_->setEnabled(session_.PairingOpen);
-    });
 }
 
 void TForm1::printClick() {

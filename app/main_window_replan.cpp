@@ -62,9 +62,6 @@ void TForm1::buildReplanCommand(QMenu* members) {
                                QStringLiteral("遅れて来たメンバーや帰るメンバーに合わせて、"
                                               "残りの組み合わせを作り直します。"),
                                &TForm1::replanMembersClick);
-    replanAction_->setEnabled(false);
-    connect(this, &TForm1::pairingChanged, this,
-            [this] { replanAction_->setEnabled(session_.PairingOpen); });
 }
 
 TForm1::PairingCopy TForm1::pairingCopy() const {
