@@ -212,7 +212,7 @@ void TForm1::CSVT1Click() {
         return;
     lastCsvChoice_ = path;
     session_.CsvFileName = toPath(path);
-    saveExport(path, csvFileBytes(session_.Matches, session_.CsvMode));
+    saveExport(path, csvFileBytes(session_.Matches, csvLayoutFromSetting(session_.CsvMode)));
 }
 
 void TForm1::HTMLH1Click() {

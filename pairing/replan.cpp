@@ -234,18 +234,4 @@ ReplanResult planReplan(const MemberRoster& roster, const MatchTable& table,
     return result;
 }
 
-ReplanResult replanPairing(Session& session, const ReplanRequest& request) {
-    ReplanResult result = planReplan(session.Roster, session.Matches, request);
-    if (!result.ok())
-        return result;
-    session.Roster = result.roster;
-    session.Matches = result.matches;
-    session.CourtCount = request.courts;
-    session.Participants = result.present;
-    session.PageTop = ((request.firstMatch - 1) / MatchesPerPage) * MatchesPerPage;
-    session.CourtCursor = request.firstMatch - 1;
-    session.markModified();
-    return result;
-}
-
 } // namespace pf

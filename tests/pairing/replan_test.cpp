@@ -1,4 +1,5 @@
 #include "pairing/replan.h"
+#include "support/core_steps.h"
 #include "support/match_helpers.h"
 
 #include "model/texts.h"

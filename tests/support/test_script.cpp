@@ -1,4 +1,4 @@
-#include "app/test_script.h"
+#include "test_script.h"
 
 #include "app/main_window.h"
 #include "files/atomic_save.h"

@@ -1,8 +1,8 @@
 #pragma once
 // Drives a real run of the program from a script, for the tests that start it
-// as a child process (it is read only when the environment variable
-// PAIRFORGE_TEST_SCRIPT names a script, which no organiser sets). One action
-// a line, UTF-8:
+// as a child process: pairforge-scripted, the program's own start-up with this
+// runner, reads the script the environment variable PAIRFORGE_TEST_SCRIPT
+// names. The shipped program knows nothing of it. One action a line, UTF-8:
 //
 //   answer yes|no|ok|cancel   queued answer for the next message box
 //   file PATH                 queued choice for the next file dialog
