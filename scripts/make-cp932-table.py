@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes model/cp932_table.inc, the program's code page 932 (Windows Shift-JIS)
-double-byte table, and prints the checksums that tests/app/cp932_test.cpp holds.
+double-byte table, and prints the checksums that tests/model/cp932_test.cpp holds.
 
 Run by hand from the repository root whenever the table's rules change:
 
