@@ -18,7 +18,7 @@ enum class Buttons { Ok, OkCancel, YesNo };
 
 struct FileChoice {
     QString caption;
-    QString filter; // Windows-style "説明(*.ext)|*.ext|…", as the program has always written it
+    QString filter; // Windows-style "説明(*.ext)|*.ext|…", one text for every platform's dialog
     QString defaultSuffix; // "pf1", "csv", "html"
     QString initialPath;
 };
