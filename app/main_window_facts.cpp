@@ -3,14 +3,14 @@
 
 #include "app/main_window.h"
 
-#include "app/modal_runner.h"
-#include "app/prompts.h"
-#include "app/text_codec.h"
-#include "app/texts.h"
-#include "app/up_down.h"
 #include "members/member_facts_dialog.h"
 #include "members/member_selection.h"
+#include "model/text_codec.h"
+#include "model/texts.h"
 #include "pairing/generation.h"
+#include "widgets/modal_runner.h"
+#include "widgets/prompts.h"
+#include "widgets/up_down.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -54,10 +54,8 @@ void TForm1::newRuledPairing(const DayRules& rules) {
         prompts().message(this, fromUtf8(check.error), QString::fromUtf8(ErrorTitle), Buttons::Ok);
         return;
     }
-    EnterPairingOpenState();
+    installPairing({session_.Roster, session_.Matches, session_.CourtCount, {}, false});
     UpDown13->setEnabled(false);
-    resetHistory(false);
-    ShowPage();
 }
 
 } // namespace pf

@@ -1,8 +1,8 @@
 #include "dialogs/schedule_stats_window.h"
 
-#include "app/text_codec.h"
-#include "app/ui_fonts.h"
+#include "model/text_codec.h"
 #include "pairing/court_guess.h"
+#include "widgets/ui_fonts.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -9,7 +9,7 @@
 // open, a close or a change of the court count; the window also recomputes
 // whenever it becomes active.
 
-#include "app/session.h"
+#include "model/session.h"
 #include "pairing/schedule_quality.h"
 
 #include <QWidget>

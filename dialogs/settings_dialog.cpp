@@ -1,10 +1,10 @@
 #include "dialogs/settings_dialog.h"
 
-#include "app/dialog_buttons.h"
-#include "app/modal_runner.h"
-#include "app/ui_fonts.h"
 #include "dialogs/display_fit.h"
 #include "pairing/day_rules.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/modal_runner.h"
+#include "widgets/ui_fonts.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>

@@ -12,9 +12,9 @@
 //         prompts().message(this, fromUtf8(saved.error), QString::fromUtf8(ErrorTitle),
 //                           Buttons::Ok);
 
-#include "app/session.h"
-#include "app/status.h"
-#include "app/texts.h"
+#include "model/session.h"
+#include "model/status.h"
+#include "model/texts.h"
 
 #include <QSettings>
 #include <cstdint>
@@ -53,11 +53,12 @@ Status checkSettingTypes(QSettings& store);
 // is so that it is written back unchanged.
 Settings loadSettings(QSettings& store);
 // "MinMatches" (0 … MaxMinMatches), "RoundMinutes" (1 … MaxRoundMinutes),
-// "ClockRestart" and the day rules (0 or 1 each) read as their defaults when missing or out of
-// range, and, like "Scale", are written only once they differ from the default or are already
-// stored, so a clean account's store stays as it always was. Writes the three values as decimal
-// text and flushes the store; MsgSettingsWriteFailed when they could not be written (the caller
-// shows it).
+// "ClockRestart" and the day rules (0 or 1 each) read as their defaults when
+// missing or out of range, and, like "Scale", are written only once they
+// differ from the default or are already stored, so a clean account's store
+// holds only what was chosen. Writes the three values as decimal text and
+// flushes the store; MsgSettingsWriteFailed when they could not be written
+// (the caller shows it).
 Status saveSettings(QSettings& store, const Settings& settings);
 
 // The program's own store (QSettings("Sorvanta", "PAIRFORGE")) in the default
@@ -70,7 +71,7 @@ inline constexpr std::int32_t DisplayScales[] = {100, 125, 150, 200};
 
 // "Scale" under CONFIG: one of DisplayScales, anything else (missing,
 // letters, 90, 300) gives 100. A clean account gets no "Scale" written until
-// a size has been chosen, so its store stays as it always was.
+// a size has been chosen, so its store holds only what was chosen.
 std::int32_t loadScale(QSettings& store);
 
 // Scales the whole interface by the stored display size: sets Qt's scale

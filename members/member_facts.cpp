@@ -1,10 +1,10 @@
 #include "members/member_facts.h"
 
-#include "app/text_codec.h"
-#include "app/texts.h"
 #include "files/atomic_save.h"
 #include "files/file_access.h"
-#include "members/name_rules.h"
+#include "model/name_rules.h"
+#include "model/text_codec.h"
+#include "model/texts.h"
 
 #include <QDir>
 #include <QFile>

@@ -11,8 +11,8 @@
 // split is exact. A line that cannot be read is reported with its number and
 // kept as it is, so saving the facts again never drops it.
 
-#include "app/session.h"
-#include "app/status.h"
+#include "model/session.h"
+#include "model/status.h"
 #include "pairing/day_rules.h"
 
 #include <QByteArray>

@@ -1,10 +1,10 @@
 #include "members/member_facts_dialog.h"
 
-#include "app/dialog_buttons.h"
-#include "app/prompts.h"
-#include "app/text_codec.h"
-#include "app/texts.h"
-#include "app/ui_fonts.h"
+#include "model/text_codec.h"
+#include "model/texts.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/prompts.h"
+#include "widgets/ui_fonts.h"
 
 #include <QComboBox>
 #include <QHeaderView>

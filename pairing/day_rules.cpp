@@ -1,6 +1,6 @@
 #include "pairing/day_rules.h"
 
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 
 #include <QString>
 #include <QStringList>

@@ -7,7 +7,7 @@
 // The random and sequential methods know no rules; a balanced day with none
 // chosen is made exactly as without them.
 
-#include "app/session.h"
+#include "model/session.h"
 
 #include <cstdint>
 #include <string>

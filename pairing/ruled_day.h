@@ -16,7 +16,7 @@
 // the same table. The search stops on a number of moves, never on the clock.
 // With no rule chosen the caller uses GenerateBalanced, which this leaves alone.
 
-#include "app/session.h"
+#include "model/session.h"
 #include "pairing/balanced_selection.h"
 #include "pairing/day_rules.h"
 #include "pairing/schedule_quality.h"

@@ -1,5 +1,6 @@
 #include "pairing/balanced_selection.h"
 #include "pairing/generators.h"
+#include "pairing/rotation_bounds.h"
 #include "support/match_helpers.h"
 
 #include <gtest/gtest.h>
@@ -73,8 +74,7 @@ TEST_P(BalancedRoster, KeepsTheHardRulesAndFollowsItsSeed) {
     const MatchTable t = balanced(n, courts, 7);
     const Turns turns = turnsOf(t, numberedNames(n), courts, 0);
     EXPECT_EQ(spread(turns.plays, numberedNames(n)), 480 % n == 0 ? 0 : 1);
-    const int benched = n - 4 * courts;
-    const int sitBound = (benched + 4 * courts - 1) / (4 * courts);
+    const int sitBound = sitOutBound(n, courts);
     EXPECT_LE(turns.longestOut, sitBound + 1);
     EXPECT_EQ(balanced(n, courts, 7), t);
     EXPECT_NE(balanced(n, courts, 8), t);
@@ -103,7 +103,7 @@ class BalancedReplan : public ::testing::TestWithParam<Replan> {};
 TEST_P(BalancedReplan, FillsOnlyTheRestAndSeatsLongestSittersFirst) {
     const auto [n, courts, firstRound] = GetParam();
     const int firstMatch = firstRound * courts;
-    const int sitBound = (n - 4 * courts + 4 * courts - 1) / (4 * courts);
+    const int sitBound = sitOutBound(n, courts);
     const auto members = numberedNames(n);
     const MatchTable day = balanced(n, courts, 3);
     BalancedHistory h;
