@@ -301,6 +301,8 @@ private:
     static constexpr std::int64_t RoundNodes = 6000;
     static constexpr std::int64_t BalancedRoundNodes = 800;
     static constexpr std::int64_t BuildNodes = 400'000;
+    static constexpr std::int64_t RelaxedBuildNodes = 1'200'000;
+    bool relaxed_ = false;
     bool balancedOnly_ = false; // every match within the level balance
     std::mt19937 rng_;
 };
@@ -396,7 +398,8 @@ bool RuledSearch::fill(int slot) {
     if (slot == perRound_)
         return true;
     ++allNodes_;
-    if (++nodes_ > (balancedOnly_ ? BalancedRoundNodes : RoundNodes) || allNodes_ > BuildNodes)
+    if (++nodes_ > (balancedOnly_ ? BalancedRoundNodes : RoundNodes) ||
+        allNodes_ > (relaxed_ ? RelaxedBuildNodes : BuildNodes))
         return false;
     const int pos = slot % 4;
     const int first = slot - pos;
@@ -533,6 +536,7 @@ bool RuledSearch::seatRound(int r, const std::vector<int>& quota, const std::vec
 // them under the rules, drawing on the next in line when those first in line
 // cannot all be placed.
 int RuledSearch::build(bool relaxed) {
+    relaxed_ = relaxed;
     constexpr double Blur = 2.5;
     constexpr int Attempts = 3;
     constexpr int MaxBacktracks = 200;
@@ -636,7 +640,10 @@ int RuledSearch::build(bool relaxed) {
                 pairsHere = p;
             }
         }
-        if (!seated && r > 0 && backtracks < MaxBacktracks && !relaxed) {
+        // A relaxed build goes back only while most of its steps are left
+        // for seating the rounds it must relax.
+        if (!seated && r > 0 && backtracks < MaxBacktracks &&
+            (!relaxed || allNodes_ < RelaxedBuildNodes / 4)) {
             ++backtracks;
             r -= std::min(r, 1 + failures[static_cast<std::size_t>(r)]++ / 3);
             continue;
