@@ -120,6 +120,20 @@ INSTANTIATE_TEST_SUITE_P(Rules, RuledDayHolds,
                                            HeldCase{"AllFive", {true, true, true, true, true}, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(RuledDay, SameSeedSameDayAnotherSeedAnother) {
+    const std::vector<Name> names = letters(12);
+    const DayFacts facts = twelve();
+    const DayRules rules{true, true, false, true, true};
+    MatchTable first{};
+    MatchTable again{};
+    MatchTable other{};
+    ASSERT_EQ(generateRuledDay(names, 2, 0, nullptr, facts, rules, {8, 5'000}, first), "");
+    ASSERT_EQ(generateRuledDay(names, 2, 0, nullptr, facts, rules, {8, 5'000}, again), "");
+    ASSERT_EQ(generateRuledDay(names, 2, 0, nullptr, facts, rules, {9, 5'000}, other), "");
+    EXPECT_EQ(first, again);
+    EXPECT_NE(first, other);
+}
+
 struct RefusedCase {
     const char* name;
     int members;
