@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <memory>
 #include <random>
 #include <stdexcept>
@@ -210,6 +211,10 @@ public:
     // plays first leave no seating, the fewest plays are only preferred.
     int build(bool relaxed);
     void anneal(std::int64_t budget);
+    // The largest play spread within a group at any round boundary, the
+    // plays had before the first round included; `group` names where.
+    int worstSpread(int& group) const;
+    int spreadBefore() const;
     int player(int round, int seat) const { return best_[at(round, seat)]; }
 
 private:
@@ -669,7 +674,38 @@ int RuledSearch::build(bool relaxed) {
                     return plays[ia] < plays[ib];
                 return wait[ia] < wait[ib];
             });
-            seated = seatRound(r, quota, {}, order);
+            // First with those already two behind someone of their group
+            // on court (so nobody falls three behind), then without.
+            std::vector<int> behind;
+            std::vector<int> others;
+            for (int g = 0; g < groups_ && !seated; ++g) {
+                int top = std::numeric_limits<int>::min();
+                int count = 0;
+                for (int k : order)
+                    if (model_.groupOf[static_cast<std::size_t>(k)] == g)
+                        top = std::max(top, plays[static_cast<std::size_t>(k)]);
+                for (int k : order)
+                    if (model_.groupOf[static_cast<std::size_t>(k)] == g &&
+                        plays[static_cast<std::size_t>(k)] <= top - 2)
+                        ++count;
+                for (int k : order) {
+                    if (model_.groupOf[static_cast<std::size_t>(k)] != g)
+                        continue;
+                    const bool due = plays[static_cast<std::size_t>(k)] <= top - 2;
+                    (due && count <= quota[static_cast<std::size_t>(g)] ? behind : others)
+                        .push_back(k);
+                }
+            }
+            std::stable_sort(others.begin(), others.end(), [&](int a, int b) {
+                const auto ia = static_cast<std::size_t>(a);
+                const auto ib = static_cast<std::size_t>(b);
+                if (plays[ia] != plays[ib])
+                    return plays[ia] < plays[ib];
+                return wait[ia] < wait[ib];
+            });
+            seated = !behind.empty() && seatRound(r, quota, behind, others);
+            if (!seated)
+                seated = seatRound(r, quota, {}, order);
             pairsHere = p;
         }
         if (!seated)
@@ -1027,6 +1063,45 @@ void RuledSearch::tradeMove(double temperature) {
     }
 }
 
+int RuledSearch::worstSpread(int& group) const {
+    int worst = -1;
+    for (int g = 0; g < groups_; ++g)
+        for (int r = 0; r < rounds_; ++r) {
+            int lo = std::numeric_limits<int>::max();
+            int hi = std::numeric_limits<int>::min();
+            for (int u = 0; u < units_; ++u) {
+                if (model_.groupOf[static_cast<std::size_t>(u)] != g)
+                    continue;
+                const int c = count_[countAt(r, u)];
+                lo = std::min(lo, c);
+                hi = std::max(hi, c);
+            }
+            if (hi >= lo && hi - lo > worst) {
+                worst = hi - lo;
+                group = g;
+            }
+        }
+    return worst;
+}
+
+int RuledSearch::spreadBefore() const {
+    int worst = 0;
+    for (int g = 0; g < groups_; ++g) {
+        int lo = std::numeric_limits<int>::max();
+        int hi = std::numeric_limits<int>::min();
+        for (int u = 0; u < units_; ++u) {
+            if (model_.groupOf[static_cast<std::size_t>(u)] != g)
+                continue;
+            const int c = credit_[static_cast<std::size_t>(u)];
+            lo = std::min(lo, c);
+            hi = std::max(hi, c);
+        }
+        if (hi >= lo)
+            worst = std::max(worst, hi - lo);
+    }
+    return worst;
+}
+
 // Units x and y change places in round r, whatever each was doing there.
 void RuledSearch::exchangeUnits(int r, int x, int y) {
     const auto& wx = model_.unitMembers[static_cast<std::size_t>(x)];
@@ -1233,6 +1308,16 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
                    "見つかりませんでした。参加者を増やすか、指定を減らして下さい。")
             .arg(firstRound + stuck + 1)
             .arg(rulesInForce(rules))
+            .toStdString();
+    // A relaxed rotation may leave a group two plays apart at a boundary, no
+    // more: a day further from even is not made without saying so.
+    int group = 0;
+    const int spread = search->worstSpread(group);
+    if (spread > std::max(search->spreadBefore(), 1) + 1)
+        return QStringLiteral("指定（%1）を守ると、出場回数を均等にできません（%2で最大%3回の差）。"
+                              "参加者を増やすか、指定を減らして下さい。")
+            .arg(rulesInForce(rules), model.groupLabel[static_cast<std::size_t>(group)])
+            .arg(spread)
             .toStdString();
     const std::int64_t budget =
         options.moveBudget < 0 ? DefaultBalancedBudget(members, courts) : options.moveBudget;
