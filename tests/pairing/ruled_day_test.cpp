@@ -204,6 +204,17 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     {.levelNear = true},
                     "1ラウンド目で、指定（近いレベル）を守りながら"},
+        // The two men at level 1 play every match at their level, the four
+        // at level 4 every other one of theirs: play drifts apart without end.
+        RefusedCase{"LevelsThatKeepPlayUneven",
+                    10,
+                    1,
+                    [](DayFacts& f) {
+                        f.gender[9] = M;
+                        f.level = {1, 1, 1, 1, 4, 4, 4, 4, 4, 4};
+                    },
+                    {.mixed = true, .levelNear = true},
+                    "を守ると、出場回数を均等にできません（男性で最大"},
         // What rules a day out beforehand comes first.
         RefusedCase{"TooFewWomen",
                     8,
