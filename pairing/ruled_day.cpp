@@ -408,7 +408,6 @@ bool RuledSearch::fill(int slot) {
         return false;
     const int pos = slot % 4;
     const int first = slot - pos;
-    const int seatsLeft = perRound_ - slot;
     auto fits = [&](int u) {
         const auto k = static_cast<std::size_t>(u);
         return !used_[k] && quotaLeft_[static_cast<std::size_t>(model_.groupOf[k])] > 0;
@@ -465,8 +464,6 @@ bool RuledSearch::fill(int slot) {
         const auto& who = model_.unitMembers[static_cast<std::size_t>(u)];
         const bool pair = who[1] >= 0;
         if (pair && pos != 2)
-            continue;
-        if (pair ? 2 > seatsLeft : false)
             continue;
         bool ok = true;
         for (int k = 0; k < pos && ok; ++k)

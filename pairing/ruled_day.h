@@ -10,7 +10,9 @@
 //  - without mixed doubles: everybody (single members), and the fixed pairs;
 //  - with mixed doubles: men and women apart (single members), and the fixed
 //    pairs, whose man and woman take one place of each gender at once.
-// Within a group the plays differ by at most one at every round boundary.
+// Within a group the plays differ by at most one at every round boundary;
+// where the rules leave no such rotation (levels kept near, mostly) by two at
+// some boundaries, and a day that would drift further is refused.
 //
 // Deterministic: the same members, facts, rules, courts, history and seed give
 // the same table. The search stops on a number of moves, never on the clock.
