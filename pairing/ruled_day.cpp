@@ -257,6 +257,12 @@ private:
     bool trySwap(int r, int p, int q, double temperature);
     void keepIfBest();
 
+public:
+    // Back to the best day seen, to anneal once more from there.
+    void restoreBest();
+    bool perfect() const { return bestLevel_ == 0 && bestFair_ == 0; }
+
+private:
     const Model& model_;
     const DayFacts& facts_;
     const DayRules& rules_;
@@ -1099,6 +1105,21 @@ int RuledSearch::spreadBefore() const {
     return worst;
 }
 
+void RuledSearch::restoreBest() {
+    seats_ = best_;
+    std::fill(where_.begin(), where_.end(), -1);
+    std::vector<int> plays = credit_;
+    for (int r = 0; r < rounds_; ++r) {
+        for (int s = 0; s < perRound_; ++s)
+            where_[whereAt(r, seats_[at(r, s)])] = s;
+        for (int u = 0; u < units_; ++u) {
+            plays[static_cast<std::size_t>(u)] += playing(r, u) ? 1 : 0;
+            count_[countAt(r, u)] = plays[static_cast<std::size_t>(u)];
+        }
+    }
+    fullCost();
+}
+
 // Units x and y change places in round r, whatever each was doing there.
 void RuledSearch::exchangeUnits(int r, int x, int y) {
     const auto& wx = model_.unitMembers[static_cast<std::size_t>(x)];
@@ -1318,7 +1339,14 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
             .toStdString();
     const std::int64_t budget =
         options.moveBudget < 0 ? DefaultBalancedBudget(members, courts) : options.moveBudget;
-    search->anneal(budget);
+    // An anneal that ends above zero has mostly settled; warming up again
+    // from the best day seen finds a better one more often than the same
+    // moves spent cooling on.
+    search->anneal(budget * 3 / 5);
+    if (!search->perfect()) {
+        search->restoreBest();
+        search->anneal(budget - budget * 3 / 5);
+    }
     for (int r = 0; r < rounds; ++r) {
         for (int j = 0; j < courts; ++j) {
             std::array<int, 4> p{};
