@@ -1117,7 +1117,11 @@ void RuledSearch::restoreBest() {
             count_[countAt(r, u)] = plays[static_cast<std::size_t>(u)];
         }
     }
+    // The even shares are taken afresh from this day, so its cost is the
+    // one to beat.
     fullCost();
+    bestLevel_ = level_;
+    bestFair_ = fair_;
 }
 
 // Units x and y change places in round r, whatever each was doing there.
