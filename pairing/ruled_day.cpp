@@ -70,8 +70,15 @@ Model modelOf(const DayFacts& facts, const DayRules& rules) {
     m.members = n;
     const auto g = [&facts](int i) { return facts.gender[static_cast<std::size_t>(i)]; };
     const auto lv = [&facts](int i) { return ruleLevel(facts.level[static_cast<std::size_t>(i)]); };
+    // Only a pair named both ways makes a unit; the facts are read that way,
+    // and anything else would seat one member twice.
     const auto partnerOf = [&](int i) {
-        return rules.fixedPairs ? facts.fixedPartner[static_cast<std::size_t>(i)] : -1;
+        if (!rules.fixedPairs)
+            return -1;
+        const int p = facts.fixedPartner[static_cast<std::size_t>(i)];
+        return p >= 0 && p < n && p != i && facts.fixedPartner[static_cast<std::size_t>(p)] == i
+                   ? p
+                   : -1;
     };
     bool anyPair = false;
     for (int i = 0; i < n; ++i)
