@@ -132,7 +132,7 @@ Model modelOf(const DayFacts& facts, const DayRules& rules) {
         for (int y = 0; y < n; ++y) {
             if (x == y)
                 continue;
-            const bool share = !(rules.keptApart && facts.apart(x, y)) &&
+            const bool share = !(rules.keptApart && (facts.apart(x, y) || facts.apart(y, x))) &&
                                !(rules.levelNear && std::abs(lv(x) - lv(y)) > 1);
             m.together[m.at(x, y)] = share;
             if (!share)
