@@ -1448,6 +1448,29 @@ RuledQuality ruledQuality(const std::vector<Name>& names, const DayFacts& facts,
             if (const int k = model.opponentCell[model.at(x, y)]; k >= 0)
                 opponentCounts[static_cast<std::size_t>(k)].push_back(opponent.at(x, y));
         }
+    // Each pair's window is its cell's even share, for colouring a grid.
+    q.members = n;
+    const auto nn = static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
+    q.partnerWindows.assign(nn, {});
+    q.opponentWindows.assign(nn, {});
+    auto windowOf = [](const std::vector<int>& cell) {
+        long long total = 0;
+        for (int v : cell)
+            total += v;
+        const auto pairs = static_cast<long long>(cell.size());
+        return RuledQuality::PairWindow{true, static_cast<int>(total / pairs),
+                                        static_cast<int>((total + pairs - 1) / pairs)};
+    };
+    for (int x = 0; x < n; ++x)
+        for (int y = 0; y < n; ++y) {
+            if (x == y)
+                continue;
+            const auto i = static_cast<std::size_t>(x * n + y);
+            if (const int k = model.partnerCell[model.at(x, y)]; k >= 0)
+                q.partnerWindows[i] = windowOf(partnerCounts[static_cast<std::size_t>(k)]);
+            if (const int k = model.opponentCell[model.at(x, y)]; k >= 0)
+                q.opponentWindows[i] = windowOf(opponentCounts[static_cast<std::size_t>(k)]);
+        }
     // A kind's figure is its worst cell, against the bound of that cell.
     auto worst = [&spread](const std::vector<std::vector<int>>& cells, std::size_t from,
                            std::size_t to, bool& any) {

@@ -297,6 +297,13 @@ TEST(RuledQuality, FiguresWithinTheRulesOnAHandMadeDay) {
     EXPECT_EQ(q.opponentSpread[2].figure.value, 1);
     EXPECT_EQ(q.opponentSpread[2].figure.bound, 1);
 
+    // Colouring a grid: A and B may partner, 6 sides over 4 pairs; A and C never.
+    EXPECT_TRUE(q.partnerWindow(0, 1).counted);
+    EXPECT_EQ(q.partnerWindow(1, 0).lo, 1);
+    EXPECT_EQ(q.partnerWindow(1, 0).hi, 2);
+    EXPECT_FALSE(q.partnerWindow(0, 2).counted);
+    EXPECT_EQ(q.opponentWindow(0, 2).lo, 3); // the one man–man pair met 3 times
+
     // Without mixed doubles everybody is one group and every pair counts.
     const RuledQuality all = ruledQuality(letters(4), facts, {.levelBalance = true}, table, 1);
     ASSERT_EQ(all.playSpread.size(), 1u);
