@@ -1320,7 +1320,7 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
     // The rotation seats round by round and can corner itself: a few
     // rotations drawn afresh first, then one that lets the fewest plays give
     // way where the rules leave no other seating.
-    constexpr int Rotations = 2;
+    constexpr int Rotations = 4;
     std::unique_ptr<RuledSearch> search;
     int stuck = -1;
     for (int attempt = 0; attempt <= Rotations; ++attempt) {
