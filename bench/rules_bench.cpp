@@ -7,7 +7,7 @@
 // spread and the opponent spreads kept within their bounds (+1 for the last
 // two), and the median and slowest time.
 //
-// Run: build/rel/bench/pairforge-rules-bench [seed] [all]
+// Run: build/rel/bench/pairforge-rules-bench [seed] [all|some] [v|q] [moves]
 // ("all" crosses every gender mix with every level mix; otherwise each gender
 // mix meets one level mix).
 
@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <string>
@@ -140,7 +141,9 @@ struct Tally {
 int main(int argc, char** argv) {
     const std::uint32_t seed = argc > 1 ? static_cast<std::uint32_t>(std::atoi(argv[1])) : 1;
     const bool all = argc > 2 && std::strcmp(argv[2], "all") == 0;
-    const bool verbose = argc > 3;
+    const bool verbose = argc > 3 && std::strcmp(argv[3], "v") == 0;
+    // A move budget other than the program's own, to see what more moves buy.
+    const std::int64_t budget = argc > 4 ? std::atoll(argv[4]) : -1;
     const std::vector<RuleSet> sets = {
         {"mixed", {.mixed = true}},
         {"balance", {.levelBalance = true}},
@@ -189,6 +192,7 @@ int main(int argc, char** argv) {
             MatchTable table{};
             BalancedOptions options;
             options.seed = seed;
+            options.moveBudget = budget;
             const auto start = std::chrono::steady_clock::now();
             const std::string refusal =
                 generateRuledDay(r.names, courts, 0, nullptr, r.facts, set.rules, options, table);

@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <memory>
 #include <random>
 #include <stdexcept>
@@ -69,8 +70,15 @@ Model modelOf(const DayFacts& facts, const DayRules& rules) {
     m.members = n;
     const auto g = [&facts](int i) { return facts.gender[static_cast<std::size_t>(i)]; };
     const auto lv = [&facts](int i) { return ruleLevel(facts.level[static_cast<std::size_t>(i)]); };
+    // Only a pair named both ways makes a unit; the facts are read that way,
+    // and anything else would seat one member twice.
     const auto partnerOf = [&](int i) {
-        return rules.fixedPairs ? facts.fixedPartner[static_cast<std::size_t>(i)] : -1;
+        if (!rules.fixedPairs)
+            return -1;
+        const int p = facts.fixedPartner[static_cast<std::size_t>(i)];
+        return p >= 0 && p < n && p != i && facts.fixedPartner[static_cast<std::size_t>(p)] == i
+                   ? p
+                   : -1;
     };
     bool anyPair = false;
     for (int i = 0; i < n; ++i)
@@ -124,7 +132,7 @@ Model modelOf(const DayFacts& facts, const DayRules& rules) {
         for (int y = 0; y < n; ++y) {
             if (x == y)
                 continue;
-            const bool share = !(rules.keptApart && facts.apart(x, y)) &&
+            const bool share = !(rules.keptApart && (facts.apart(x, y) || facts.apart(y, x))) &&
                                !(rules.levelNear && std::abs(lv(x) - lv(y)) > 1);
             m.together[m.at(x, y)] = share;
             if (!share)
@@ -210,6 +218,10 @@ public:
     // plays first leave no seating, the fewest plays are only preferred.
     int build(bool relaxed);
     void anneal(std::int64_t budget);
+    // The largest play spread within a group at any round boundary, the
+    // plays had before the first round included; `group` names where.
+    int worstSpread(int& group) const;
+    int spreadBefore() const;
     int player(int round, int seat) const { return best_[at(round, seat)]; }
 
 private:
@@ -252,6 +264,12 @@ private:
     bool trySwap(int r, int p, int q, double temperature);
     void keepIfBest();
 
+public:
+    // Back to the best day seen, to anneal once more from there.
+    void restoreBest();
+    bool perfect() const { return bestLevel_ == 0 && bestFair_ == 0; }
+
+private:
     const Model& model_;
     const DayFacts& facts_;
     const DayRules& rules_;
@@ -301,6 +319,8 @@ private:
     static constexpr std::int64_t RoundNodes = 6000;
     static constexpr std::int64_t BalancedRoundNodes = 800;
     static constexpr std::int64_t BuildNodes = 400'000;
+    static constexpr std::int64_t RelaxedBuildNodes = 1'200'000;
+    bool relaxed_ = false;
     bool balancedOnly_ = false; // every match within the level balance
     std::mt19937 rng_;
 };
@@ -396,11 +416,11 @@ bool RuledSearch::fill(int slot) {
     if (slot == perRound_)
         return true;
     ++allNodes_;
-    if (++nodes_ > (balancedOnly_ ? BalancedRoundNodes : RoundNodes) || allNodes_ > BuildNodes)
+    if (++nodes_ > (balancedOnly_ ? BalancedRoundNodes : RoundNodes) ||
+        allNodes_ > (relaxed_ ? RelaxedBuildNodes : BuildNodes))
         return false;
     const int pos = slot % 4;
     const int first = slot - pos;
-    const int seatsLeft = perRound_ - slot;
     auto fits = [&](int u) {
         const auto k = static_cast<std::size_t>(u);
         return !used_[k] && quotaLeft_[static_cast<std::size_t>(model_.groupOf[k])] > 0;
@@ -457,8 +477,6 @@ bool RuledSearch::fill(int slot) {
         const auto& who = model_.unitMembers[static_cast<std::size_t>(u)];
         const bool pair = who[1] >= 0;
         if (pair && pos != 2)
-            continue;
-        if (pair ? 2 > seatsLeft : false)
             continue;
         bool ok = true;
         for (int k = 0; k < pos && ok; ++k)
@@ -533,6 +551,7 @@ bool RuledSearch::seatRound(int r, const std::vector<int>& quota, const std::vec
 // them under the rules, drawing on the next in line when those first in line
 // cannot all be placed.
 int RuledSearch::build(bool relaxed) {
+    relaxed_ = relaxed;
     constexpr double Blur = 2.5;
     constexpr int Attempts = 3;
     constexpr int MaxBacktracks = 200;
@@ -636,7 +655,10 @@ int RuledSearch::build(bool relaxed) {
                 pairsHere = p;
             }
         }
-        if (!seated && r > 0 && backtracks < MaxBacktracks && !relaxed) {
+        // A relaxed build goes back only while most of its steps are left
+        // for seating the rounds it must relax.
+        if (!seated && r > 0 && backtracks < MaxBacktracks &&
+            (!relaxed || allNodes_ < RelaxedBuildNodes / 4)) {
             ++backtracks;
             r -= std::min(r, 1 + failures[static_cast<std::size_t>(r)]++ / 3);
             continue;
@@ -662,7 +684,38 @@ int RuledSearch::build(bool relaxed) {
                     return plays[ia] < plays[ib];
                 return wait[ia] < wait[ib];
             });
-            seated = seatRound(r, quota, {}, order);
+            // First with those already two behind someone of their group
+            // on court (so nobody falls three behind), then without.
+            std::vector<int> behind;
+            std::vector<int> others;
+            for (int g = 0; g < groups_ && !seated; ++g) {
+                int top = std::numeric_limits<int>::min();
+                int count = 0;
+                for (int k : order)
+                    if (model_.groupOf[static_cast<std::size_t>(k)] == g)
+                        top = std::max(top, plays[static_cast<std::size_t>(k)]);
+                for (int k : order)
+                    if (model_.groupOf[static_cast<std::size_t>(k)] == g &&
+                        plays[static_cast<std::size_t>(k)] <= top - 2)
+                        ++count;
+                for (int k : order) {
+                    if (model_.groupOf[static_cast<std::size_t>(k)] != g)
+                        continue;
+                    const bool due = plays[static_cast<std::size_t>(k)] <= top - 2;
+                    (due && count <= quota[static_cast<std::size_t>(g)] ? behind : others)
+                        .push_back(k);
+                }
+            }
+            std::stable_sort(others.begin(), others.end(), [&](int a, int b) {
+                const auto ia = static_cast<std::size_t>(a);
+                const auto ib = static_cast<std::size_t>(b);
+                if (plays[ia] != plays[ib])
+                    return plays[ia] < plays[ib];
+                return wait[ia] < wait[ib];
+            });
+            seated = !behind.empty() && seatRound(r, quota, behind, others);
+            if (!seated)
+                seated = seatRound(r, quota, {}, order);
             pairsHere = p;
         }
         if (!seated)
@@ -1020,6 +1073,64 @@ void RuledSearch::tradeMove(double temperature) {
     }
 }
 
+int RuledSearch::worstSpread(int& group) const {
+    int worst = -1;
+    for (int g = 0; g < groups_; ++g)
+        for (int r = 0; r < rounds_; ++r) {
+            int lo = std::numeric_limits<int>::max();
+            int hi = std::numeric_limits<int>::min();
+            for (int u = 0; u < units_; ++u) {
+                if (model_.groupOf[static_cast<std::size_t>(u)] != g)
+                    continue;
+                const int c = count_[countAt(r, u)];
+                lo = std::min(lo, c);
+                hi = std::max(hi, c);
+            }
+            if (hi >= lo && hi - lo > worst) {
+                worst = hi - lo;
+                group = g;
+            }
+        }
+    return worst;
+}
+
+int RuledSearch::spreadBefore() const {
+    int worst = 0;
+    for (int g = 0; g < groups_; ++g) {
+        int lo = std::numeric_limits<int>::max();
+        int hi = std::numeric_limits<int>::min();
+        for (int u = 0; u < units_; ++u) {
+            if (model_.groupOf[static_cast<std::size_t>(u)] != g)
+                continue;
+            const int c = credit_[static_cast<std::size_t>(u)];
+            lo = std::min(lo, c);
+            hi = std::max(hi, c);
+        }
+        if (hi >= lo)
+            worst = std::max(worst, hi - lo);
+    }
+    return worst;
+}
+
+void RuledSearch::restoreBest() {
+    seats_ = best_;
+    std::fill(where_.begin(), where_.end(), -1);
+    std::vector<int> plays = credit_;
+    for (int r = 0; r < rounds_; ++r) {
+        for (int s = 0; s < perRound_; ++s)
+            where_[whereAt(r, seats_[at(r, s)])] = s;
+        for (int u = 0; u < units_; ++u) {
+            plays[static_cast<std::size_t>(u)] += playing(r, u) ? 1 : 0;
+            count_[countAt(r, u)] = plays[static_cast<std::size_t>(u)];
+        }
+    }
+    // The even shares are taken afresh from this day, so its cost is the
+    // one to beat.
+    fullCost();
+    bestLevel_ = level_;
+    bestFair_ = fair_;
+}
+
 // Units x and y change places in round r, whatever each was doing there.
 void RuledSearch::exchangeUnits(int r, int x, int y) {
     const auto& wx = model_.unitMembers[static_cast<std::size_t>(x)];
@@ -1209,7 +1320,7 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
     // The rotation seats round by round and can corner itself: a few
     // rotations drawn afresh first, then one that lets the fewest plays give
     // way where the rules leave no other seating.
-    constexpr int Rotations = 2;
+    constexpr int Rotations = 4;
     std::unique_ptr<RuledSearch> search;
     int stuck = -1;
     for (int attempt = 0; attempt <= Rotations; ++attempt) {
@@ -1227,9 +1338,26 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
             .arg(firstRound + stuck + 1)
             .arg(rulesInForce(rules))
             .toStdString();
+    // A relaxed rotation may leave a group two plays apart at a boundary, no
+    // more: a day further from even is not made without saying so.
+    int group = 0;
+    const int spread = search->worstSpread(group);
+    if (spread > std::max(search->spreadBefore(), 1) + 1)
+        return QStringLiteral("指定（%1）を守ると、出場回数を均等にできません（%2で最大%3回の差）。"
+                              "参加者を増やすか、指定を減らして下さい。")
+            .arg(rulesInForce(rules), model.groupLabel[static_cast<std::size_t>(group)])
+            .arg(spread)
+            .toStdString();
     const std::int64_t budget =
         options.moveBudget < 0 ? DefaultBalancedBudget(members, courts) : options.moveBudget;
-    search->anneal(budget);
+    // An anneal that ends above zero has mostly settled; warming up again
+    // from the best day seen finds a better one more often than the same
+    // moves spent cooling on.
+    search->anneal(budget * 3 / 5);
+    if (!search->perfect()) {
+        search->restoreBest();
+        search->anneal(budget - budget * 3 / 5);
+    }
     for (int r = 0; r < rounds; ++r) {
         for (int j = 0; j < courts; ++j) {
             std::array<int, 4> p{};
@@ -1319,6 +1447,29 @@ RuledQuality ruledQuality(const std::vector<Name>& names, const DayFacts& facts,
                 partnerCounts[static_cast<std::size_t>(k)].push_back(partner.at(x, y));
             if (const int k = model.opponentCell[model.at(x, y)]; k >= 0)
                 opponentCounts[static_cast<std::size_t>(k)].push_back(opponent.at(x, y));
+        }
+    // Each pair's window is its cell's even share, for colouring a grid.
+    q.members = n;
+    const auto nn = static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
+    q.partnerWindows.assign(nn, {});
+    q.opponentWindows.assign(nn, {});
+    auto windowOf = [](const std::vector<int>& cell) {
+        long long total = 0;
+        for (int v : cell)
+            total += v;
+        const auto pairs = static_cast<long long>(cell.size());
+        return RuledQuality::PairWindow{true, static_cast<int>(total / pairs),
+                                        static_cast<int>((total + pairs - 1) / pairs)};
+    };
+    for (int x = 0; x < n; ++x)
+        for (int y = 0; y < n; ++y) {
+            if (x == y)
+                continue;
+            const auto i = static_cast<std::size_t>(x * n + y);
+            if (const int k = model.partnerCell[model.at(x, y)]; k >= 0)
+                q.partnerWindows[i] = windowOf(partnerCounts[static_cast<std::size_t>(k)]);
+            if (const int k = model.opponentCell[model.at(x, y)]; k >= 0)
+                q.opponentWindows[i] = windowOf(opponentCounts[static_cast<std::size_t>(k)]);
         }
     // A kind's figure is its worst cell, against the bound of that cell.
     auto worst = [&spread](const std::vector<std::vector<int>>& cells, std::size_t from,

@@ -10,7 +10,9 @@
 //  - without mixed doubles: everybody (single members), and the fixed pairs;
 //  - with mixed doubles: men and women apart (single members), and the fixed
 //    pairs, whose man and woman take one place of each gender at once.
-// Within a group the plays differ by at most one at every round boundary.
+// Within a group the plays differ by at most one at every round boundary;
+// where the rules leave no such rotation (levels kept near, mostly) by two at
+// some boundaries, and a day that would drift further is refused.
 //
 // Deterministic: the same members, facts, rules, courts, history and seed give
 // the same table. The search stops on a number of moves, never on the clock.
@@ -52,6 +54,24 @@ struct RuledQuality {
     std::vector<RuledFigure> playSpread;
     RuledFigure partnerSpread;
     std::vector<RuledFigure> opponentSpread;
+
+    // What an even share gives one pair of members (by the index of `names`)
+    // within its cell: counts in [lo, hi] are as even as can be. Not counted:
+    // the rules never let the two be partners (or opponents).
+    struct PairWindow {
+        bool counted = false;
+        int lo = 0;
+        int hi = 0;
+    };
+    int members = 0;
+    std::vector<PairWindow> partnerWindows;  // members × members
+    std::vector<PairWindow> opponentWindows; // members × members
+    const PairWindow& partnerWindow(int i, int j) const {
+        return partnerWindows[static_cast<std::size_t>(i * members + j)];
+    }
+    const PairWindow& opponentWindow(int i, int j) const {
+        return opponentWindows[static_cast<std::size_t>(i * members + j)];
+    }
 };
 
 // Over the slots [firstMatch, endMatch) of `table`; `names` are the members

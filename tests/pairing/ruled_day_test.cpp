@@ -120,6 +120,20 @@ INSTANTIATE_TEST_SUITE_P(Rules, RuledDayHolds,
                                            HeldCase{"AllFive", {true, true, true, true, true}, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(RuledDay, SameSeedSameDayAnotherSeedAnother) {
+    const std::vector<Name> names = letters(12);
+    const DayFacts facts = twelve();
+    const DayRules rules{true, true, false, true, true};
+    MatchTable first{};
+    MatchTable again{};
+    MatchTable other{};
+    ASSERT_EQ(generateRuledDay(names, 2, 0, nullptr, facts, rules, {8, 5'000}, first), "");
+    ASSERT_EQ(generateRuledDay(names, 2, 0, nullptr, facts, rules, {8, 5'000}, again), "");
+    ASSERT_EQ(generateRuledDay(names, 2, 0, nullptr, facts, rules, {9, 5'000}, other), "");
+    EXPECT_EQ(first, again);
+    EXPECT_NE(first, other);
+}
+
 struct RefusedCase {
     const char* name;
     int members;
@@ -190,6 +204,17 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     {.levelNear = true},
                     "1ラウンド目で、指定（近いレベル）を守りながら"},
+        // The two men at level 1 play every match at their level, the four
+        // at level 4 every other one of theirs: play drifts apart without end.
+        RefusedCase{"LevelsThatKeepPlayUneven",
+                    10,
+                    1,
+                    [](DayFacts& f) {
+                        f.gender[9] = M;
+                        f.level = {1, 1, 1, 1, 4, 4, 4, 4, 4, 4};
+                    },
+                    {.mixed = true, .levelNear = true},
+                    "を守ると、出場回数を均等にできません（男性で最大"},
         // What rules a day out beforehand comes first.
         RefusedCase{"TooFewWomen",
                     8,
@@ -271,6 +296,13 @@ TEST(RuledQuality, FiguresWithinTheRulesOnAHandMadeDay) {
     EXPECT_EQ(q.opponentSpread[2].over, "男性と女性"); // AD 2, AB 1, CB 2, CD 1
     EXPECT_EQ(q.opponentSpread[2].figure.value, 1);
     EXPECT_EQ(q.opponentSpread[2].figure.bound, 1);
+
+    // Colouring a grid: A and B may partner, 6 sides over 4 pairs; A and C never.
+    EXPECT_TRUE(q.partnerWindow(0, 1).counted);
+    EXPECT_EQ(q.partnerWindow(1, 0).lo, 1);
+    EXPECT_EQ(q.partnerWindow(1, 0).hi, 2);
+    EXPECT_FALSE(q.partnerWindow(0, 2).counted);
+    EXPECT_EQ(q.opponentWindow(0, 2).lo, 3); // the one man–man pair met 3 times
 
     // Without mixed doubles everybody is one group and every pair counts.
     const RuledQuality all = ruledQuality(letters(4), facts, {.levelBalance = true}, table, 1);
