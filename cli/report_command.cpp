@@ -39,6 +39,9 @@ QByteArray reportText(const ScheduleQuality& rest, const ScheduleQuality& day, b
     text += line("opponent_max", day.opponentMax);
     text += line("longest_sitout", rest.longestSitOut);
     text += line("longest_play_run", rest.longestPlayRun);
+    text += line("prefix_play_spread", rest.prefixPlaySpread);
+    text += line("prefix_partner_excess", day.prefixPartnerExcess);
+    text += line("prefix_opponent_excess", day.prefixOpponentExcess);
     return text.toUtf8();
 }
 

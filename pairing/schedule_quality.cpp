@@ -47,11 +47,12 @@ QualityFigure maxFigure(int value, long long total, long long parts) {
 } // namespace
 
 ScheduleQuality computeQuality(const std::vector<Name>& members, const MatchTable& table,
-                               int courts, int firstMatch) {
+                               int courts, int firstMatch, int endMatch) {
     ScheduleQuality q;
     const int n = static_cast<int>(members.size());
     courts = std::clamp(courts, MinCourts, MaxCourts);
     firstMatch = std::clamp(firstMatch, 0, MaxMatches);
+    endMatch = std::clamp(endMatch, firstMatch, MaxMatches);
     q.members = n;
     q.courts = courts;
     q.partners = PairMatrix(n);
@@ -71,11 +72,16 @@ ScheduleQuality computeQuality(const std::vector<Name>& members, const MatchTabl
     std::vector<int> sitOut(static_cast<std::size_t>(n), 0);
     std::vector<int> playRun(static_cast<std::size_t>(n), 0);
     std::vector<char> inRound(static_cast<std::size_t>(n));
-    for (int roundStart = firstMatch - firstMatch % courts; roundStart < MaxMatches;
+    const long long pairCount = static_cast<long long>(n) * (n - 1) / 2;
+    int highestPartner = 0;
+    int highestOpponent = 0;
+    int prefixPlayBound = 0;
+    for (int roundStart = firstMatch - firstMatch % courts; roundStart < endMatch;
          roundStart += courts) {
         std::fill(inRound.begin(), inRound.end(), 0);
         bool roundHeld = false;
-        for (int k = std::max(roundStart, firstMatch); k < roundStart + courts; ++k) {
+        for (int k = std::max(roundStart, firstMatch); k < std::min(roundStart + courts, endMatch);
+             ++k) {
             const MatchRecord& m = table[static_cast<std::size_t>(k)];
             if (m.a.empty() && m.b.empty() && m.c.empty() && m.d.empty())
                 continue;
@@ -94,19 +100,45 @@ ScheduleQuality computeQuality(const std::vector<Name>& members, const MatchTabl
                 }
             }
             // Only first mentions pair up, so a pair meets at most once a match.
-            auto pairUp = [&who, &counted](PairMatrix& matrix, std::size_t s, std::size_t t) {
-                if (counted[s] && counted[t] && who[s] != who[t])
+            auto pairUp = [&who, &counted](PairMatrix& matrix, int& highest, std::size_t s,
+                                           std::size_t t) {
+                if (counted[s] && counted[t] && who[s] != who[t]) {
                     matrix.add(who[s], who[t]);
+                    highest = std::max(highest, matrix.at(who[s], who[t]));
+                }
             };
-            pairUp(q.partners, 0, 1);
-            pairUp(q.partners, 2, 3);
+            pairUp(q.partners, highestPartner, 0, 1);
+            pairUp(q.partners, highestPartner, 2, 3);
             for (std::size_t s : {0u, 1u})
                 for (std::size_t t : {2u, 3u})
-                    pairUp(q.opponents, s, t);
+                    pairUp(q.opponents, highestOpponent, s, t);
         }
         if (!roundHeld)
             continue;
         ++q.rounds;
+        // The day stopping here: counts only grow, so the largest count so
+        // far is the largest of this boundary.
+        if (pairCount > 0) {
+            const auto excess = [pairCount](int highest, long long slots) {
+                return highest - static_cast<int>((slots + pairCount - 1) / pairCount);
+            };
+            q.prefixPartnerExcess.value =
+                std::max(q.prefixPartnerExcess.value, excess(highestPartner, 2LL * q.matches));
+            q.prefixOpponentExcess.value =
+                std::max(q.prefixOpponentExcess.value, excess(highestOpponent, 4LL * q.matches));
+        }
+        if (n > 0) {
+            int low = q.rows[0].plays;
+            int high = low;
+            long long total = 0;
+            for (const MemberQuality& row : q.rows) {
+                low = std::min(low, row.plays);
+                high = std::max(high, row.plays);
+                total += row.plays;
+            }
+            q.prefixPlaySpread.value = std::max(q.prefixPlaySpread.value, high - low);
+            prefixPlayBound = std::max(prefixPlayBound, total % n != 0 ? 1 : 0);
+        }
         for (std::size_t i = 0; i < inRound.size(); ++i) {
             MemberQuality& row = q.rows[i];
             if (inRound[i]) {
@@ -158,6 +190,11 @@ ScheduleQuality computeQuality(const std::vector<Name>& members, const MatchTabl
     q.longestSitOut.bound = resting > 0 ? ceilDiv(resting, playing) : 0;
     if (resting > 0)
         q.longestPlayRun.bound = ceilDiv(n, resting) - 1;
+    // Some pair holds at least the rounded-up mean at every boundary, so no
+    // table does better than an excess of 0.
+    q.prefixPlaySpread.bound = prefixPlayBound;
+    q.prefixPartnerExcess.bound = 0;
+    q.prefixOpponentExcess.bound = 0;
     return q;
 }
 

@@ -67,6 +67,15 @@ struct ScheduleQuality {
     QualityFigure opponentMax;    // most matches two members face each other
     QualityFigure longestSitOut;  // over all members
     QualityFigure longestPlayRun; // over all members; no bound when nobody rests
+
+    // The same shares judged at every round boundary, as if the day stopped
+    // there. Excess at a boundary: a pair's count minus the rounded-up mean of
+    // the pair slots played so far (2 partner and 4 opponent slots a match,
+    // over all N(N−1)/2 pairs); each figure is the largest over all
+    // boundaries (and pairs).
+    QualityFigure prefixPlaySpread;
+    QualityFigure prefixPartnerExcess;
+    QualityFigure prefixOpponentExcess;
 };
 
 // Figures over the slots firstMatch … 119 (0-based) for `members`, taken as
@@ -75,8 +84,10 @@ struct ScheduleQuality {
 // so a part-filled table is not judged by its blank end. Names in a match that
 // are not among `members` count for nobody (a hand-edited file may hold them);
 // when a name appears twice in `members`, the first row owns it.
+// With endMatch below 120 the day is judged as if it stopped before slot
+// endMatch (0-based, exclusive): "up to round r" is endMatch = r·courts.
 ScheduleQuality computeQuality(const std::vector<Name>& members, const MatchTable& table,
-                               int courts, int firstMatch = 0);
+                               int courts, int firstMatch = 0, int endMatch = MaxMatches);
 
 // How far a pair's count is from what an even share allows: 0 when it is the
 // mean rounded down or up (no table can do better for every pair), +k when it

@@ -5,6 +5,9 @@
 // pairings over 15 pairs with 田中–鈴木, 佐藤–<i> and A&B–高橋 twice; 28 opponent
 // pairings with four pairs met three times and two never; A&B and <i> sit out
 // rounds 1–3 and play 4–7, while 2 resting of 6 allow runs of 2 at best.
+// Stopping early: after round 3 plays are 3,3,3,3,0,0 (spread 3) and six
+// pairs have faced each other twice in 12 opponent slots over 15 pairs
+// (excess 2 − 1); 田中–鈴木 partner a second time in round 4 (2 − 1).
 
 #include "cli_runner.h"
 

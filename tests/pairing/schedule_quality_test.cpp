@@ -53,6 +53,36 @@ TEST(ScheduleQuality, FiguresOfATwoMatchTable) {
     EXPECT_EQ(figures(q), "2/1 1/1 1/1 2/1 2/1 2/1 2/4");
 }
 
+// The day stopped after each of three matches among five members (10 pairs):
+// plays stay within one throughout; m1–m3 face each other a second time in
+// match 2, when 8 opponent slots are not yet one per pair; m1–m2 partner a
+// second time in match 3, with 6 partner slots over 10 pairs.
+struct Stop {
+    int endMatch;
+    int rounds;
+    const char* prefix; // play spread, partner and opponent excess
+};
+
+class QualityStoppedEarly : public ::testing::TestWithParam<Stop> {};
+
+TEST_P(QualityStoppedEarly, PrefixFigures) {
+    MatchTable table{};
+    table[0] = {"m1", "m2", "m3", "m4", 0, 0};
+    table[1] = {"m5", "m1", "m2", "m3", 0, 0};
+    table[2] = {"m1", "m2", "m4", "m5", 0, 0};
+    const ScheduleQuality q = computeQuality(numberedNames(5), table, 1, 0, GetParam().endMatch);
+    EXPECT_EQ(q.rounds, GetParam().rounds);
+    EXPECT_EQ(figure(q.prefixPlaySpread) + " " + figure(q.prefixPartnerExcess) + " " +
+                  figure(q.prefixOpponentExcess),
+              GetParam().prefix);
+}
+
+INSTANTIATE_TEST_SUITE_P(Matches, QualityStoppedEarly,
+                         ::testing::Values(Stop{1, 1, "1/1 0/0 0/0"}, Stop{2, 2, "1/1 0/0 1/0"},
+                                           Stop{3, 3, "1/1 1/0 1/0"},
+                                           Stop{MaxMatches, 3, "1/1 1/0 1/0"}),
+                         [](const auto& info) { return std::to_string(info.param.endMatch); });
+
 TEST(ScheduleQuality, NamesOffTheRosterCountForNobody) {
     MatchTable table{};
     table[0] = {"m1", "x", "m2", "m3", 0, 0};
