@@ -35,4 +35,14 @@ int guessCourtCount(const MatchTable& table) {
     return MinCourts;
 }
 
+int dayRoundsOf(const MatchTable& table, int courts) {
+    courts = std::clamp(courts, MinCourts, MaxCourts);
+    for (int k = MaxMatches - 1; k >= 0; --k) {
+        const MatchRecord& m = table[static_cast<std::size_t>(k)];
+        if (!m.a.empty() || !m.b.empty() || !m.c.empty() || !m.d.empty())
+            return k / courts + 1;
+    }
+    return 0;
+}
+
 } // namespace pf

@@ -17,4 +17,9 @@ bool roundsHoldDistinctMembers(const MatchTable& table, int courts);
 // none does (one court can always be played, match after match).
 int guessCourtCount(const MatchTable& table);
 
+// The day's length in rounds of `courts` matches: up to the last round that
+// names anybody. A day planned shorter than 120 matches leaves the slots after
+// it empty, and the board, the court display and the statistics stop there.
+int dayRoundsOf(const MatchTable& table, int courts);
+
 } // namespace pf
