@@ -148,6 +148,7 @@ int main(int argc, char** argv) {
          {Variant::BalancedWhole, "balanced-whole"},
          {Variant::Balanced, "balanced"}}};
     std::vector<std::string> misses;
+    std::vector<std::string> prefixMisses;
     int hardFaults = 0;
     std::printf("| method | n | N's | play spread | partner spread | opponent spread | both pair "
                 "| sit-out <= S | <= S+1 | play run <= L | <= L+2 | prefix play <= 1 "
@@ -207,6 +208,14 @@ int main(int argc, char** argv) {
                 t.prefixOpponent += q.prefixOpponentExcess.value <= 1;
                 t.prefixBoth +=
                     q.prefixPartnerExcess.value <= 1 && q.prefixOpponentExcess.value <= 1;
+                if (method == Variant::Balanced &&
+                    (q.prefixPartnerExcess.value > 1 || q.prefixOpponentExcess.value > 1)) {
+                    char line[120];
+                    std::snprintf(line, sizeof line, "%d on %d: prefix partner %d, opponent %d", n,
+                                  courts, q.prefixPartnerExcess.value,
+                                  q.prefixOpponentExcess.value);
+                    prefixMisses.emplace_back(line);
+                }
                 if (method == Variant::Balanced) {
                     if (f.playSpread > b.playSpread || f.longestSitOut > b.sitOut + 1 ||
                         q.prefixPlaySpread.value > 1)
@@ -228,6 +237,11 @@ int main(int argc, char** argv) {
     std::printf("\nbalanced: %d rosters break a hard rule; %zu miss a pair bound\n", hardFaults,
                 misses.size());
     for (const std::string& m : misses)
+        std::printf("  %s\n", m.c_str());
+    std::printf("balanced: %zu rosters exceed an even pair share by more than one where the day "
+                "stops\n",
+                prefixMisses.size());
+    for (const std::string& m : prefixMisses)
         std::printf("  %s\n", m.c_str());
     return 0;
 }

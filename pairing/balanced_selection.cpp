@@ -183,6 +183,7 @@ private:
     std::vector<int> partnerEven_;  // by boundary: ⌈partner slots so far / pairs⌉
     std::vector<int> opponentEven_; // the same for opponents
     std::int64_t prefixCost_ = 0;
+    bool polishing_ = false; // trades price the day stopped early too
 };
 
 Search::Search(int members, int courts, int rounds, const BalancedHistory* history,
@@ -682,7 +683,10 @@ void Search::tradeMove(double temperature) {
         players_[at(r2, p2)] = py;
         sitters_[sitAt(r2, s2)] = px;
     };
+    std::int64_t prefixDelta = 0;
     auto price = [&](int sign) {
+        if (polishing_)
+            prefixDelta += prefixOf(r1, p1 / 4, sign) + prefixOf(r2, p2 / 4, sign);
         return matchDelta(r1, p1 / 4, sign) + matchDelta(r2, p2 / 4, sign);
     };
     // Runs first, on the seating alone; the pairs are priced only when the
@@ -718,8 +722,9 @@ void Search::tradeMove(double temperature) {
         delta += bestSplit(r1, p1 / 4);
         delta += bestSplit(r2, p2 / 4);
     }
-    if (accept(delta, temperature)) {
+    if (polishing_ ? acceptPair(delta, prefixDelta, temperature) : accept(delta, temperature)) {
         cost_ += delta;
+        prefixCost_ += prefixDelta;
         shift(x, early, late, xShift);
         shift(y, early, late, -xShift);
         return;
@@ -962,6 +967,8 @@ void Search::polish(std::int64_t budget) {
     if (budget <= 0)
         return;
     rebuildFromBest();
+    polishing_ = true;
+    resplit_ = false; // a re-split would price the whole day alone
     const auto pairs = static_cast<std::size_t>(members_) * static_cast<std::size_t>(members_);
     partnerRounds_.assign(pairs, {});
     opponentRounds_.assign(pairs, {});
@@ -999,10 +1006,14 @@ void Search::polish(std::int64_t budget) {
         if (done % Step == 0)
             temperature = StartTemperature * std::exp(cooling * static_cast<double>(done) /
                                                       static_cast<double>(budget));
-        if (below(100) < 70)
+        const std::uint32_t kind = below(100);
+        // Nobody to trade when nobody sits out.
+        if (kind < (benched_ == 0 ? 70u : 45u))
             polishSwap(temperature);
-        else
+        else if (benched_ == 0 || kind < 70)
             polishRoundSwap(temperature);
+        else
+            tradeMove(temperature);
         if (cost_ < bestMain || (cost_ == bestMain && prefixCost_ < bestPrefix)) {
             bestMain = cost_;
             bestPrefix = prefixCost_;
