@@ -190,6 +190,11 @@ TEST_F(ScheduleStatsWindowTest, ADayOfTwelveRounds) {
     form().session().GenerationMethod = 2;
     setModalRunner([](QDialog& d) {
         d.findChild<QSpinBox*>(QStringLiteral("dayRoundsSpin"))->setValue(12);
+        if (const QByteArray out = qgetenv("PF_SHOT_DIR"); !out.isEmpty()) {
+            d.show();
+            QApplication::processEvents();
+            d.grab().save(QString::fromLocal8Bit(out) + QStringLiteral("/day_length.png"));
+        }
         d.accept();
         return d.result();
     });
