@@ -192,8 +192,9 @@ void ScheduleStatsWindow::followRounds() {
 
 void ScheduleStatsWindow::recompute() {
     followRounds();
-    quality_ = computeQuality(participantsOf(session_.Roster), session_.Matches,
-                              session_.CourtCount, 0, roundSpin->value() * session_.CourtCount);
+    const int courts = std::clamp(session_.CourtCount, MinCourts, MaxCourts);
+    quality_ = computeQuality(participantsOf(session_.Roster), session_.Matches, courts, 0,
+                              roundSpin->value() * courts);
     courtWarning->setVisible(session_.PairingOpen &&
                              !roundsHoldDistinctMembers(session_.Matches, session_.CourtCount));
     fillSummary();
