@@ -8,6 +8,7 @@
 #include "app/up_down.h"
 #include "dialogs/court_board.h"
 #include "dialogs/court_display.h"
+#include "dialogs/schedule_stats_window.h"
 #include "dialogs/settings_store.h"
 #include "files/recent_files.h"
 #include "pairing/court_guess.h"
@@ -97,6 +98,9 @@ void TForm1::setCommandWindows(const CommandWindows& windows) {
         return;
     connect(windows_.courtDisplay, &TOKBottomDlg2::shownChanged, this, &TForm1::matchesChanged);
     windows_.courtDisplay->setScoreHistory(undoStack_, scoreShownCallback());
+    if (windows_.scheduleStats)
+        connect(windows_.scheduleStats, &ScheduleStatsWindow::anotherDrawRequested, this,
+                &TForm1::anotherDrawClick);
 }
 
 void TForm1::ShowPage() {

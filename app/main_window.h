@@ -119,6 +119,9 @@ public Q_SLOTS:
     void SpeedButton1Click();
     // Latecomers and leavers: the rest of the day planned again.
     void replanMembersClick();
+    // 「別の組合せを作る」 of the statistics window: while no match has a
+    // result, a new balanced day of the same length, as one undo step.
+    void anotherDrawClick();
     // Paging.
     void N3Click();
     void B1Click();

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 
+#include "app/day_length_dialog.h"
 #include "app/help_page.h"
 #include "app/modal_runner.h"
 #include "app/prompts.h"
@@ -47,11 +48,20 @@ void TForm1::N8Click() {
         prompts().message(this, fromUtf8(check.error), QString::fromUtf8(ErrorTitle), Buttons::Ok);
         return;
     }
+    // The balanced method can plan a shorter day that stays even wherever
+    // it stops; the organiser says how many rounds (all by default).
+    int dayRounds = 0;
+    if (pairingMethodFromSetting(session_.GenerationMethod) == PairingMethod::Balanced) {
+        DayLengthDialog dayLength(session_.CourtCount, this);
+        if (runModal(dayLength) != QDialog::Accepted)
+            return;
+        dayRounds = dayLength.rounds();
+    }
     EnterPairingOpenState();
     UpDown13->setEnabled(false);
     {
         HourglassCursor hourglass;
-        GeneratePairing(session_, generators_);
+        GeneratePairing(session_, generators_, dayRounds);
     }
     resetHistory(false);
     ShowPage();

@@ -49,11 +49,11 @@ RosterCheck OpenPairing(Session& session) {
 
 } // namespace
 
-RosterCheck GeneratePairing(Session& session, Generators& generators) {
+RosterCheck GeneratePairing(Session& session, Generators& generators, int dayRounds) {
     RosterCheck check = OpenPairing(session);
     if (check.ok())
         generators.generate(pairingMethodFromSetting(session.GenerationMethod),
-                            session.Participants, session.CourtCount, session.Matches);
+                            session.Participants, session.CourtCount, session.Matches, dayRounds);
     if (check.ok())
         session.markModified();
     return check;

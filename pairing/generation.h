@@ -26,7 +26,8 @@ RosterCheck checkRoster(const MemberRoster& roster, int courts);
 // Validates, then puts the session into the pairing-open state and fills all
 // 120 slots with the method of session.GenerationMethod. On a refused roster
 // only session.Participants changes and the message is returned.
-RosterCheck GeneratePairing(Session& session, Generators& generators);
+// `dayRounds`: the day's length for the balanced method (0: all 120 matches).
+RosterCheck GeneratePairing(Session& session, Generators& generators, int dayRounds = 0);
 // The same with the methods' states held by the caller.
 RosterCheck GeneratePairing(Session& session, EntryList& entries, SequentialState& sequential);
 

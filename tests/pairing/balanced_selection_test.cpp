@@ -1,5 +1,7 @@
 #include "pairing/balanced_selection.h"
+#include "pairing/court_guess.h"
 #include "pairing/generators.h"
+#include "pairing/schedule_quality.h"
 #include "support/match_helpers.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +78,8 @@ TEST_P(BalancedRoster, KeepsTheHardRulesAndFollowsItsSeed) {
     const int benched = n - 4 * courts;
     const int sitBound = (benched + 4 * courts - 1) / (4 * courts);
     EXPECT_LE(turns.longestOut, sitBound + 1);
+    // Wherever the day stops, play counts differ by at most one.
+    EXPECT_LE(computeQuality(numberedNames(n), t, courts).prefixPlaySpread.value, 1);
     EXPECT_EQ(balanced(n, courts, 7), t);
     EXPECT_NE(balanced(n, courts, 8), t);
 }
@@ -87,6 +91,42 @@ INSTANTIATE_TEST_SUITE_P(Days, BalancedRoster,
                          [](const auto& info) {
                              return std::to_string(info.param.members) + "on" +
                                     std::to_string(info.param.courts);
+                         });
+
+// A day planned for fewer rounds than the table holds: those rounds are a
+// whole balanced day, every slot after them stays empty.
+struct Length {
+    int members;
+    int courts;
+    int rounds;
+};
+
+class BalancedDayLength : public ::testing::TestWithParam<Length> {};
+
+TEST_P(BalancedDayLength, PlansOnlyItsRounds) {
+    const auto [n, courts, rounds] = GetParam();
+    const auto members = numberedNames(n);
+    MatchTable t{};
+    t.fill(MatchRecord{"x", "y", "z", "w", 3, 4}); // what a day length must clear
+    BalancedOptions options{5, 20'000};
+    options.endMatch = rounds * courts;
+    GenerateBalanced(members, courts, 0, nullptr, options, t);
+    for (int k = rounds * courts; k < MaxMatches; ++k)
+        ASSERT_EQ(t[static_cast<std::size_t>(k)], MatchRecord{}) << k;
+    EXPECT_EQ(dayRoundsOf(t, courts), rounds);
+    const ScheduleQuality q = computeQuality(members, t, courts);
+    EXPECT_EQ(q.matches, rounds * courts);
+    EXPECT_LE(q.playSpread.value, 1);
+    EXPECT_LE(q.prefixPlaySpread.value, 1);
+    EXPECT_LE(q.longestSitOut.value, *q.longestSitOut.bound + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, BalancedDayLength,
+                         ::testing::Values(Length{14, 3, 12}, Length{13, 1, 20}, Length{9, 2, 1}),
+                         [](const auto& info) {
+                             return std::to_string(info.param.members) + "on" +
+                                    std::to_string(info.param.courts) + "for" +
+                                    std::to_string(info.param.rounds);
                          });
 
 struct Replan {
@@ -147,6 +187,7 @@ TEST_P(BalancedReplan, FillsOnlyTheRestAndSeatsLongestSittersFirst) {
         ASSERT_EQ(t[static_cast<std::size_t>(i)], day[static_cast<std::size_t>(i)]);
     const Turns turns = turnsOf(t, members, courts, firstRound);
     EXPECT_LE(spread(turns.plays, members), 1);
+    EXPECT_LE(computeQuality(members, t, courts, firstMatch).prefixPlaySpread.value, 1);
     EXPECT_LE(turns.longestOut, sitBound + 1);
     for (int x = 0; x < n; ++x) {
         if (h.sitOutRun[static_cast<std::size_t>(x)] >= sitBound) {
