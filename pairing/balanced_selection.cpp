@@ -119,6 +119,14 @@ private:
     void targetedMove(double temperature);
     void trySwap(int r, int p, int q, double temperature);
     void tradeMove(double temperature);
+    // A trade drawn among those that keep both waits within the limit: x
+    // plays earlier, somebody of that round takes x's place. With play even
+    // at every round boundary each member keeps one turn per pass through
+    // the roster, and a turn moved by more than a round or two almost always
+    // stretches a wait past the limit, so trades drawn at random are nearly
+    // all refused; these mostly fit.
+    void nearTradeMove(double temperature);
+    void tryTrade(int r1, int r2, int x, int y, double temperature);
     void roundSwapMove();
     std::int64_t bestSplit(int round, int match);
     void relabelMove(double temperature);
@@ -681,6 +689,39 @@ void Search::tradeMove(double temperature) {
         x = players_[at(r2, static_cast<int>(below(static_cast<std::uint32_t>(perRound_))))];
         y = players_[at(r1, static_cast<int>(below(static_cast<std::uint32_t>(perRound_))))];
     }
+    tryTrade(r1, r2, x, y, temperature);
+}
+
+void Search::nearTradeMove(double temperature) {
+    const int r2 = static_cast<int>(below(static_cast<std::uint32_t>(rounds_)));
+    const int x = players_[at(r2, static_cast<int>(below(static_cast<std::uint32_t>(perRound_))))];
+    int previous = r2 - 1;
+    while (previous >= 0 && !playing(previous, x))
+        --previous;
+    int next = r2 + 1;
+    while (next < rounds_ && !playing(next, x))
+        ++next;
+    const int earliest = std::max(previous + 1, next - sitLimit_ - 1);
+    if (earliest >= r2)
+        return;
+    const int r1 = earliest + static_cast<int>(below(static_cast<std::uint32_t>(r2 - earliest)));
+    // Whoever takes x's place waits from their previous match to r2.
+    const int start = static_cast<int>(below(static_cast<std::uint32_t>(perRound_)));
+    for (int k = 0; k < perRound_; ++k) {
+        const int y = players_[at(r1, (start + k) % perRound_)];
+        if (playing(r2, y))
+            continue;
+        int before = r1 - 1;
+        while (before >= 0 && !playing(before, y))
+            --before;
+        if (before >= 0 && r2 - before - 1 > sitLimit_)
+            continue;
+        tryTrade(r1, r2, x, y, temperature);
+        return;
+    }
+}
+
+void Search::tryTrade(int r1, int r2, int x, int y, double temperature) {
     if (playing(r1, x) || !playing(r2, x) || !playing(r1, y) || playing(r2, y))
         return;
     const int p1 = where_[whereAt(r1, y)];
@@ -1029,7 +1070,7 @@ void Search::polish(std::int64_t budget) {
         else if (benched_ == 0 || kind < 70)
             polishRoundSwap(temperature);
         else
-            tradeMove(temperature);
+            nearTradeMove(temperature);
         if (cost_ < bestMain || (cost_ == bestMain && prefixCost_ < bestPrefix)) {
             bestMain = cost_;
             bestPrefix = prefixCost_;
@@ -1062,7 +1103,7 @@ std::int64_t Search::anneal(std::int64_t budget) {
         else if (benched_ == 0 || kind < 55)
             swapMove(temperature);
         else if (kind < 97)
-            tradeMove(temperature);
+            fair_ ? nearTradeMove(temperature) : tradeMove(temperature);
         else
             roundSwapMove();
         if (cost_ < bestCost_) {
