@@ -87,7 +87,8 @@ TEST_P(BalancedRoster, KeepsTheHardRulesAndFollowsItsSeed) {
 INSTANTIATE_TEST_SUITE_P(Days, BalancedRoster,
                          ::testing::Values(Roster{4, 1}, Roster{5, 1}, Roster{8, 1}, Roster{9, 2},
                                            Roster{13, 3}, Roster{16, 2}, Roster{24, 3},
-                                           Roster{30, 3}, Roster{100, 3}, Roster{100, 1}),
+                                           Roster{30, 3}, Roster{36, 1}, Roster{100, 3},
+                                           Roster{100, 1}),
                          [](const auto& info) {
                              return std::to_string(info.param.members) + "on" +
                                     std::to_string(info.param.courts);
@@ -199,7 +200,7 @@ TEST_P(BalancedReplan, FillsOnlyTheRestAndSeatsLongestSittersFirst) {
 // One court changes who sits out by exchanging whole stretches of rounds,
 // which must respect what the kept part ended on.
 INSTANTIATE_TEST_SUITE_P(Days, BalancedReplan,
-                         ::testing::Values(Replan{10, 2, 20}, Replan{13, 1, 40}),
+                         ::testing::Values(Replan{10, 2, 20}, Replan{13, 1, 40}, Replan{36, 1, 27}),
                          [](const auto& info) {
                              return std::to_string(info.param.members) + "on" +
                                     std::to_string(info.param.courts);
