@@ -335,6 +335,13 @@ void Search::seatRotation() {
                 return turns[ia] < turns[ib];
             if (tier[ia] != tier[ib])
                 return tier[ia] < tier[ib];
+            // More may be due than there are turns: whoever has waited
+            // longest would break the limit first.
+            if (tier[ia] == 0) {
+                const std::vector<int>& run = rotateSitters ? onRun : offRun;
+                if (run[ia] != run[ib])
+                    return run[ia] > run[ib];
+            }
             if (wait[ia] != wait[ib])
                 return wait[ia] < wait[ib];
             return a < b;
