@@ -137,6 +137,10 @@ private:
     // re-split their matches, and exchanges of whole stretches, pay for
     // their extra work (on more courts they measured no better).
     bool resplit_ = false;
+    // Only one court with play even at every boundary gains from near
+    // trades; elsewhere they find no more even days and lengthen runs on
+    // court.
+    bool nearTrades_ = false;
     int relabelSpan_ = 1;
     std::uint32_t relabelShare_ = 0; // in hundredths of the moves
 
@@ -247,6 +251,7 @@ Search::Search(int members, int courts, int rounds, const BalancedHistory* histo
     tradeReach_ = std::max(1, std::min(rounds - 1, std::max(sitLimit_, playBound + 1)));
     relabelSpan_ = std::max(1, std::min(rounds, 4 * (sitLimit_ + playBound + 1)));
     resplit_ = courts == 1;
+    nearTrades_ = courts == 1 && fair_;
     relabelShare_ = courts == 1 ? 25 : 0;
     playLimit_ = benched_ == 0 ? rounds + 1 : playBound + 1;
 
@@ -708,7 +713,8 @@ void Search::nearTradeMove(double temperature) {
     int next = r2 + 1;
     while (next < rounds_ && !playing(next, x))
         ++next;
-    const int earliest = std::max(previous + 1, next - sitLimit_ - 1);
+    // Right after x's previous match would lengthen a run on court.
+    const int earliest = std::max(previous + (previous >= 0 ? 2 : 1), next - sitLimit_ - 1);
     if (earliest >= r2)
         return;
     const int r1 = earliest + static_cast<int>(below(static_cast<std::uint32_t>(r2 - earliest)));
@@ -1077,7 +1083,7 @@ void Search::polish(std::int64_t budget) {
         else if (benched_ == 0 || kind < 70)
             polishRoundSwap(temperature);
         else
-            nearTradeMove(temperature);
+            nearTrades_ ? nearTradeMove(temperature) : tradeMove(temperature);
         if (cost_ < bestMain || (cost_ == bestMain && prefixCost_ < bestPrefix)) {
             bestMain = cost_;
             bestPrefix = prefixCost_;
@@ -1110,7 +1116,7 @@ std::int64_t Search::anneal(std::int64_t budget) {
         else if (benched_ == 0 || kind < 55)
             swapMove(temperature);
         else if (kind < 97)
-            fair_ ? nearTradeMove(temperature) : tradeMove(temperature);
+            nearTrades_ ? nearTradeMove(temperature) : tradeMove(temperature);
         else
             roundSwapMove();
         if (cost_ < bestCost_) {
