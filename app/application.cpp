@@ -1,15 +1,10 @@
 #include "app/application.h"
 
 #include "app/main_window.h"
-#include "app/prompts.h"
 #include "app/recovery.h"
 #include "app/replan_start_dialog.h"
-#include "app/session.h"
-#include "app/test_script.h"
-#include "app/text_codec.h"
-#include "app/ui_fonts.h"
+#include "court/court_display.h"
 #include "dialogs/about_dialog.h"
-#include "dialogs/court_display.h"
 #include "dialogs/display_fit.h"
 #include "dialogs/schedule_stats_window.h"
 #include "dialogs/settings_dialog.h"
@@ -18,8 +13,12 @@
 #include "files/html_options_dialog.h"
 #include "members/candidate_editor.h"
 #include "members/member_selection.h"
+#include "model/session.h"
+#include "model/text_codec.h"
 #include "standings/announcement_dialog.h"
 #include "standings/standings_window.h"
+#include "widgets/prompts.h"
+#include "widgets/ui_fonts.h"
 
 #include <QApplication>
 #include <QLayout>
@@ -121,9 +120,9 @@ void tellDisplayScaleChanged(QWidget* parent, std::int32_t percent) {
                       Buttons::Ok);
 }
 
-int runApplication(QApplication& app, Generators& generators) {
+int runApplication(QApplication& app, Generators& generators,
+                   const std::function<void(TForm1&)>& afterStart) {
     try {
-        const QStringList script = loadTestScript();
         installJapaneseQtTranslation(app);
         // Visible while the rest loads; it closes itself on its timer.
         const QPointer<TForm10> splash = TForm10::showSplash();
@@ -152,12 +151,12 @@ int runApplication(QApplication& app, Generators& generators) {
         main->show();
         // What a killed run left is offered once the splash has gone, so the
         // question is not hidden behind it.
-        const auto afterSplash = [keeper, main, script, rescaled] {
+        const auto afterSplash = [keeper, main, afterStart, rescaled] {
             if (rescaled)
                 tellDisplayScaleChanged(main, *rescaled);
             keeper->offerLeftovers();
-            if (!script.isEmpty())
-                runTestScript(*main, script);
+            if (afterStart)
+                afterStart(*main);
         };
         if (splash) { // stays in front until its timer closes it
             splash->raise();

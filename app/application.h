@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -70,7 +71,10 @@ std::optional<std::int32_t> fitDisplayScale(Windows& windows, QSize available);
 void tellDisplayScaleChanged(QWidget* parent, std::int32_t percent);
 
 // Everything after the application object exists: translation, title,
-// windows, the event loop until the main window has closed. Returns 0.
-int runApplication(QApplication& app, Generators& generators);
+// windows, the event loop until the main window has closed. `afterStart`, when
+// given, runs once start-up's own questions are answered. Returns the event
+// loop's exit code, 1 when start-up fails.
+int runApplication(QApplication& app, Generators& generators,
+                   const std::function<void(TForm1&)>& afterStart = {});
 
 } // namespace pf

@@ -1,6 +1,6 @@
 #include "app/artwork.h"
 
-#include "app/ui_fonts.h"
+#include "widgets/ui_fonts.h"
 
 #include <QPainter>
 #include <QPainterPath>

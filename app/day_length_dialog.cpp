@@ -1,7 +1,7 @@
 #include "app/day_length_dialog.h"
 
-#include "app/dialog_buttons.h"
-#include "app/session.h"
+#include "model/session.h"
+#include "widgets/dialog_buttons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,8 +1,9 @@
 #pragma once
-// Where the help page "index.html" is: in the working directory, as it always
-// was, else beside the program, else in the data folder of an installed
-// program (<prefix>/share/pairforge beside <prefix>/bin), so that a program
-// started from the desktop menu finds the page it was installed with.
+// Where the help page "index.html" is: in the working directory first, so
+// that a page kept with the club's files wins, else beside the program, else
+// in the data folder of an installed program (<prefix>/share/pairforge beside
+// <prefix>/bin), so that a program started from the desktop menu finds the
+// page it was installed with.
 
 #include <QString>
 #include <QStringList>

@@ -1,18 +1,18 @@
 #include "app/main_window.h"
 
-#include "app/prompts.h"
-#include "app/score_commands.h"
-#include "app/text_codec.h"
-#include "app/texts.h"
-#include "app/ui_fonts.h"
-#include "app/up_down.h"
-#include "dialogs/court_board.h"
-#include "dialogs/court_display.h"
+#include "court/court_board.h"
+#include "court/court_display.h"
 #include "dialogs/schedule_stats_window.h"
 #include "dialogs/settings_store.h"
 #include "files/recent_files.h"
+#include "model/text_codec.h"
+#include "model/texts.h"
 #include "pairing/court_guess.h"
 #include "pairing/generators.h"
+#include "widgets/prompts.h"
+#include "widgets/score_commands.h"
+#include "widgets/ui_fonts.h"
+#include "widgets/up_down.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -52,6 +52,7 @@ TForm1::TForm1(Generators& generators, QWidget* parent)
 
     session_.changed = [this] { Q_EMIT pairingChanged(); };
     connect(this, &TForm1::pairingChanged, this, &TForm1::followPairing);
+    connect(this, &TForm1::pairingChanged, this, &TForm1::updateActions);
     // Qt's mark of unsaved changes, a trailing "*" beside the caption text.
     connect(this, &TForm1::pairingChanged, this, [this] { setWindowModified(session_.Modified); });
     // Undoing back to what is on disk leaves nothing unsaved.
@@ -136,7 +137,11 @@ void TForm1::CountMembers() {
 }
 
 void TForm1::UpdateCaption() {
-    setCaption(title_ + QStringLiteral(" [ ") + fromUtf8(session_.FileName) + QStringLiteral(" ]"));
+    if (session_.FileName.empty())
+        setCaption(title_);
+    else
+        setCaption(title_ + QStringLiteral(" [ ") + fromUtf8(session_.FileName) +
+                   QStringLiteral(" ]"));
 }
 
 QString TForm1::shownCaption() const {
@@ -150,44 +155,59 @@ void TForm1::setCaption(const QString& text) {
 }
 
 void TForm1::EnterPairingOpenState() {
-    for (QAction* a : {N8, S1})
-        a->setEnabled(false);
-    speedButtons_[1]->setEnabled(false);
-    speedButtons_[2]->setEnabled(false);
-    for (QAction* a :
-         {O1, C1, N6, R1, CSVT1, HTMLH1, X1, E1, G1, T1, S2, C2, R2, N4, scheduleStatsAction_})
-        a->setEnabled(true);
-    courtBoardAction_->setEnabled(true);
-    for (QAction* a : clockActions_)
-        a->setEnabled(true);
-    for (std::size_t i : {0u, 3u, 4u, 5u})
-        speedButtons_[i]->setEnabled(true);
-    ScrollBar1->setEnabled(true);
-    setScoreArrowsEnabled(true);
-    session_.PageTop = 0;
+    updateActions();
     if (ScrollBar1->value() != 0)
         ScrollBar1->setValue(0); // its handler shows the first page
-    B1->setEnabled(false);
-    N3->setEnabled(true);
+    else
+        ScrollBar1Change();
+}
+
+void TForm1::installPairing(const IncomingPairing& pairing) {
+    session_.Roster = pairing.roster;
+    session_.Matches = pairing.matches;
+    // The arrows step from what the edit shows; its change handler follows.
+    Edit37->setText(QString::number(pairing.courts));
+    session_.CourtCursor = 0;
+    session_.PairingOpen = true;
+    session_.FileName = pairing.fileName;
+    // A table that is not the one on disk has no undo back to a saved state.
+    resetHistory(pairing.asOnDisk);
+    UpdateCaption();
+    CountMembers();
+    EnterPairingOpenState();
+    if (pairing.asOnDisk)
+        session_.markSaved();
+    else
+        session_.markModified();
+}
+
+void TForm1::updateActions() {
+    const bool open = session_.PairingOpen;
+    for (QAction* a : {N8, S1})
+        a->setEnabled(!open);
+    for (std::size_t i : {1u, 2u})
+        speedButtons_[i]->setEnabled(!open);
+    for (QAction* a : {O1, X1, E1, C2, R2, N4})
+        a->setEnabled(true);
+    speedButtons_[0]->setEnabled(true);
+    for (QAction* a : {C1, N6, R1, CSVT1, HTMLH1, G1, T1, S2, scheduleStatsAction_,
+                       courtBoardAction_, replanAction_, printAction_, pdfAction_})
+        a->setEnabled(open);
+    for (QAction* a : clockActions_)
+        a->setEnabled(open);
+    for (std::size_t i : {3u, 4u, 5u})
+        speedButtons_[i]->setEnabled(open);
+    ScrollBar1->setEnabled(open);
+    setScoreArrowsEnabled(open);
+    B1->setEnabled(open && session_.PageTop >= MatchesPerPage);
+    N3->setEnabled(open && session_.PageTop < MaxMatches - MatchesPerPage);
 }
 
 void TForm1::setNoPairingState() {
-    for (QAction* a : {N8, O1, X1, S1, E1, C2, R2, N4})
-        a->setEnabled(true);
-    for (QAction* a : {C1, N6, R1, CSVT1, HTMLH1, N3, B1, G1, T1, S2, scheduleStatsAction_})
-        a->setEnabled(false);
-    courtBoardAction_->setEnabled(false);
-    for (QAction* a : clockActions_)
-        a->setEnabled(false);
+    updateActions();
     if (courtBoard_) // nothing left to show
         courtBoard_->close();
-    for (std::size_t i : {0u, 1u, 2u})
-        speedButtons_[i]->setEnabled(true);
-    for (std::size_t i : {3u, 4u, 5u})
-        speedButtons_[i]->setEnabled(false);
-    ScrollBar1->setEnabled(false);
     UpDown13->setEnabled(true);
-    setScoreArrowsEnabled(false);
 }
 
 void TForm1::setScoreArrowsEnabled(bool on) {

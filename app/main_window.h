@@ -2,8 +2,8 @@
 // The main window: the one session of the run, the members area, the six
 // match panels of the page on show, and the commands of the menu and toolbar.
 
-#include "app/score_commands.h"
-#include "app/session.h"
+#include "model/session.h"
+#include "widgets/score_commands.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -74,7 +74,8 @@ public:
     // Shows the roster in the grid and its count of leading non-empty rows in
     // the member-count edit; call after any change of session().Roster.
     void CountMembers();
-    // Caption "title [ file ]" after a save or an open.
+    // Caption "title [ file ]" after a save or an open, "title" while the
+    // pairing is on no disk.
     void UpdateCaption();
     // The caption as the title bar shows it: windowTitle() holds Qt's "[*]"
     // placeholder, shown as "*" while the pairing has unsaved changes.
@@ -83,6 +84,23 @@ public:
     void EnterPairingOpenState();
     // The pairing of a recovery copy, open and still unsaved.
     void restoreRecovered(const RecoveryContent& content);
+
+    // A pairing coming into the window: read from its file, put back from its
+    // recovery copy, or just generated.
+    struct IncomingPairing {
+        MemberRoster roster{};
+        MatchTable matches{};
+        int courts = 2;
+        std::string fileName;  // empty: on no disk yet
+        bool asOnDisk = false; // the table is what fileName holds
+    };
+    // The one way a pairing is opened: table, roster and court count into the
+    // session, the file name and caption, a new history, the first page, and
+    // pairingChanged for whoever follows the pairing.
+    void installPairing(const IncomingPairing& pairing);
+    // Every command's enabled state, worked out from the session alone; runs
+    // on each pairingChanged and each page turn.
+    void updateActions();
 
     // What a member change replaces, kept by its undo step.
     struct PairingCopy {

@@ -4,14 +4,14 @@
 
 #include "app/day_length_dialog.h"
 #include "app/help_page.h"
-#include "app/modal_runner.h"
-#include "app/prompts.h"
-#include "app/text_codec.h"
-#include "app/texts.h"
-#include "app/up_down.h"
 #include "members/candidate_editor.h"
 #include "members/member_selection.h"
+#include "model/text_codec.h"
+#include "model/texts.h"
 #include "pairing/generation.h"
+#include "widgets/modal_runner.h"
+#include "widgets/prompts.h"
+#include "widgets/up_down.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,14 +57,12 @@ void TForm1::N8Click() {
             return;
         dayRounds = dayLength.rounds();
     }
-    EnterPairingOpenState();
-    UpDown13->setEnabled(false);
     {
         HourglassCursor hourglass;
         GeneratePairing(session_, generators_, dayRounds);
     }
-    resetHistory(false);
-    ShowPage();
+    installPairing({session_.Roster, session_.Matches, session_.CourtCount, {}, false});
+    UpDown13->setEnabled(false);
 }
 
 void TForm1::SpeedButton3Click() {
@@ -146,8 +144,7 @@ void TForm1::B1Click() {
 
 void TForm1::ScrollBar1Change() {
     session_.PageTop = ScrollBar1->value() * MatchesPerPage;
-    B1->setEnabled(session_.PageTop >= MatchesPerPage);
-    N3->setEnabled(session_.PageTop < MaxMatches - MatchesPerPage);
+    updateActions();
     ShowPage();
 }
 

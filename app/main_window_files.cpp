@@ -3,10 +3,6 @@
 
 #include "app/main_window.h"
 
-#include "app/modal_runner.h"
-#include "app/prompts.h"
-#include "app/text_codec.h"
-#include "app/texts.h"
 #include "dialogs/settings_store.h"
 #include "files/atomic_save.h"
 #include "files/csv_writer.h"
@@ -15,8 +11,12 @@
 #include "files/known_courts.h"
 #include "files/pairing_file.h"
 #include "files/recent_files.h"
+#include "model/text_codec.h"
+#include "model/texts.h"
 #include "pairing/court_guess.h"
 #include "standings/standings_window.h"
+#include "widgets/modal_runner.h"
+#include "widgets/prompts.h"
 
 #include <QDialog>
 #include <QDir>
@@ -108,21 +108,9 @@ void TForm1::openPairingFile(const QString& path) {
     const std::optional<int> courts = courtCountForFile(path, content.matches);
     if (!courts)
         return; // the organiser cancelled: nothing has changed
-    session_.Roster = content.roster;
-    session_.Matches = content.matches;
-    Edit37->setText(QString::number(*courts));
     rememberCourtCount(programSettings(), path, *courts);
-    EnterPairingOpenState();
-    session_.PageTop = 0;
-    session_.CourtCursor = 0;
-    session_.PairingOpen = true;
-    session_.FileName = toPath(path);
     failedSaveChoice_.clear();
-    session_.markSaved();
-    resetHistory(true);
-    UpdateCaption();
-    CountMembers();
-    ShowPage();
+    installPairing({content.roster, content.matches, *courts, toPath(path), true});
     rememberFile(path);
 }
 
@@ -224,7 +212,7 @@ void TForm1::CSVT1Click() {
         return;
     lastCsvChoice_ = path;
     session_.CsvFileName = toPath(path);
-    saveExport(path, csvFileBytes(session_.Matches, session_.CsvMode));
+    saveExport(path, csvFileBytes(session_.Matches, csvLayoutFromSetting(session_.CsvMode)));
 }
 
 void TForm1::HTMLH1Click() {

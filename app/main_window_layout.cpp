@@ -4,9 +4,9 @@
 
 #include "app/artwork.h"
 #include "app/main_window.h"
-#include "app/score_edit.h"
-#include "app/ui_fonts.h"
-#include "app/up_down.h"
+#include "widgets/score_edit.h"
+#include "widgets/ui_fonts.h"
+#include "widgets/up_down.h"
 
 #include <QAction>
 #include <QFrame>

@@ -4,13 +4,13 @@
 
 #include "app/main_window.h"
 
-#include "app/modal_runner.h"
 #include "app/paper_print.h"
-#include "app/prompts.h"
-#include "app/texts.h"
 #include "dialogs/settings_store.h"
+#include "model/texts.h"
 #include "paper/paper_render.h"
 #include "paper/paper_settings.h"
+#include "widgets/modal_runner.h"
+#include "widgets/prompts.h"
 
 #include <QAction>
 #include <QMenu>
@@ -27,12 +27,6 @@ void TForm1::buildPrintCommands(QMenu* file) {
     pdfAction_ =
         addCommand(file, "pdfAction", QStringLiteral("PDFに保存(&D)..."),
                    QStringLiteral("印刷するページをPDFファイルに保存します。"), &TForm1::pdfClick);
-    for (QAction* a : {printAction_, pdfAction_})
-        a->setEnabled(false);
-    connect(this, &TForm1::pairingChanged, this, [this] {
-        printAction_->setEnabled(session_.PairingOpen);
-        pdfAction_->setEnabled(session_.PairingOpen);
-    });
 }
 
 void TForm1::printClick() {

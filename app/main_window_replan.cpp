@@ -4,18 +4,18 @@
 
 #include "app/main_window.h"
 
-#include "app/modal_runner.h"
-#include "app/prompts.h"
 #include "app/replan_start_dialog.h"
-#include "app/text_codec.h"
-#include "app/texts.h"
-#include "app/up_down.h"
 #include "members/member_selection.h"
+#include "model/text_codec.h"
+#include "model/texts.h"
 #include "pairing/balanced_selection.h"
 #include "pairing/court_guess.h"
 #include "pairing/generation.h"
 #include "pairing/generators.h"
 #include "pairing/replan.h"
+#include "widgets/modal_runner.h"
+#include "widgets/prompts.h"
+#include "widgets/up_down.h"
 
 #include <QAction>
 #include <QApplication>
@@ -104,9 +104,6 @@ void TForm1::buildReplanCommand(QMenu* members) {
                                QStringLiteral("遅れて来たメンバーや帰るメンバーに合わせて、"
                                               "残りの組み合わせを作り直します。"),
                                &TForm1::replanMembersClick);
-    replanAction_->setEnabled(false);
-    connect(this, &TForm1::pairingChanged, this,
-            [this] { replanAction_->setEnabled(session_.PairingOpen); });
 }
 
 TForm1::PairingCopy TForm1::pairingCopy() const {

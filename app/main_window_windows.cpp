@@ -3,18 +3,18 @@
 
 #include "app/main_window.h"
 
-#include "app/modal_runner.h"
-#include "app/prompts.h"
-#include "app/text_codec.h"
-#include "app/texts.h"
+#include "court/court_board.h"
+#include "court/court_display.h"
 #include "dialogs/about_dialog.h"
-#include "dialogs/court_board.h"
-#include "dialogs/court_display.h"
 #include "dialogs/schedule_stats_window.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/settings_store.h"
+#include "model/text_codec.h"
+#include "model/texts.h"
 #include "standings/announcement_dialog.h"
 #include "standings/standings_window.h"
+#include "widgets/modal_runner.h"
+#include "widgets/prompts.h"
 
 namespace pf {
 

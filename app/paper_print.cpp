@@ -1,11 +1,11 @@
 #include "app/paper_print.h"
 
-#include "app/dialog_buttons.h"
-#include "app/modal_runner.h"
-#include "app/ui_fonts.h"
 #include "dialogs/settings_store.h"
 #include "paper/paper_render.h"
 #include "paper/paper_settings.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/modal_runner.h"
+#include "widgets/ui_fonts.h"
 
 #include <QAction>
 #include <QComboBox>

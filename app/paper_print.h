@@ -3,7 +3,7 @@
 // orientation, title, date), the print preview that prints through the
 // printer dialog, and the options asked before a PDF is saved.
 
-#include "app/session.h"
+#include "model/session.h"
 #include "paper/paper_layout.h"
 
 #include <QDialog>

@@ -1,11 +1,11 @@
 #include "app/recovery.h"
 
 #include "app/main_window.h"
-#include "app/prompts.h"
-#include "app/texts.h"
-#include "app/up_down.h"
 #include "files/file_access.h"
 #include "files/recovery_file.h"
+#include "model/texts.h"
+#include "widgets/prompts.h"
+#include "widgets/up_down.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -6,7 +6,7 @@
 // comparison. The ICU figures with the round-trip check are what the program
 // paid per name before it had its own table.
 
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -5,7 +5,7 @@
 //     pairforge-paper-bench   (PF_BENCH_PDF_DIR=/some/dir keeps the PDFs)
 
 #include "app/paper_print.h"
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 #include "paper/paper_render.h"
 
 #include <QApplication>

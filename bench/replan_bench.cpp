@@ -11,6 +11,7 @@
 
 #include "pairing/balanced_selection.h"
 #include "pairing/replan.h"
+#include "pairing/rotation_bounds.h"
 
 #include <algorithm>
 #include <chrono>
@@ -151,8 +152,7 @@ Result run(const Scenario& s, std::uint32_t seed) {
         dayHi = std::max(dayHi, dayPlays[x]);
     }
     out.daySpread = dayHi - dayLo;
-    const int benched = n - 4 * courts;
-    out.sitBound = benched <= 0 ? 0 : (benched + 4 * courts - 1) / (4 * courts);
+    out.sitBound = pf::sitOutBound(n, courts);
     out.partner = pairSpread(partner, keptPartner, n);
     out.opponent = pairSpread(opponent, keptOpponent, n);
     return out;

@@ -16,6 +16,7 @@
 #include "pairing/balanced_selection.h"
 #include "pairing/generators.h"
 #include "pairing/random_source.h"
+#include "pairing/rotation_bounds.h"
 #include "pairing/schedule_quality.h"
 
 #include <algorithm>
@@ -51,13 +52,12 @@ struct Bounds {
 
 Bounds boundsFor(int members, int courts) {
     const int pairs = members * (members - 1) / 2;
-    const int benched = members - 4 * courts;
     Bounds b;
     b.playSpread = 480 % members == 0 ? 0 : 1;
     b.partnerSpread = 240 % pairs == 0 ? 0 : 1;
     b.opponentSpread = 480 % pairs == 0 ? 0 : 1;
-    b.sitOut = benched == 0 ? 0 : (benched + 4 * courts - 1) / (4 * courts);
-    b.playRun = benched == 0 ? -1 : (members + benched - 1) / benched - 1;
+    b.sitOut = pf::sitOutBound(members, courts);
+    b.playRun = pf::playRunBound(members, courts, -1);
     return b;
 }
 

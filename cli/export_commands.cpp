@@ -1,10 +1,10 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 
-#include "app/text_codec.h"
 #include "files/csv_writer.h"
 #include "files/html_writer.h"
 #include "files/pairing_file.h"
+#include "model/text_codec.h"
 #include "standings/standings.h"
 
 #include <QRegularExpression>
@@ -131,9 +131,9 @@ int runCsv(const QStringList& args) {
     if (const auto done = cmd.parse(args))
         return *done;
     const auto layoutText = cmd.value(QStringLiteral("layout"));
-    int csvMode = 0;
+    CsvLayout layout = CsvLayout::TwoLinesPerMatch;
     if (layoutText && *layoutText == QStringLiteral("new")) {
-        csvMode = 1;
+        layout = CsvLayout::OneLinePerMatch;
     } else if (layoutText && *layoutText != QStringLiteral("old")) {
         printError(std::string("--layout takes old or new"));
         return ExitUsage;
@@ -141,7 +141,7 @@ int runCsv(const QStringList& args) {
     const auto content = readPairingInput(cmd.positional(0));
     if (!content)
         return ExitRefused;
-    return cmd.writeOutput(csvFileBytes(content->matches, csvMode));
+    return cmd.writeOutput(csvFileBytes(content->matches, layout));
 }
 
 int runHtml(const QStringList& args) {

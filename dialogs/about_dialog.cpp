@@ -1,10 +1,10 @@
 #include "dialogs/about_dialog.h"
 
-#include "app/prompts.h"
-#include "app/session.h"
-#include "app/texts.h"
+#include "model/session.h"
+#include "model/texts.h"
+#include "widgets/prompts.h"
 
-#include "app/ui_fonts.h"
+#include "widgets/ui_fonts.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -19,8 +19,8 @@ inline constexpr char HomePageAddress[] = "https://pairforge.example.org/";
 class TOKBottomDlg : public QDialog {
     Q_OBJECT
 public:
-    // The product's version line as it has always read; the build's own
-    // version is told by `pairforge-cli --version`.
+    // The product's version line, the one the club's organisers know the
+    // program by; the build's own version is told by `pairforge-cli --version`.
     static QString versionLine();
 
     explicit TOKBottomDlg(QWidget* parent = nullptr);

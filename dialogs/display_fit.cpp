@@ -1,7 +1,7 @@
 #include "dialogs/display_fit.h"
 
-#include "app/texts.h"
 #include "dialogs/settings_store.h"
+#include "model/texts.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #include "dialogs/schedule_stats_window.h"
 
-#include "app/text_codec.h"
-#include "app/ui_fonts.h"
+#include "model/text_codec.h"
 #include "pairing/court_guess.h"
 #include "pairing/replan.h"
+#include "widgets/ui_fonts.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

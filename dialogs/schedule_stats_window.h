@@ -15,7 +15,7 @@
 // balanced day (anotherDrawButton); the main window makes it, as one undo
 // step.
 
-#include "app/session.h"
+#include "model/session.h"
 #include "pairing/schedule_quality.h"
 
 #include <QWidget>

@@ -1,9 +1,9 @@
 #include "dialogs/settings_dialog.h"
 
-#include "app/dialog_buttons.h"
-#include "app/modal_runner.h"
-#include "app/ui_fonts.h"
 #include "dialogs/display_fit.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/modal_runner.h"
+#include "widgets/ui_fonts.h"
 
 #include <QFontMetrics>
 #include <QFrame>

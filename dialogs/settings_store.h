@@ -12,9 +12,9 @@
 //         prompts().message(this, fromUtf8(saved.error), QString::fromUtf8(ErrorTitle),
 //                           Buttons::Ok);
 
-#include "app/session.h"
-#include "app/status.h"
-#include "app/texts.h"
+#include "model/session.h"
+#include "model/status.h"
+#include "model/texts.h"
 
 #include <QSettings>
 #include <cstdint>
@@ -51,7 +51,7 @@ Settings loadSettings(QSettings& store);
 // "MinMatches" (0 … MaxMinMatches), "RoundMinutes" (1 … MaxRoundMinutes) and
 // "ClockRestart" (0 or 1) read as their defaults when missing or out of range,
 // and, like "Scale", are written only once they differ from the default or
-// are already stored, so a clean account's store stays as it always was.
+// are already stored, so a clean account's store holds only what was chosen.
 // Writes the three values as decimal text and flushes the store;
 // MsgSettingsWriteFailed when they could not be written (the caller shows it).
 Status saveSettings(QSettings& store, const Settings& settings);
@@ -66,7 +66,7 @@ inline constexpr std::int32_t DisplayScales[] = {100, 125, 150, 200};
 
 // "Scale" under CONFIG: one of DisplayScales, anything else (missing,
 // letters, 90, 300) gives 100. A clean account gets no "Scale" written until
-// a size has been chosen, so its store stays as it always was.
+// a size has been chosen, so its store holds only what was chosen.
 std::int32_t loadScale(QSettings& store);
 
 // Scales the whole interface by the stored display size: sets Qt's scale

@@ -3,8 +3,8 @@
 // write-then-rename, so a failure (a full disk, a folder that cannot be
 // written) leaves the earlier file exactly as it was.
 
-#include "app/status.h"
-#include "app/texts.h"
+#include "model/status.h"
+#include "model/texts.h"
 
 #include <QByteArray>
 #include <QIODevice>

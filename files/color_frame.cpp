@@ -1,8 +1,8 @@
 #include "files/color_frame.h"
 
-#include "app/prompts.h"
-#include "app/text_codec.h"
-#include "app/ui_fonts.h"
+#include "model/text_codec.h"
+#include "widgets/prompts.h"
+#include "widgets/ui_fonts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,5 @@
 #include "files/csv_writer.h"
 
-#include "files/atomic_save.h"
-
 #include <string>
 
 namespace pf {
@@ -13,10 +11,10 @@ void append(QByteArray& out, const std::string& text) {
 
 } // namespace
 
-QByteArray csvFileBytes(const MatchTable& matches, int csvMode) {
+QByteArray csvFileBytes(const MatchTable& matches, CsvLayout layout) {
     QByteArray out;
     out.reserve(8 * 1024);
-    const bool oneLine = csvMode != 0;
+    const bool oneLine = layout == CsvLayout::OneLinePerMatch;
     for (const MatchRecord& m : matches) {
         append(out, m.a + ',' + m.b + ',' + std::to_string(m.WinA));
         out.append(oneLine ? "," : "\r\n");
@@ -24,10 +22,6 @@ QByteArray csvFileBytes(const MatchTable& matches, int csvMode) {
         out.append("\r\n");
     }
     return out;
-}
-
-Status writeCsvFile(const QString& path, const MatchTable& matches, int csvMode) {
-    return saveFileAtomically(path, csvFileBytes(matches, csvMode));
 }
 
 } // namespace pf

@@ -1,21 +1,24 @@
 #pragma once
 // The CSV export of the match table: all 120 slots in order, Shift-JIS,
 // CR LF, no header, names written as stored.
-//   layout 0 (old): two lines per match, "a,b,WinA" then "c,d,WinB"
-//   any other layout (new): one line per match, "a,b,WinA,c,d,WinB"
 
-#include "app/session.h"
-#include "app/status.h"
+#include "model/session.h"
 
 #include <QByteArray>
-#include <QString>
+#include <cstdint>
 
 namespace pf {
 
-QByteArray csvFileBytes(const MatchTable& matches, int csvMode);
+enum class CsvLayout {
+    TwoLinesPerMatch, // the old layout: "a,b,WinA" then "c,d,WinB"
+    OneLinePerMatch,  // the new layout: "a,b,WinA,c,d,WinB"
+};
 
-// Builds the whole file, then saves it by write-then-rename; false (and the
-// earlier file untouched) when it cannot be written.
-Status writeCsvFile(const QString& path, const MatchTable& matches, int csvMode);
+// The stored setting "CsvMode": 0 the old layout, any other value the new.
+inline CsvLayout csvLayoutFromSetting(std::int32_t stored) {
+    return stored == 0 ? CsvLayout::TwoLinesPerMatch : CsvLayout::OneLinePerMatch;
+}
+
+QByteArray csvFileBytes(const MatchTable& matches, CsvLayout layout);
 
 } // namespace pf

@@ -1,6 +1,6 @@
 #include "files/file_access.h"
 
-#include "app/texts.h"
+#include "model/texts.h"
 
 #include <QDir>
 

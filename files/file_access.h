@@ -10,7 +10,7 @@
 // MsgWriteFailed) and a second line that names the file and says why: the
 // program's own reason, or the system's.
 
-#include "app/status.h"
+#include "model/status.h"
 
 #include <QFile>
 #include <QString>

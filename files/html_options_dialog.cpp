@@ -1,12 +1,12 @@
 #include "files/html_options_dialog.h"
 
-#include "app/dialog_buttons.h"
-#include "app/modal_runner.h"
-#include "app/session.h"
-#include "app/text_codec.h"
-#include "app/ui_fonts.h"
-#include "app/up_down.h"
 #include "files/color_frame.h"
+#include "model/session.h"
+#include "model/text_codec.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/modal_runner.h"
+#include "widgets/ui_fonts.h"
+#include "widgets/up_down.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,7 +1,6 @@
 #include "files/html_writer.h"
 
-#include "app/text_codec.h"
-#include "files/atomic_save.h"
+#include "model/text_codec.h"
 
 #include <algorithm>
 #include <string>
@@ -143,12 +142,6 @@ QByteArray htmlPageBytes(const MatchTable& matches, const StandingsTable& standi
     p.raw("</TABLE>").eol();
     p.raw("</BODY></HTML>").eol();
     return p.take();
-}
-
-Status writeHtmlFile(const QString& path, const MatchTable& matches,
-                     const StandingsTable& standings, int rankingMethod,
-                     const HtmlOptions& options) {
-    return saveFileAtomically(path, htmlPageBytes(matches, standings, rankingMethod, options));
 }
 
 } // namespace pf

@@ -4,9 +4,8 @@
 // & < > " escaped, so a name can never put markup or script into a page that
 // is posted for the whole club; any other text is written exactly as held.
 
-#include "app/session.h"
-#include "app/status.h"
 #include "files/html_options.h"
+#include "model/session.h"
 #include "standings/standings.h"
 
 #include <QByteArray>
@@ -19,12 +18,6 @@ namespace pf {
 // its headings and cells are printed as they are.
 QByteArray htmlPageBytes(const MatchTable& matches, const StandingsTable& standings,
                          int rankingMethod, const HtmlOptions& options);
-
-// Builds the whole page, then saves it by write-then-rename; on failure the
-// earlier file stays untouched.
-Status writeHtmlFile(const QString& path, const MatchTable& matches,
-                     const StandingsTable& standings, int rankingMethod,
-                     const HtmlOptions& options);
 
 // The texts with & < > " replaced by their entities. Byte-wise replacement is
 // safe in Shift-JIS: no trail byte of a double-byte character is below 0x40.

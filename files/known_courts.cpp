@@ -1,6 +1,6 @@
 #include "files/known_courts.h"
 
-#include "app/session.h"
+#include "model/session.h"
 
 #include <QFileInfo>
 #include <QStringList>

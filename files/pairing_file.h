@@ -2,9 +2,9 @@
 // The pairing data file (.pf1): the format line, 100 roster lines and 120
 // match lines "a,b,c,d,WinA,WinB", Shift-JIS, CR LF.
 
-#include "app/session.h"
-#include "app/status.h"
-#include "app/texts.h"
+#include "model/session.h"
+#include "model/status.h"
+#include "model/texts.h"
 
 #include <QByteArray>
 #include <QString>

@@ -12,8 +12,8 @@
 // of its own (RecoverySlot), so two programs side by side never overwrite
 // each other's.
 
-#include "app/session.h"
-#include "app/status.h"
+#include "model/session.h"
+#include "model/status.h"
 
 #include <QByteArray>
 #include <QString>

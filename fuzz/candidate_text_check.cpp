@@ -1,8 +1,8 @@
 #include "fuzz/fuzz_checks.h"
 
-#include "app/text_codec.h"
 #include "members/candidate_file.h"
 #include "members/candidate_text.h"
+#include "model/text_codec.h"
 
 #include <set>
 

@@ -43,7 +43,7 @@ bool checkPairingFile(const QByteArray& bytes) {
     const QByteArray page = htmlPageBytes(first.matches, table, rule, optionsFor(bytes));
     if (page.isEmpty() || page.contains("<script"))
         return false;
-    const QByteArray csv = csvFileBytes(first.matches, layout);
+    const QByteArray csv = csvFileBytes(first.matches, csvLayoutFromSetting(layout));
     if (csv.count("\r\n") != (layout == 0 ? 2 * MaxMatches : MaxMatches))
         return false;
 

@@ -1,14 +1,14 @@
 #include "members/candidate_editor.h"
 
-#include "app/prompts.h"
-#include "app/text_codec.h"
-#include "app/ui_fonts.h"
 #include "files/atomic_save.h"
 #include "files/file_access.h"
 #include "members/candidate_file.h"
 #include "members/candidate_text.h"
 #include "members/member_selection.h"
-#include "members/name_rules.h"
+#include "model/name_rules.h"
+#include "model/text_codec.h"
+#include "widgets/prompts.h"
+#include "widgets/ui_fonts.h"
 
 #include <QDir>
 #include <QPlainTextEdit>

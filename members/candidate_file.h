@@ -1,8 +1,8 @@
 #pragma once
 // The candidate list file pairforge.txt: one Shift-JIS name a line.
 
-#include "app/session.h"
-#include "app/texts.h"
+#include "model/session.h"
+#include "model/texts.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "members/candidate_text.h"
 
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 
 #include <QHash>
 #include <deque>

@@ -1,11 +1,11 @@
 #include "members/member_selection.h"
 
-#include "app/prompts.h"
-#include "app/text_codec.h"
-#include "app/ui_fonts.h"
 #include "members/candidate_file.h"
 #include "members/name_list_item.h"
-#include "members/name_rules.h"
+#include "model/name_rules.h"
+#include "model/text_codec.h"
+#include "widgets/prompts.h"
+#include "widgets/ui_fonts.h"
 
 #include <QDir>
 #include <QFrame>

@@ -3,7 +3,7 @@
 // right, names moved between them with four arrow buttons, and a name that is
 // no candidate typed in and added to the selection.
 
-#include "app/session.h"
+#include "model/session.h"
 
 #include <QDialog>
 #include <vector>

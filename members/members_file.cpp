@@ -1,8 +1,8 @@
 #include "members/members_file.h"
 
-#include "app/text_codec.h"
 #include "files/file_access.h"
 #include "members/candidate_file.h"
+#include "model/text_codec.h"
 
 #include <QFile>
 #include <QStringDecoder>

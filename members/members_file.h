@@ -4,8 +4,8 @@
 // Shift-JIS like every other file of the program, but a file written by a
 // UTF-8 editor is recognised and converted rather than taken as garbled names.
 
-#include "app/session.h"
-#include "app/texts.h"
+#include "model/session.h"
+#include "model/texts.h"
 
 #include <QByteArray>
 #include <QString>

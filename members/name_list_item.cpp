@@ -1,7 +1,7 @@
 #include "members/name_list_item.h"
 
-#include "app/text_codec.h"
 #include "members/name_order.h"
+#include "model/text_codec.h"
 
 #include <QListWidget>
 

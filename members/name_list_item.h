@@ -2,7 +2,7 @@
 // A member name in a list box: the Shift-JIS bytes it stands for, shown
 // decoded. The lists keep their entries in the members' order (name_order.h).
 
-#include "app/session.h"
+#include "model/session.h"
 
 #include <QListWidgetItem>
 

@@ -1,6 +1,6 @@
 #include "members/name_order.h"
 
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 
 #include <QCollator>
 #include <QLocale>

@@ -3,7 +3,7 @@
 // case ignored, as a list box of the desktop sorts; names that collate equal
 // fall back to their bytes so the order never depends on insertion.
 
-#include "app/session.h"
+#include "model/session.h"
 
 namespace pf {
 

@@ -1,5 +1,6 @@
 #include "pairing/balanced_selection.h"
 
+#include "pairing/rotation_bounds.h"
 #include "pairing/stored_designs.h"
 
 #include <algorithm>
@@ -32,10 +33,6 @@ struct Window {
 
 Window windowOf(std::int64_t total, std::int64_t pairs) {
     return {static_cast<int>(total / pairs), static_cast<int>((total + pairs - 1) / pairs)};
-}
-
-int ceilDiv(int a, int b) {
-    return (a + b - 1) / b;
 }
 
 class Search {
@@ -245,8 +242,8 @@ Search::Search(int members, int courts, int rounds, const BalancedHistory* histo
     // The even rotation needs at most sitBound_ rounds out in a row and plays
     // at most playBound rounds in a row; the search may stretch either by one
     // round to find better pairings.
-    sitBound_ = benched_ == 0 ? 0 : ceilDiv(benched_, perRound_);
-    const int playBound = benched_ == 0 ? rounds : ceilDiv(members, benched_) - 1;
+    sitBound_ = sitOutBound(members, courts);
+    const int playBound = playRunBound(members, courts, rounds);
     sitLimit_ = sitBound_ + 1;
     tradeReach_ = std::max(1, std::min(rounds - 1, std::max(sitLimit_, playBound + 1)));
     relabelSpan_ = std::max(1, std::min(rounds, 4 * (sitLimit_ + playBound + 1)));

@@ -20,7 +20,7 @@
 // which part in it, whether the day runs forwards or backwards, and the order
 // of courts and sides.
 
-#include "app/session.h"
+#include "model/session.h"
 
 #include <cstdint>
 #include <vector>

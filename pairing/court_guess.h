@@ -4,7 +4,7 @@
 // two courts at once, so the largest n that still fits is the one it was made
 // for (or one under which it can be played).
 
-#include "app/session.h"
+#include "model/session.h"
 
 #include <vector>
 

@@ -6,7 +6,7 @@
 // arrays indexed by id; a member's tallies about itself hold all bits set, so
 // that compared as unsigned numbers they rank after every real count.
 
-#include "app/session.h"
+#include "model/session.h"
 
 #include <cstdint>
 #include <vector>
@@ -19,8 +19,8 @@ public:
 
     enum State : std::int32_t { NotInRoster = 0, Available = 1, Placed = 2 };
 
-    // Seeds the process generator from the clock, as the program has always
-    // done when the list comes into being at start-up.
+    // Seeds the process generator from the clock when the list comes into
+    // being at start-up, so that no two runs draw the same days.
     EntryList();
 
     std::int32_t MatchSerial = 0;

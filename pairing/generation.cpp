@@ -1,6 +1,6 @@
 #include "pairing/generation.h"
 
-#include "members/name_rules.h"
+#include "model/name_rules.h"
 
 namespace pf {
 

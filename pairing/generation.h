@@ -2,8 +2,8 @@
 // The part of the new-pairing command below the window: roster checks and the
 // call of the chosen method. The window adds the enabling and the cursor.
 
-#include "app/session.h"
-#include "app/texts.h"
+#include "model/session.h"
+#include "model/texts.h"
 #include "pairing/entry_list.h"
 #include "pairing/generators.h"
 #include "pairing/sequential_selection.h"

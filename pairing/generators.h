@@ -6,7 +6,7 @@
 // A new method needs an enumerator, its own file, a case in dispatch() and a
 // choice in the settings dialog.
 
-#include "app/session.h"
+#include "model/session.h"
 #include "pairing/entry_list.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // Greedy random selection: each round's matches are built member by member,
 // each choice drawn at random among the best-ranked available members.
 
-#include "app/session.h"
+#include "model/session.h"
 #include "pairing/entry_list.h"
 
 #include <vector>

@@ -1,8 +1,9 @@
 #include "pairing/replan.h"
 
-#include "app/texts.h"
-#include "members/name_rules.h"
+#include "model/name_rules.h"
+#include "model/texts.h"
 #include "pairing/balanced_selection.h"
+#include "pairing/rotation_bounds.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,10 +20,6 @@ const Name* namesOf(const MatchRecord& m, int k) {
 
 bool contains(const std::vector<Name>& list, const Name& name) {
     return std::find(list.begin(), list.end(), name) != list.end();
-}
-
-int ceilDiv(int a, int b) {
-    return (a + b - 1) / b;
 }
 
 // What the kept matches hold for each present member, in the engine's terms.
@@ -57,9 +54,8 @@ BalancedHistory historyOf(const MatchTable& table, int kept, int courts,
     // Runs at the end of the kept part. Beyond what the even rotation of the
     // new roster allows they mean the same (go on court first, or rest
     // first), and longer ones would only leave the rotation no way out.
-    const int benched = static_cast<int>(n) - 4 * courts;
-    const int sitBound = benched <= 0 ? 0 : ceilDiv(benched, 4 * courts);
-    const int playBound = benched <= 0 ? MaxMatches : ceilDiv(static_cast<int>(n), benched) - 1;
+    const int sitBound = sitOutBound(static_cast<int>(n), courts);
+    const int playBound = playRunBound(static_cast<int>(n), courts, MaxMatches);
     const int rounds = kept / courts;
     std::vector<int> plays(n, 0);
     std::vector<int> firstRound(n, -1);
@@ -231,20 +227,6 @@ ReplanResult planReplan(const MemberRoster& roster, const MatchTable& table,
     options.moveBudget = request.moveBudget;
     GenerateBalanced(present, courts, kept, &history, options, result.matches);
     result.present = present;
-    return result;
-}
-
-ReplanResult replanPairing(Session& session, const ReplanRequest& request) {
-    ReplanResult result = planReplan(session.Roster, session.Matches, request);
-    if (!result.ok())
-        return result;
-    session.Roster = result.roster;
-    session.Matches = result.matches;
-    session.CourtCount = request.courts;
-    session.Participants = result.present;
-    session.PageTop = ((request.firstMatch - 1) / MatchesPerPage) * MatchesPerPage;
-    session.CourtCursor = request.firstMatch - 1;
-    session.markModified();
     return result;
 }
 

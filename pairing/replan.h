@@ -5,9 +5,9 @@
 // from then on, remembering who has already partnered and faced whom.
 //
 // The main window's member-change command and `pairforge-cli replan` both
-// come through replanPairing; the window adds the dialogs and the undo step.
+// come through planReplan; the window adds the dialogs and the undo step.
 
-#include "app/session.h"
+#include "model/session.h"
 
 #include <cstdint>
 #include <string>
@@ -44,11 +44,6 @@ ReplanResult planReplan(const MemberRoster& roster, const MatchTable& table,
 // planReplan refuses that.
 std::vector<Name> replanRoster(const MemberRoster& roster, const MatchTable& table, int firstMatch,
                                const std::vector<Name>& present);
-
-// Plans and, when accepted, puts the result into `session` (roster, table,
-// court count, participants), shows the page of K and marks it modified. On a
-// refusal the session is left exactly as it was.
-ReplanResult replanPairing(Session& session, const ReplanRequest& request);
 
 // Where the rest of the day starts: the first match of the round after the
 // last match with a result (1 when none has one; beyond 120 when the last

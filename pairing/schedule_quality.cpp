@@ -1,5 +1,7 @@
 #include "pairing/schedule_quality.h"
 
+#include "pairing/rotation_bounds.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -7,10 +9,6 @@
 
 namespace pf {
 namespace {
-
-int ceilDiv(int a, int b) {
-    return (a + b - 1) / b;
-}
 
 // Spread and maximum over every pair i < j, pairs that never met counting 0.
 struct PairStats {
@@ -218,11 +216,10 @@ ScheduleQuality computeQuality(const std::vector<Name>& members, const MatchTabl
     // rounds, so B(L + 1) ≥ N.
     // Judged by who plays now: after a re-plan that is the roster of the
     // rounds still to come.
-    const int playing = 4 * courts;
-    const int resting = std::max(0, (q.presentNow > 0 ? q.presentNow : n) - playing);
-    q.longestSitOut.bound = resting > 0 ? ceilDiv(resting, playing) : 0;
-    if (resting > 0)
-        q.longestPlayRun.bound = ceilDiv(resting + playing, resting) - 1;
+    const int present = q.presentNow > 0 ? q.presentNow : n;
+    q.longestSitOut.bound = sitOutBound(present, courts);
+    if (present > 4 * courts)
+        q.longestPlayRun.bound = playRunBound(present, courts, 0);
     // Some pair holds at least the rounded-up mean at every boundary, so no
     // table does better than an excess of 0.
     q.prefixPlaySpread.bound = prefixPlayBound;

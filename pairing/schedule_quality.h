@@ -4,7 +4,7 @@
 // could do. The statistics window, pairforge-cli report and the benchmarks
 // all read the same figures.
 
-#include "app/session.h"
+#include "model/session.h"
 
 #include <optional>
 #include <vector>

@@ -6,7 +6,7 @@
 // The search is deterministic for a given roster size and court count; all the
 // randomness lies in the shuffle.
 
-#include "app/session.h"
+#include "model/session.h"
 
 #include <array>
 #include <cstdint>

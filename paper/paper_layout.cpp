@@ -1,6 +1,6 @@
 #include "paper/paper_layout.h"
 
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 #include "standings/standings.h"
 
 #include <QSet>

@@ -10,7 +10,7 @@
 // too wide. Every text fits its rectangle as the measure says, and no text
 // overlaps another text or a box for writing in.
 
-#include "app/session.h"
+#include "model/session.h"
 
 #include <QRectF>
 #include <QSizeF>

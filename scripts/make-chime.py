@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes app/sounds/round_end.wav, the chime the court board plays when a
+"""Writes court/sounds/round_end.wav, the chime the court board plays when a
 round's time is up: three falling bell-like tones, 16-bit mono, 22050 Hz.
 The sound is the program's own, made here from sine waves; run again only to
 change it (the file is kept in the repository)."""
@@ -27,7 +27,7 @@ def sample(t):
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "app", "sounds", "round_end.wav")
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "court", "sounds", "round_end.wav")
     frames = bytearray()
     for i in range(int(RATE * LENGTH)):
         v = max(-1.0, min(1.0, sample(i / RATE)))

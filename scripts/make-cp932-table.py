@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
-"""Writes app/cp932_table.inc, the program's code page 932 (Windows Shift-JIS)
-double-byte table, and prints the checksums that tests/app/cp932_test.cpp holds.
+"""Writes model/cp932_table.inc, the program's code page 932 (Windows Shift-JIS)
+double-byte table, and prints the checksums that tests/model/cp932_test.cpp holds.
 
 Run by hand from the repository root whenever the table's rules change:
 
-    python3 scripts/make-cp932-table.py            # rewrite app/cp932_table.inc
+    python3 scripts/make-cp932-table.py            # rewrite model/cp932_table.inc
     python3 scripts/make-cp932-table.py --check    # only compare, exit 1 on a difference
 
 The build never runs it. It needs nothing but Python 3.8 or later, whose own
@@ -28,7 +28,7 @@ import sys
 import unicodedata
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-OUT = ROOT / "app" / "cp932_table.inc"
+OUT = ROOT / "model" / "cp932_table.inc"
 
 LEADS = list(range(0x81, 0xA0)) + list(range(0xE0, 0xFD))
 TRAILS = [t for t in range(0x40, 0xFD) if t != 0x7F]  # 188 per lead byte

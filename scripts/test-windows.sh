@@ -51,7 +51,7 @@ cmake --build --preset windows -j "$jobs"
 # Wine starts its desktop process with the first window program; a test
 # listing that races that start can wait for it for good. One warm-up run,
 # given a minute and tried again on a fresh server, settles it first.
-warm=build/windows/tests/app/up_down_test.exe
+warm=build/windows/tests/widgets/up_down_test.exe
 for attempt in 1 2 3; do
     if timeout 60 wine "$warm" --gtest_list_tests >/dev/null 2>&1; then break; fi
     echo "Wine warm-up attempt $attempt did not finish; restarting the Wine server"

@@ -11,11 +11,11 @@ export QT_QPA_PLATFORM=offscreen
 export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 jobs=$(nproc)
 
-cmake --preset dev -G Ninja >/dev/null
+cmake --preset dev >/dev/null
 cmake --build --preset dev -j "$jobs"
 ctest --preset dev -j "$jobs"
 
-cmake --preset asan -G Ninja >/dev/null
+cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
 ctest --preset asan -j "$jobs"
 

@@ -1,10 +1,10 @@
 #include "standings/announcement_dialog.h"
 
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 #include "pairing/random_source.h"
 #include "standings/standings_window.h"
 
-#include "app/ui_fonts.h"
+#include "widgets/ui_fonts.h"
 
 #include <QHideEvent>
 #include <QLabel>

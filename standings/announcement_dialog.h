@@ -8,7 +8,7 @@
 // standings into the standings window's table; tests may show() it and drive
 // Timer1Timer(), Button1Click() and OKBtnClick() directly.
 
-#include "app/session.h"
+#include "model/session.h"
 #include "standings/ranking.h"
 
 #include <QDialog>

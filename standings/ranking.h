@@ -4,7 +4,7 @@
 // alone). Every reader formats them through standings.h, so the window, the
 // exports and the announcement show the same texts.
 
-#include "app/session.h"
+#include "model/session.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "standings/standings.h"
 
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,8 +1,8 @@
 #include "standings/standings_window.h"
 
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 
-#include "app/ui_fonts.h"
+#include "widgets/ui_fonts.h"
 
 #include <QAbstractButton>
 #include <QEvent>

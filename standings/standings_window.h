@@ -10,7 +10,7 @@
 // Usage by the main window: construct once at start-up with the session and
 // the main window as parent; `T1Click` calls show() and activateWindow().
 
-#include "app/session.h"
+#include "model/session.h"
 #include "standings/standings.h"
 
 #include <QWidget>

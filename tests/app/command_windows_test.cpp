@@ -3,9 +3,9 @@
 
 #include "gui_fixture.h"
 
+#include "court/court_board.h"
+#include "court/court_display.h"
 #include "dialogs/about_dialog.h"
-#include "dialogs/court_board.h"
-#include "dialogs/court_display.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/settings_store.h"
 #include "files/html_options_dialog.h"

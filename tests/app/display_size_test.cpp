@@ -4,7 +4,7 @@
 
 #include "gui_fixture.h"
 
-#include "dialogs/court_display.h"
+#include "court/court_display.h"
 #include "dialogs/schedule_stats_window.h"
 #include "dialogs/settings_dialog.h"
 #include "files/html_options_dialog.h"

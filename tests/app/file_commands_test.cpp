@@ -251,14 +251,14 @@ TEST_F(FileCommandsTest, CsvExportFollowsTheLayoutInForce) {
     ask->files.push_back(file);
     action("CSVT1")->trigger();
     EXPECT_EQ(ask->fileChoices.back().defaultSuffix, QStringLiteral("csv"));
-    EXPECT_EQ(read(file), csvFileBytes(form().session().Matches, 0));
+    EXPECT_EQ(read(file), csvFileBytes(form().session().Matches, CsvLayout::TwoLinesPerMatch));
     EXPECT_EQ(read(file).count("\r\n"), 240);
 
     form().session().CsvMode = 1;
     ask->files.push_back(file);
     action("CSVT1")->trigger();
     EXPECT_EQ(ask->fileChoices.back().initialPath, file); // proposes the last choice
-    EXPECT_EQ(read(file), csvFileBytes(form().session().Matches, 1));
+    EXPECT_EQ(read(file), csvFileBytes(form().session().Matches, CsvLayout::OneLinePerMatch));
     EXPECT_EQ(read(file).count("\r\n"), 120);
     EXPECT_EQ(form().session().CsvFileName, file.toStdString());
     EXPECT_TRUE(form().session().Modified); // exporting is not saving

@@ -4,8 +4,8 @@
 
 #include "gui_fixture.h"
 
-#include "app/session.h"
 #include "dialogs/settings_store.h"
+#include "model/session.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -260,6 +260,50 @@ TEST_F(MainWindowTest, PagingStopsAtTheFirstAndLastPage) {
     EXPECT_FALSE(action("B1")->isEnabled());
     EXPECT_EQ(find<QLabel>("Label27")->text(), QStringLiteral("1"));
 }
+
+// Every command's enabled state follows from the session alone.
+enum DayState { NoPairing, Pairing, WithAResult, WithALaterPage };
+
+struct CommandRow {
+    const char* on; // '1' where enabled, by DayState
+    std::vector<const char*> names;
+};
+
+const CommandRow Commands[] = {
+    {"1000", {"N8", "SpeedButton3", "S1", "SpeedButton2"}},
+    {"1111", {"O1", "X1", "E1", "SpeedButton1", "C2", "R2", "N4"}},
+    {"0111", {"C1", "N6", "SpeedButton4", "R1", "CSVT1", "HTMLH1", "printAction", "pdfAction"}},
+    {"0111", {"replanAction", "G1", "SpeedButton5", "T1", "S2", "SpeedButton6", "N3"}},
+    {"0111", {"scheduleStatsAction", "courtBoardAction", "clockStartAction"}},
+    {"0111", {"clockPauseAction", "clockResetAction"}},
+    {"0001", {"B1"}},
+    {"0010", {"undoAction"}},
+    {"0000", {"redoAction"}},
+};
+
+class CommandsByState : public MainWindowTest, public ::testing::WithParamInterface<DayState> {};
+
+TEST_P(CommandsByState, EnabledExactlyWhereTheTableSays) {
+    if (GetParam() != NoPairing)
+        generate(eight);
+    if (GetParam() == WithAResult)
+        arrow("UpDown1", true);
+    if (GetParam() == WithALaterPage)
+        action("N3")->trigger();
+    for (const CommandRow& row : Commands) {
+        for (const char* name : row.names) {
+            QObject* command = find<QObject>(name);
+            ASSERT_NE(command, nullptr) << name;
+            EXPECT_EQ(command->property("enabled").toBool(), row.on[GetParam()] == '1') << name;
+        }
+    }
+}
+
+const char* const DayStateNames[] = {"NoPairing", "Pairing", "WithAResult", "WithALaterPage"};
+
+INSTANTIATE_TEST_SUITE_P(FourStates, CommandsByState,
+                         ::testing::Values(NoPairing, Pairing, WithAResult, WithALaterPage),
+                         [](const auto& info) { return std::string(DayStateNames[info.param]); });
 
 TEST_F(MainWindowTest, ClosingThePairingAsksOnlyWhenScoresAreUnsaved) {
     generate(eight);

@@ -1,6 +1,7 @@
 // The real program, killed: a change made in one run is offered back by the
-// next. Both runs are child processes with a home of their own, driven by
-// the test script hook, so the user's data is never touched.
+// next. Both runs are child processes with a home of their own, the program's
+// own start-up driven by the script runner (pairforge-scripted), so the
+// user's data is never touched.
 
 #include "files/pairing_file.h"
 #include "files/recovery_file.h"

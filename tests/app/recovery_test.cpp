@@ -178,6 +178,16 @@ INSTANTIATE_TEST_SUITE_P(
                       OfferCase{"DeclineButKeep", {Answer::No, Answer::No}, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(RecoveryTest, ARestoredPairingNeverSavedShowsTheUnsavedMark) {
+    Session neverSaved = killedSession();
+    neverSaved.FileName.clear();
+    leaveCopy(recoveryFileBytes(neverSaved));
+    ask->answers.push_back(Answer::Yes);
+    keeper().offerLeftovers();
+    ASSERT_TRUE(form().session().PairingOpen);
+    EXPECT_EQ(form().shownCaption(), QStringLiteral("ペアフォージ(PAIRFORGE)*"));
+}
+
 TEST_F(RecoveryTest, ARestoredPairingStaysUnsavedWhateverIsUndone) {
     const QString leftover = leaveCopy(recoveryFileBytes(killedSession()));
     ask->answers.push_back(Answer::Yes);

@@ -4,7 +4,7 @@
 
 #include "gui_fixture.h"
 
-#include "app/score_edit.h"
+#include "widgets/score_edit.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "cli_runner.h"
 
-#include "app/texts.h"
 #include "files/pairing_file.h"
+#include "model/texts.h"
 #include "pairing/balanced_selection.h"
 
 #include <QFile>

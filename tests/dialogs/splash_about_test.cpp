@@ -2,11 +2,11 @@
 // by the timer only, the artwork, and the About box's texts and home-page
 // button with its failure message.
 
-#include "app/prompts.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/splash_artwork.h"
 #include "dialogs/splash_window.h"
 #include "scripted_prompts.h"
+#include "widgets/prompts.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,5 +1,6 @@
 #include "files/atomic_save.h"
 
+#include "core_steps.h"
 #include "files/csv_writer.h"
 #include "files/html_writer.h"
 #include "files/pairing_file.h"

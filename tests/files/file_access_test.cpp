@@ -2,6 +2,7 @@
 // regular file is read (a FIFO never blocks), nothing but a regular file that
 // is not read-only is written over, and the message names the file.
 
+#include "core_steps.h"
 #include "files/atomic_save.h"
 #include "files/csv_writer.h"
 #include "files/file_access.h"

@@ -4,13 +4,13 @@
 
 #include "files/html_options_dialog.h"
 
-#include "app/prompts.h"
-#include "app/text_codec.h"
-#include "app/up_down.h"
 #include "files/color_frame.h"
 #include "files/html_writer.h"
+#include "model/text_codec.h"
 #include "scripted_prompts.h"
 #include "standings/standings.h"
+#include "widgets/prompts.h"
+#include "widgets/up_down.h"
 
 #include <QLabel>
 #include <QLineEdit>

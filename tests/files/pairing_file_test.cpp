@@ -1,6 +1,6 @@
 #include "files/pairing_file.h"
 
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 #include "sjis.h"
 
 #include <gtest/gtest.h>

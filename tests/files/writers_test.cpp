@@ -1,7 +1,7 @@
 #include "files/csv_writer.h"
 #include "files/html_writer.h"
 
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 #include "sjis.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ TEST(CsvWriter, OldLayoutHasTwoLinesPerSlotNewLayoutOne) {
     MatchTable t{};
     t[0] = MatchRecord{sjis("田中"), "B", "C", "D", 6, 4};
     t[1] = MatchRecord{"A,x", "B", "C", "D", 0, 12}; // a comma shifts that line's columns
-    const QByteArray old = csvFileBytes(t, 0);
+    const QByteArray old = csvFileBytes(t, csvLayoutFromSetting(0));
     EXPECT_EQ(old.count("\r\n"), 240);
     EXPECT_EQ(old.count('\n'), 240);
     EXPECT_TRUE(old.startsWith(fileText("田中,B,6\nC,D,4\nA,x,B,0\nC,D,12\n,,0\n,,0\n")));
@@ -28,7 +28,7 @@ TEST(CsvWriter, OldLayoutHasTwoLinesPerSlotNewLayoutOne) {
     EXPECT_EQ(old.size(), 10 + 7 + 9 + 8 + 118 * 10);
 
     for (const int mode : {1, 2, -1}) {
-        const QByteArray lines = csvFileBytes(t, mode);
+        const QByteArray lines = csvFileBytes(t, csvLayoutFromSetting(mode));
         EXPECT_EQ(lines.count("\r\n"), 120);
         EXPECT_TRUE(lines.startsWith(fileText("田中,B,6,C,D,4\nA,x,B,0,C,D,12\n,,0,,,0\n")));
         EXPECT_EQ(lines.size(), 16 + 16 + 118 * 9);

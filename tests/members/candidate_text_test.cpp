@@ -1,9 +1,9 @@
 // The candidate editor's text: line ends on loading, and the clean-up that
 // decides the bytes of pairforge.txt.
 
-#include "app/text_codec.h"
 #include "members/candidate_text.h"
 #include "members/name_order.h"
+#include "model/text_codec.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

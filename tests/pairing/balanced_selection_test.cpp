@@ -1,6 +1,7 @@
 #include "pairing/balanced_selection.h"
 #include "pairing/court_guess.h"
 #include "pairing/generators.h"
+#include "pairing/rotation_bounds.h"
 #include "pairing/schedule_quality.h"
 #include "support/match_helpers.h"
 
@@ -75,8 +76,7 @@ TEST_P(BalancedRoster, KeepsTheHardRulesAndFollowsItsSeed) {
     const MatchTable t = balanced(n, courts, 7);
     const Turns turns = turnsOf(t, numberedNames(n), courts, 0);
     EXPECT_EQ(spread(turns.plays, numberedNames(n)), 480 % n == 0 ? 0 : 1);
-    const int benched = n - 4 * courts;
-    const int sitBound = (benched + 4 * courts - 1) / (4 * courts);
+    const int sitBound = sitOutBound(n, courts);
     EXPECT_LE(turns.longestOut, sitBound + 1);
     // Wherever the day stops, play counts differ by at most one.
     EXPECT_LE(computeQuality(numberedNames(n), t, courts).prefixPlaySpread.value, 1);
@@ -146,7 +146,7 @@ class BalancedReplan : public ::testing::TestWithParam<Replan> {};
 TEST_P(BalancedReplan, FillsOnlyTheRestAndSeatsLongestSittersFirst) {
     const auto [n, courts, firstRound] = GetParam();
     const int firstMatch = firstRound * courts;
-    const int sitBound = (n - 4 * courts + 4 * courts - 1) / (4 * courts);
+    const int sitBound = sitOutBound(n, courts);
     const auto members = numberedNames(n);
     const MatchTable day = balanced(n, courts, 3);
     BalancedHistory h;

@@ -1,4 +1,4 @@
-#include "members/name_rules.h"
+#include "model/name_rules.h"
 #include "pairing/generation.h"
 #include "pairing/random_source.h"
 

@@ -1,8 +1,10 @@
 #include "pairing/replan.h"
+#include "support/core_steps.h"
 #include "support/match_helpers.h"
 
-#include "app/texts.h"
+#include "model/texts.h"
 #include "pairing/balanced_selection.h"
+#include "pairing/rotation_bounds.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -102,9 +104,7 @@ TEST_P(ReplanChange, KeepsThePlayedPartAndSharesTheRestEvenly) {
         EXPECT_GE(plays[x], newLo - 1) << x;
         EXPECT_LE(plays[x], newHi + 1) << x;
     }
-    const int perRound = 4 * c.courts;
-    const int benched = static_cast<int>(present.size()) - perRound;
-    const int sitBound = benched <= 0 ? 0 : (benched + perRound - 1) / perRound;
+    const int sitBound = sitOutBound(static_cast<int>(present.size()), c.courts);
     EXPECT_LE(longestOut, sitBound + 1);
 }
 

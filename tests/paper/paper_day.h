@@ -3,7 +3,7 @@
 // playing four of each round taken in turn so nobody is on two courts at
 // once, some matches with their games.
 
-#include "app/session.h"
+#include "model/session.h"
 #include "sjis.h"
 
 #include <QString>

@@ -4,7 +4,7 @@
 
 #include "paper/paper_layout.h"
 
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 #include "paper_day.h"
 
 #include <algorithm>

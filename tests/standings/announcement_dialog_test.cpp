@@ -2,7 +2,7 @@
 // flicker between presses, the timer stopping however the dialog closes, and
 // the short lists that must not fail.
 
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 #include "pairing/random_source.h"
 #include "standings/announcement_dialog.h"
 #include "standings/standings_window.h"

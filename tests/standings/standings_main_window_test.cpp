@@ -2,11 +2,11 @@
 // match panel shows in the standings as soon as the organiser returns to them.
 
 #include "app/main_window.h"
-#include "app/prompts.h"
-#include "app/up_down.h"
 #include "pairing/generators.h"
 #include "scripted_prompts.h"
 #include "standings/standings_window.h"
+#include "widgets/prompts.h"
+#include "widgets/up_down.h"
 
 #include <QApplication>
 #include <QStandardPaths>

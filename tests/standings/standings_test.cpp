@@ -1,7 +1,7 @@
 #include "standings/standings.h"
 
-#include "app/text_codec.h"
 #include "files/pairing_file.h"
+#include "model/text_codec.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 // The standings window: what the grid shows under both rules, following game
 // counts changed while it is open, and its resize rule.
 
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 #include "standings/standings_window.h"
 
 #include <QApplication>

@@ -5,17 +5,17 @@
 
 #include "app/application.h"
 #include "app/main_window.h"
-#include "app/modal_runner.h"
-#include "app/prompts.h"
-#include "app/text_codec.h"
-#include "app/up_down.h"
 #include "dialogs/settings_store.h"
 #include "members/candidate_editor.h"
 #include "members/member_selection.h"
 #include "members/name_list_item.h"
+#include "model/text_codec.h"
 #include "pairing/generators.h"
 #include "scripted_prompts.h"
 #include "sjis.h"
+#include "widgets/modal_runner.h"
+#include "widgets/prompts.h"
+#include "widgets/up_down.h"
 
 #include <QAction>
 #include <QDialog>

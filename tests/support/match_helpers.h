@@ -1,7 +1,7 @@
 #pragma once
 // Names and match records for tests, written in readable UTF-8.
 
-#include "app/session.h"
+#include "model/session.h"
 #include "sjis.h"
 
 #include <string>

@@ -2,7 +2,7 @@
 // Prompts for tests: answers queued by the test are consumed in order, and
 // every question is recorded. Installed with setPrompts().
 
-#include "app/prompts.h"
+#include "widgets/prompts.h"
 
 #include <deque>
 

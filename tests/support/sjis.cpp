@@ -1,6 +1,6 @@
 #include "sjis.h"
 
-#include "app/text_codec.h"
+#include "model/text_codec.h"
 
 namespace pf::test {
 

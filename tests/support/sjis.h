@@ -3,7 +3,7 @@
 // Shift-JIS bytes the program holds. A text without a Shift-JIS form is a
 // mistake in the test and throws.
 
-#include "app/session.h"
+#include "model/session.h"
 
 #include <QByteArray>
 #include <QString>
