@@ -2,6 +2,7 @@
 
 #include "court/court_board.h"
 #include "court/court_display.h"
+#include "dialogs/schedule_stats_window.h"
 #include "dialogs/settings_store.h"
 #include "files/recent_files.h"
 #include "model/text_codec.h"
@@ -98,6 +99,9 @@ void TForm1::setCommandWindows(const CommandWindows& windows) {
         return;
     connect(windows_.courtDisplay, &TOKBottomDlg2::shownChanged, this, &TForm1::matchesChanged);
     windows_.courtDisplay->setScoreHistory(undoStack_, scoreShownCallback());
+    if (windows_.scheduleStats)
+        connect(windows_.scheduleStats, &ScheduleStatsWindow::anotherDrawRequested, this,
+                &TForm1::anotherDrawClick);
 }
 
 void TForm1::ShowPage() {

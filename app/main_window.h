@@ -142,7 +142,10 @@ public Q_SLOTS:
     // メンバー情報: the candidates' facts for the day's rules.
     void memberFactsClick();
     // A new pairing by the balanced method under the day's rules.
-    void newRuledPairing(const DayRules& rules);
+    void newRuledPairing(const DayRules& rules, int dayRounds);
+    // 「別の組合せを作る」 of the statistics window: while no match has a
+    // result, a new balanced day of the same length, as one undo step.
+    void anotherDrawClick();
     // Paging.
     void N3Click();
     void B1Click();

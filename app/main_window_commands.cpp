@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 
+#include "app/day_length_dialog.h"
 #include "app/help_page.h"
 #include "members/candidate_editor.h"
 #include "members/member_selection.h"
@@ -47,15 +48,24 @@ void TForm1::N8Click() {
         prompts().message(this, fromUtf8(check.error), QString::fromUtf8(ErrorTitle), Buttons::Ok);
         return;
     }
+    // The balanced method can plan a shorter day that stays even wherever
+    // it stops; the organiser says how many rounds (all by default).
+    int dayRounds = 0;
+    if (pairingMethodFromSetting(session_.GenerationMethod) == PairingMethod::Balanced) {
+        DayLengthDialog dayLength(session_.CourtCount, this);
+        if (runModal(dayLength) != QDialog::Accepted)
+            return;
+        dayRounds = dayLength.rounds();
+    }
     if (const DayRules rules = dayRulesFromBits(session_.DayRuleBits);
         pairingMethodFromSetting(session_.GenerationMethod) == PairingMethod::Balanced &&
         rules.any()) {
-        newRuledPairing(rules);
+        newRuledPairing(rules, dayRounds);
         return;
     }
     {
         HourglassCursor hourglass;
-        GeneratePairing(session_, generators_);
+        GeneratePairing(session_, generators_, dayRounds);
     }
     installPairing({session_.Roster, session_.Matches, session_.CourtCount, {}, false});
     UpDown13->setEnabled(false);

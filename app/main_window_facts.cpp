@@ -35,7 +35,7 @@ void TForm1::memberFactsClick() {
     runModal(*memberFactsDialog_);
 }
 
-void TForm1::newRuledPairing(const DayRules& rules) {
+void TForm1::newRuledPairing(const DayRules& rules, int dayRounds) {
     const QString path = factsFilePathBeside(dualListDlg_ ? dualListDlg_->candidateFileName()
                                                           : QStringLiteral("pairforge.txt"));
     const FactsForDay facts = readFactsForDay(path);
@@ -46,7 +46,7 @@ void TForm1::newRuledPairing(const DayRules& rules) {
         check = generateRuledPairing(
             session_,
             [&facts](const std::vector<Name>& names) { return dayFactsOf(names, facts.rows); },
-            rules, drawBalancedSeed());
+            rules, drawBalancedSeed(), dayRounds);
     } else {
         check.error = facts.error;
     }

@@ -9,8 +9,12 @@
 #include "members/member_selection.h"
 #include "model/text_codec.h"
 #include "model/texts.h"
+#include "pairing/balanced_selection.h"
+#include "pairing/court_guess.h"
+#include "pairing/generation.h"
 #include "pairing/generators.h"
 #include "pairing/replan.h"
+#include "pairing/ruled_day.h"
 #include "widgets/modal_runner.h"
 #include "widgets/prompts.h"
 #include "widgets/up_down.h"
@@ -56,7 +60,63 @@ private:
     TForm1::PairingCopy after_;
 };
 
+// Another draw of the whole day: nothing has a result, so undo and redo simply
+// exchange the two tables.
+class DrawStep : public QUndoCommand {
+public:
+    DrawStep(TForm1& window, TForm1::PairingCopy before, TForm1::PairingCopy after)
+        : QUndoCommand(QStringLiteral("別の組合せ")), window_(window), before_(std::move(before)),
+          after_(std::move(after)) {}
+    void undo() override { window_.restorePairing(before_); }
+    void redo() override { window_.restorePairing(after_); }
+
+private:
+    TForm1& window_;
+    TForm1::PairingCopy before_;
+    TForm1::PairingCopy after_;
+};
+
 } // namespace
+
+void TForm1::anotherDrawClick() {
+    const int courts = session_.CourtCount;
+    PairingCopy before = pairingCopy();
+    PairingCopy after = before;
+    if (after.participants.empty()) // a pairing opened from a file
+        after.participants = participantsOf(session_.Roster);
+    if (!session_.PairingOpen || hasResultsFrom(session_.Matches, 1) ||
+        !checkRoster(session_.Roster, courts).ok() ||
+        static_cast<int>(after.participants.size()) < 4 * courts)
+        return;
+    BalancedOptions options;
+    options.seed = drawBalancedSeed();
+    // The same length as the day it replaces.
+    options.endMatch = std::max(1, dayRoundsOf(session_.Matches, courts)) * courts;
+    // Today's rules hold for the new draw as for a new pairing.
+    const DayRules rules = dayRulesFromBits(session_.DayRuleBits);
+    std::string refusal;
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto hourglass = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        if (!rules.any()) {
+            GenerateBalanced(after.participants, courts, 0, nullptr, options, after.matches);
+        } else if (const FactsForDay rows = readFactsForDay(factsFilePathBeside(
+                       dualListDlg_ ? dualListDlg_->candidateFileName() : QString()));
+                   !rows.error.empty()) {
+            refusal = rows.error;
+        } else {
+            refusal = generateRuledDay(after.participants, courts, 0, nullptr,
+                                       dayFactsOf(after.participants, rows.rows), rules, options,
+                                       after.matches);
+        }
+    }
+    if (!refusal.empty()) {
+        prompts().message(this, fromUtf8(refusal), QString::fromUtf8(ErrorTitle), Buttons::Ok);
+        return;
+    }
+    after.pageTop = 0;
+    undoStack_->push(new DrawStep(*this, std::move(before), std::move(after)));
+}
 
 void TForm1::buildReplanCommand(QMenu* members) {
     replanAction_ = addCommand(members, "replanAction", QStringLiteral("メンバー変更(&M)..."),

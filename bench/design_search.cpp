@@ -24,10 +24,11 @@ bool within(const pf::QualityFigure& f, int allowance = 0) {
     return !f.bound || f.value <= *f.bound + allowance;
 }
 
-// The hard rules of a balanced day, and both pair spreads at their bounds.
+// The hard rules of a balanced day (play counts within one at every round
+// boundary among them), and both pair spreads at their bounds.
 bool even(const pf::ScheduleQuality& q) {
-    return within(q.playSpread) && within(q.longestSitOut, 1) && within(q.partnerSpread) &&
-           within(q.opponentSpread);
+    return within(q.playSpread) && q.prefixPlaySpread.value <= 1 && within(q.longestSitOut, 1) &&
+           within(q.partnerSpread) && within(q.opponentSpread);
 }
 
 void print(int members, int courts, std::uint32_t seed, const pf::MatchTable& table) {

@@ -2,6 +2,7 @@
 
 #include "model/text_codec.h"
 #include "pairing/court_guess.h"
+#include "pairing/replan.h"
 #include "widgets/ui_fonts.h"
 
 #include <QEvent>
@@ -10,6 +11,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -102,6 +105,30 @@ ScheduleStatsWindow::ScheduleStatsWindow(const Session& session, QWidget* parent
     legend->setObjectName(QStringLiteral("gridLegend"));
     legend->setWordWrap(true);
 
+    roundSpin = new QSpinBox(this);
+    roundSpin->setObjectName(QStringLiteral("roundSpin"));
+    roundSpin->setRange(1, MaxMatches);
+    roundSpin->setPrefix(QStringLiteral("第1回から第"));
+    roundSpin->setSuffix(QStringLiteral("回まで"));
+    roundSpin->setToolTip(
+        QStringLiteral("この回で終えたときの数字を表示します。最初は結果の入った最後の回です。"));
+    connect(roundSpin, &QSpinBox::valueChanged, this, [this] {
+        if (settingRound_)
+            return;
+        roundChosen_ = true;
+        recompute();
+    });
+    auto* roundLabel = new QLabel(QStringLiteral("集計する回"), this);
+    roundLabel->setBuddy(roundSpin);
+
+    anotherDrawButton = new QPushButton(QStringLiteral("別の組合せを作る"), this);
+    anotherDrawButton->setObjectName(QStringLiteral("anotherDrawButton"));
+    anotherDrawButton->setToolTip(
+        QStringLiteral("同じメンバーで、均等な組み合わせをもう一つ作ります（元に戻せます）。"));
+    anotherDrawButton->hide();
+    connect(anotherDrawButton, &QPushButton::clicked, this,
+            &ScheduleStatsWindow::anotherDrawRequested);
+
     closeButton = new QPushButton(QStringLiteral("閉じる"), this);
     closeButton->setObjectName(QStringLiteral("closeButton"));
     closeButton->setFixedSize(75, 25);
@@ -111,10 +138,16 @@ ScheduleStatsWindow::ScheduleStatsWindow(const Session& session, QWidget* parent
     auto* top = new QHBoxLayout;
     top->addWidget(summaryTable);
     top->addWidget(memberTable, 1);
+    auto* rounds = new QHBoxLayout;
+    rounds->addWidget(roundLabel);
+    rounds->addWidget(roundSpin);
+    rounds->addStretch(1);
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(anotherDrawButton);
     bottom->addStretch(1);
     bottom->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(rounds);
     layout->addLayout(top);
     layout->addWidget(courtWarning);
     layout->addWidget(legend);
@@ -134,15 +167,34 @@ void ScheduleStatsWindow::showAndRaise() {
 }
 
 void ScheduleStatsWindow::followSession() {
+    // Another pairing: the round chosen for the last one means nothing here.
+    roundChosen_ = false;
     if (!session_.PairingOpen)
         hide();
     else if (isVisible())
         recompute();
 }
 
+int ScheduleStatsWindow::shownRounds() const {
+    return roundSpin->value();
+}
+
+void ScheduleStatsWindow::followRounds() {
+    const int courts = std::clamp(session_.CourtCount, MinCourts, MaxCourts);
+    const int dayRounds = std::max(1, dayRoundsOf(session_.Matches, courts));
+    const int played = (firstUnplayedMatch(session_.Matches, courts) - 1) / courts;
+    const QScopedValueRollback<bool> setting(settingRound_, true);
+    roundSpin->setMaximum(dayRounds);
+    if (!roundChosen_)
+        roundSpin->setValue(played > 0 ? std::min(played, dayRounds) : dayRounds);
+    anotherDrawButton->setVisible(session_.PairingOpen && played == 0);
+}
+
 void ScheduleStatsWindow::recompute() {
-    quality_ =
-        computeQuality(participantsOf(session_.Roster), session_.Matches, session_.CourtCount);
+    followRounds();
+    const int courts = std::clamp(session_.CourtCount, MinCourts, MaxCourts);
+    quality_ = computeQuality(participantsOf(session_.Roster), session_.Matches, courts, 0,
+                              roundSpin->value() * courts);
     courtWarning->setVisible(session_.PairingOpen &&
                              !roundsHoldDistinctMembers(session_.Matches, session_.CourtCount));
     fillSummary();
@@ -156,7 +208,7 @@ void ScheduleStatsWindow::fillSummary() {
         QualityFigure figure;
     };
     const ScheduleQuality& q = quality_;
-    const std::array<Line, 11> lines{{
+    const std::array<Line, 14> lines{{
         {"現在出場中のメンバー数", {q.presentNow, std::nullopt}},
         {"メンバー数（途中参加・途中退出を含む）", {q.members, std::nullopt}},
         {"コート数", {q.courts, std::nullopt}},
@@ -168,6 +220,9 @@ void ScheduleStatsWindow::fillSummary() {
         {"同じ相手との最多対戦回数", q.opponentMax},
         {"最長の連続休み（ラウンド）", q.longestSitOut},
         {"最長の連続出場（ラウンド）", q.longestPlayRun},
+        {"途中で終えたときの試合数の差", q.prefixPlaySpread},
+        {"途中で終えたときのペア回数の超過", q.prefixPartnerExcess},
+        {"途中で終えたときの対戦回数の超過", q.prefixOpponentExcess},
     }};
     summaryTable->setRowCount(static_cast<int>(lines.size()));
     for (int r = 0; r < static_cast<int>(lines.size()); ++r) {

@@ -8,6 +8,12 @@
 // the names, so the main window calls followSession() after a generation, an
 // open, a close or a change of the court count; the window also recomputes
 // whenever it becomes active.
+//
+// A day seldom runs to its end, so the figures can be those of the day as if
+// it stopped after round r (roundSpin), by default the last round with a
+// result. While nothing has a result the organiser may ask for another
+// balanced day (anotherDrawButton); the main window makes it, as one undo
+// step.
 
 #include "model/session.h"
 #include "pairing/schedule_quality.h"
@@ -16,6 +22,7 @@
 
 class QLabel;
 class QPushButton;
+class QSpinBox;
 class QTableWidget;
 
 namespace pf {
@@ -34,12 +41,20 @@ public:
     void recompute();
 
     const ScheduleQuality& quality() const { return quality_; }
+    // The round the figures stop at, 1-based: the last round with a result
+    // (the whole day while none has one) unless the organiser chose another.
+    int shownRounds() const;
 
     QTableWidget* summaryTable = nullptr; // figure, value, best possible
     QTableWidget* memberTable = nullptr;  // one row per member
     QTableWidget* meetingGrid = nullptr;  // partners above the diagonal, opponents below
     QLabel* courtWarning = nullptr;
+    QSpinBox* roundSpin = nullptr;            // "up to round r"
+    QPushButton* anotherDrawButton = nullptr; // 「別の組合せを作る」
     QPushButton* closeButton = nullptr;
+
+Q_SIGNALS:
+    void anotherDrawRequested();
 
 protected:
     bool event(QEvent* e) override;
@@ -49,8 +64,14 @@ private:
     void fillMembers();
     void fillGrid();
 
+    // Puts the spin box on the day's rounds and, unless the organiser chose
+    // a round, on the default one.
+    void followRounds();
+
     const Session& session_;
     ScheduleQuality quality_;
+    bool roundChosen_ = false;
+    bool settingRound_ = false;
 };
 
 } // namespace pf

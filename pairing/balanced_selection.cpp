@@ -37,7 +37,8 @@ Window windowOf(std::int64_t total, std::int64_t pairs) {
 
 class Search {
 public:
-    Search(int members, int courts, int rounds, const BalancedHistory* history, std::uint32_t seed);
+    Search(int members, int courts, int rounds, const BalancedHistory* history, std::uint32_t seed,
+           bool fairAtEveryRound);
 
     // Anneals from the current seating; returns the lowest cost seen and
     // keeps that table when it beats every earlier attempt.
@@ -45,6 +46,10 @@ public:
     // Starts over from a newly drawn rotation on the kept part's counts alone;
     // the best table so far stays.
     void reseat();
+    // From the best table, moves members within rounds and whole rounds so
+    // that pairs meet again as late as they can: never at a higher cost of
+    // the whole day, only at a lower one of the day stopped early.
+    void polish(std::int64_t budget);
     std::int64_t bestCost() const { return bestCost_; }
     int player(int round, int slot) const { return best_[at(round, slot)]; }
 
@@ -71,6 +76,23 @@ private:
 
     void seatRotation();
     std::int64_t countIn();
+    // Sit-outs before each round boundary, for the rule that play counts
+    // stay within one of each other wherever the day stops.
+    void countSits();
+    bool sitsOk(int boundary, int value) const {
+        const int low = sitLow_[static_cast<std::size_t>(boundary)];
+        return !fair_ || value == low || value == low + 1;
+    }
+    int& sitsBefore(int boundary, int m) {
+        return sits_[static_cast<std::size_t>(boundary * members_ + m)];
+    }
+    int sitsBefore(int boundary, int m) const {
+        return sits_[static_cast<std::size_t>(boundary * members_ + m)];
+    }
+    // Whether m's sit-outs may all change by `delta` at the boundaries after
+    // round `from` up to the one after round `to` − 1 (from < to).
+    bool shiftOk(int m, int from, int to, int delta) const;
+    void shift(int m, int from, int to, int delta);
     std::int64_t relationDelta(std::vector<int>& counts, const std::vector<std::int64_t>& price,
                                int x, int y, int sign);
     std::int64_t partnerStep(int x, int y, int sign) const {
@@ -94,6 +116,14 @@ private:
     void targetedMove(double temperature);
     void trySwap(int r, int p, int q, double temperature);
     void tradeMove(double temperature);
+    // A trade drawn among those that keep both waits within the limit: x
+    // plays earlier, somebody of that round takes x's place. With play even
+    // at every round boundary each member keeps one turn per pass through
+    // the roster, and a turn moved by more than a round or two almost always
+    // stretches a wait past the limit, so trades drawn at random are nearly
+    // all refused; these mostly fit.
+    void nearTradeMove(double temperature);
+    void tryTrade(int r1, int r2, int x, int y, double temperature);
     void roundSwapMove();
     std::int64_t bestSplit(int round, int match);
     void relabelMove(double temperature);
@@ -104,6 +134,10 @@ private:
     // re-split their matches, and exchanges of whole stretches, pay for
     // their extra work (on more courts they measured no better).
     bool resplit_ = false;
+    // Only one court with play even at every boundary gains from near
+    // trades; elsewhere they find no more even days and lengthen runs on
+    // court.
+    bool nearTrades_ = false;
     int relabelSpan_ = 1;
     std::uint32_t relabelShare_ = 0; // in hundredths of the moves
 
@@ -133,13 +167,39 @@ private:
     std::int64_t bestCost_ = 0;
     std::vector<int> best_;
     int tradeReach_ = 1; // how many rounds apart a trade's two rounds may lie
+    bool fair_ = true;
+    std::vector<int> sits_;   // (rounds + 1) × members: sit-outs in the rounds before
+    std::vector<int> sitLow_; // by boundary: the fewest sit-outs an even share allows
     std::mt19937 rng_;
+
+    // The day stopped early. For each pair, the rounds it partners in and
+    // those it faces each other in, in order; the k-th meeting in round r is
+    // k − ⌈slots so far / pairs⌉ above an even share when the day stops
+    // after r.
+    void rebuildFromBest();
+    std::int64_t meetingsCost(const std::vector<short>& rounds, int kept,
+                              const std::vector<int>& even) const;
+    std::int64_t prefixOf(int round, int match, int sign);
+    std::int64_t prefixRelation(bool partners, int x, int y, int round, int sign);
+    void polishSwap(double temperature);
+    void polishRoundSwap(double temperature);
+    bool acceptPair(std::int64_t mainDelta, std::int64_t prefixDelta, double temperature) {
+        if (mainDelta != 0)
+            return mainDelta < 0;
+        return accept(prefixDelta, temperature);
+    }
+    std::vector<std::vector<short>> partnerRounds_;
+    std::vector<std::vector<short>> opponentRounds_;
+    std::vector<int> partnerEven_;  // by boundary: ⌈partner slots so far / pairs⌉
+    std::vector<int> opponentEven_; // the same for opponents
+    std::int64_t prefixCost_ = 0;
+    bool polishing_ = false; // trades price the day stopped early too
 };
 
 Search::Search(int members, int courts, int rounds, const BalancedHistory* history,
-               std::uint32_t seed)
+               std::uint32_t seed, bool fairAtEveryRound)
     : members_(members), courts_(courts), rounds_(rounds), perRound_(4 * courts),
-      benched_(members - 4 * courts), rng_(seed) {
+      benched_(members - 4 * courts), fair_(fairAtEveryRound), rng_(seed) {
     const auto n = static_cast<std::size_t>(members);
     carrySit_.assign(n, 0);
     carryPlay_.assign(n, 0);
@@ -188,6 +248,7 @@ Search::Search(int members, int courts, int rounds, const BalancedHistory* histo
     tradeReach_ = std::max(1, std::min(rounds - 1, std::max(sitLimit_, playBound + 1)));
     relabelSpan_ = std::max(1, std::min(rounds, 4 * (sitLimit_ + playBound + 1)));
     resplit_ = courts == 1;
+    nearTrades_ = courts == 1 && fair_;
     relabelShare_ = courts == 1 ? 25 : 0;
     playLimit_ = benched_ == 0 ? rounds + 1 : playBound + 1;
 
@@ -196,7 +257,12 @@ Search::Search(int members, int courts, int rounds, const BalancedHistory* histo
     where_.assign(static_cast<std::size_t>(rounds * members), 0);
     keptPartner_ = partner_;
     keptOpponent_ = opponent_;
+    sitLow_.resize(static_cast<std::size_t>(rounds + 1));
+    for (int b = 0; b <= rounds; ++b)
+        sitLow_[static_cast<std::size_t>(b)] = benched_ * b / members;
+    sits_.assign(static_cast<std::size_t>((rounds + 1) * members), 0);
     seatRotation();
+    countSits();
     cost_ = countIn();
     bestCost_ = cost_;
     best_ = players_;
@@ -206,6 +272,7 @@ void Search::reseat() {
     partner_ = keptPartner_;
     opponent_ = keptOpponent_;
     seatRotation();
+    countSits();
     cost_ = countIn();
     if (cost_ < bestCost_) {
         bestCost_ = cost_;
@@ -270,6 +337,13 @@ void Search::seatRotation() {
                 return turns[ia] < turns[ib];
             if (tier[ia] != tier[ib])
                 return tier[ia] < tier[ib];
+            // More may be due than there are turns: whoever has waited
+            // longest would break the limit first.
+            if (tier[ia] == 0) {
+                const std::vector<int>& run = rotateSitters ? onRun : offRun;
+                if (run[ia] != run[ib])
+                    return run[ia] > run[ib];
+            }
             if (wait[ia] != wait[ib])
                 return wait[ia] < wait[ib];
             return a < b;
@@ -305,6 +379,24 @@ void Search::seatRotation() {
         for (int k = 0; k < benched_; ++k)
             where_[whereAt(r, sitters_[sitAt(r, k)])] = -1 - k;
     }
+}
+
+void Search::countSits() {
+    for (int b = 1; b <= rounds_; ++b)
+        for (int m = 0; m < members_; ++m)
+            sitsBefore(b, m) = sitsBefore(b - 1, m) + (playing(b - 1, m) ? 0 : 1);
+}
+
+bool Search::shiftOk(int m, int from, int to, int delta) const {
+    for (int b = from + 1; b <= to; ++b)
+        if (!sitsOk(b, sitsBefore(b, m) + delta))
+            return false;
+    return true;
+}
+
+void Search::shift(int m, int from, int to, int delta) {
+    for (int b = from + 1; b <= to; ++b)
+        sitsBefore(b, m) += delta;
 }
 
 // Counts the new matches in on top of the kept part, then prices every pair.
@@ -569,9 +661,23 @@ void Search::relabelMove(double temperature) {
     flip();
     if (!runsOk)
         return;
+    // Inside the stretch each takes the other's sit-outs on top of their own
+    // count at its start.
+    const int baseX = sitsBefore(from, x);
+    const int baseY = sitsBefore(from, y);
+    for (int b = from + 1; b < to; ++b) {
+        if (!sitsOk(b, baseX + sitsBefore(b, y) - baseY) ||
+            !sitsOk(b, baseY + sitsBefore(b, x) - baseX))
+            return;
+    }
     const std::int64_t delta = exchangeAndPrice(x, y, from, to);
     if (accept(delta, temperature)) {
         cost_ += delta;
+        for (int b = from + 1; b < to; ++b) {
+            const int sx = sitsBefore(b, x);
+            sitsBefore(b, x) = baseX + sitsBefore(b, y) - baseY;
+            sitsBefore(b, y) = baseY + sx - baseX;
+        }
         return;
     }
     exchangeAndPrice(x, y, from, to);
@@ -592,6 +698,40 @@ void Search::tradeMove(double temperature) {
         x = players_[at(r2, static_cast<int>(below(static_cast<std::uint32_t>(perRound_))))];
         y = players_[at(r1, static_cast<int>(below(static_cast<std::uint32_t>(perRound_))))];
     }
+    tryTrade(r1, r2, x, y, temperature);
+}
+
+void Search::nearTradeMove(double temperature) {
+    const int r2 = static_cast<int>(below(static_cast<std::uint32_t>(rounds_)));
+    const int x = players_[at(r2, static_cast<int>(below(static_cast<std::uint32_t>(perRound_))))];
+    int previous = r2 - 1;
+    while (previous >= 0 && !playing(previous, x))
+        --previous;
+    int next = r2 + 1;
+    while (next < rounds_ && !playing(next, x))
+        ++next;
+    // Right after x's previous match would lengthen a run on court.
+    const int earliest = std::max(previous + (previous >= 0 ? 2 : 1), next - sitLimit_ - 1);
+    if (earliest >= r2)
+        return;
+    const int r1 = earliest + static_cast<int>(below(static_cast<std::uint32_t>(r2 - earliest)));
+    // Whoever takes x's place waits from their previous match to r2.
+    const int start = static_cast<int>(below(static_cast<std::uint32_t>(perRound_)));
+    for (int k = 0; k < perRound_; ++k) {
+        const int y = players_[at(r1, (start + k) % perRound_)];
+        if (playing(r2, y))
+            continue;
+        int before = r1 - 1;
+        while (before >= 0 && !playing(before, y))
+            --before;
+        if (before >= 0 && r2 - before - 1 > sitLimit_)
+            continue;
+        tryTrade(r1, r2, x, y, temperature);
+        return;
+    }
+}
+
+void Search::tryTrade(int r1, int r2, int x, int y, double temperature) {
     if (playing(r1, x) || !playing(r2, x) || !playing(r1, y) || playing(r2, y))
         return;
     const int p1 = where_[whereAt(r1, y)];
@@ -610,7 +750,10 @@ void Search::tradeMove(double temperature) {
         players_[at(r2, p2)] = py;
         sitters_[sitAt(r2, s2)] = px;
     };
+    std::int64_t prefixDelta = 0;
     auto price = [&](int sign) {
+        if (polishing_)
+            prefixDelta += prefixOf(r1, p1 / 4, sign) + prefixOf(r2, p2 / 4, sign);
         return matchDelta(r1, p1 / 4, sign) + matchDelta(r2, p2 / 4, sign);
     };
     // Runs first, on the seating alone; the pairs are priced only when the
@@ -626,6 +769,12 @@ void Search::tradeMove(double temperature) {
     where_[whereAt(r2, y)] = -1 - s2;
     if (!runsOk)
         return;
+    // x moves a sit-out from r1 to r2 and y the other way.
+    const int early = std::min(r1, r2);
+    const int late = std::max(r1, r2);
+    const int xShift = r1 < r2 ? -1 : 1;
+    if (!shiftOk(x, early, late, xShift) || !shiftOk(y, early, late, -xShift))
+        return;
     std::array<int, 4> kept1{};
     std::array<int, 4> kept2{};
     std::copy_n(&players_[at(r1, p1 & ~3)], 4, kept1.begin());
@@ -640,8 +789,11 @@ void Search::tradeMove(double temperature) {
         delta += bestSplit(r1, p1 / 4);
         delta += bestSplit(r2, p2 / 4);
     }
-    if (accept(delta, temperature)) {
+    if (polishing_ ? acceptPair(delta, prefixDelta, temperature) : accept(delta, temperature)) {
         cost_ += delta;
+        prefixCost_ += prefixDelta;
+        shift(x, early, late, xShift);
+        shift(y, early, late, -xShift);
         return;
     }
     price(-1);
@@ -710,12 +862,232 @@ void Search::roundSwapMove() {
                          where_.begin() + static_cast<std::ptrdiff_t>(whereAt(r2, 0)));
     };
     exchange();
+    const int early = std::min(r1, r2);
+    const int late = std::max(r1, r2);
     for (int m = 0; m < members_; ++m) {
-        if (playing(r1, m) != playing(r2, m) && (!runOk(m, r1) || !runOk(m, r2))) {
+        if (playing(r1, m) != playing(r2, m) &&
+            (!runOk(m, r1) || !runOk(m, r2) ||
+             !shiftOk(m, early, late, playing(early, m) ? -1 : 1))) {
             exchange();
             return;
         }
     }
+    for (int m = 0; m < members_; ++m)
+        if (playing(r1, m) != playing(r2, m))
+            shift(m, early, late, playing(early, m) ? -1 : 1);
+}
+
+void Search::rebuildFromBest() {
+    players_ = best_;
+    partner_ = keptPartner_;
+    opponent_ = keptOpponent_;
+    for (int r = 0; r < rounds_; ++r) {
+        for (int m = 0; m < members_; ++m)
+            where_[whereAt(r, m)] = -1;
+        for (int i = 0; i < perRound_; ++i)
+            where_[whereAt(r, players_[at(r, i)])] = i;
+        int bench = 0;
+        for (int m = 0; m < members_; ++m) {
+            if (where_[whereAt(r, m)] < 0) {
+                sitters_[sitAt(r, bench)] = m;
+                where_[whereAt(r, m)] = -1 - bench;
+                ++bench;
+            }
+        }
+    }
+    countSits();
+    cost_ = countIn();
+}
+
+// Past this many steps above an even share a meeting costs no more.
+constexpr int MaxCostedExcess = 10;
+
+std::int64_t Search::meetingsCost(const std::vector<short>& rounds, int kept,
+                                  const std::vector<int>& even) const {
+    std::int64_t total = 0;
+    for (std::size_t k = 0; k < rounds.size(); ++k) {
+        const int excess =
+            kept + static_cast<int>(k) + 1 - even[static_cast<std::size_t>(rounds[k]) + 1];
+        if (excess > 0)
+            total += std::int64_t{1} << (6 * (std::min(excess, MaxCostedExcess) - 1));
+    }
+    return total;
+}
+
+std::int64_t Search::prefixRelation(bool partners, int x, int y, int round, int sign) {
+    const std::size_t i = pairAt(x, y);
+    std::vector<short>& rounds = (partners ? partnerRounds_ : opponentRounds_)[i];
+    const int kept = (partners ? keptPartner_ : keptOpponent_)[i];
+    const std::vector<int>& even = partners ? partnerEven_ : opponentEven_;
+    const std::int64_t before = meetingsCost(rounds, kept, even);
+    const auto r = static_cast<short>(round);
+    if (sign > 0)
+        rounds.insert(std::upper_bound(rounds.begin(), rounds.end(), r), r);
+    else
+        rounds.erase(std::lower_bound(rounds.begin(), rounds.end(), r));
+    return meetingsCost(rounds, kept, even) - before;
+}
+
+std::int64_t Search::prefixOf(int round, int match, int sign) {
+    const int* p = &players_[at(round, 4 * match)];
+    std::int64_t d = prefixRelation(true, p[0], p[1], round, sign);
+    d += prefixRelation(true, p[2], p[3], round, sign);
+    for (int a = 0; a < 2; ++a)
+        for (int c = 2; c < 4; ++c)
+            d += prefixRelation(false, p[a], p[c], round, sign);
+    return d;
+}
+
+// Two players of a round change places, as in swapMove.
+void Search::polishSwap(double temperature) {
+    const int r = static_cast<int>(below(static_cast<std::uint32_t>(rounds_)));
+    const int p = static_cast<int>(below(static_cast<std::uint32_t>(perRound_)));
+    int q = static_cast<int>(below(static_cast<std::uint32_t>(perRound_ - 1)));
+    if (q >= p)
+        ++q;
+    if (p / 2 == q / 2)
+        return;
+    const int mp = p / 4;
+    const int mq = q / 4;
+    auto price = [&](int sign, std::int64_t& mainDelta, std::int64_t& prefixDelta) {
+        mainDelta += matchDelta(r, mp, sign);
+        prefixDelta += prefixOf(r, mp, sign);
+        if (mq != mp) {
+            mainDelta += matchDelta(r, mq, sign);
+            prefixDelta += prefixOf(r, mq, sign);
+        }
+    };
+    auto exchange = [&] {
+        std::swap(players_[at(r, p)], players_[at(r, q)]);
+        where_[whereAt(r, players_[at(r, p)])] = p;
+        where_[whereAt(r, players_[at(r, q)])] = q;
+    };
+    std::int64_t mainDelta = 0;
+    std::int64_t prefixDelta = 0;
+    price(-1, mainDelta, prefixDelta);
+    exchange();
+    price(+1, mainDelta, prefixDelta);
+    if (acceptPair(mainDelta, prefixDelta, temperature)) {
+        cost_ += mainDelta;
+        prefixCost_ += prefixDelta;
+        return;
+    }
+    std::int64_t ignored = 0;
+    price(-1, ignored, ignored);
+    exchange();
+    price(+1, ignored, ignored);
+}
+
+// Two rounds change places: every count stays, only when pairs meet moves.
+void Search::polishRoundSwap(double temperature) {
+    const int r1 = static_cast<int>(below(static_cast<std::uint32_t>(rounds_)));
+    int r2 = static_cast<int>(below(static_cast<std::uint32_t>(rounds_ - 1)));
+    if (r2 >= r1)
+        ++r2;
+    const int early = std::min(r1, r2);
+    const int late = std::max(r1, r2);
+    auto exchange = [&] {
+        std::swap_ranges(players_.begin() + static_cast<std::ptrdiff_t>(at(r1, 0)),
+                         players_.begin() + static_cast<std::ptrdiff_t>(at(r1, perRound_)),
+                         players_.begin() + static_cast<std::ptrdiff_t>(at(r2, 0)));
+        std::swap_ranges(sitters_.begin() + static_cast<std::ptrdiff_t>(sitAt(r1, 0)),
+                         sitters_.begin() + static_cast<std::ptrdiff_t>(sitAt(r1, benched_)),
+                         sitters_.begin() + static_cast<std::ptrdiff_t>(sitAt(r2, 0)));
+        std::swap_ranges(where_.begin() + static_cast<std::ptrdiff_t>(whereAt(r1, 0)),
+                         where_.begin() + static_cast<std::ptrdiff_t>(whereAt(r1, members_)),
+                         where_.begin() + static_cast<std::ptrdiff_t>(whereAt(r2, 0)));
+    };
+    auto reprice = [&](int sign) {
+        std::int64_t d = 0;
+        for (int j = 0; j < courts_; ++j) {
+            d += prefixOf(r1, j, sign);
+            d += prefixOf(r2, j, sign);
+        }
+        return d;
+    };
+    exchange();
+    for (int m = 0; m < members_; ++m) {
+        if (playing(r1, m) != playing(r2, m) &&
+            (!runOk(m, r1) || !runOk(m, r2) ||
+             !shiftOk(m, early, late, playing(early, m) ? -1 : 1))) {
+            exchange();
+            return;
+        }
+    }
+    exchange();
+    std::int64_t delta = reprice(-1);
+    exchange();
+    delta += reprice(+1);
+    if (accept(delta, temperature)) {
+        prefixCost_ += delta;
+        for (int m = 0; m < members_; ++m)
+            if (playing(r1, m) != playing(r2, m))
+                shift(m, early, late, playing(early, m) ? -1 : 1);
+        return;
+    }
+    reprice(-1);
+    exchange();
+    reprice(+1);
+}
+
+void Search::polish(std::int64_t budget) {
+    if (budget <= 0)
+        return;
+    rebuildFromBest();
+    polishing_ = true;
+    resplit_ = false; // a re-split would price the whole day alone
+    const auto pairs = static_cast<std::size_t>(members_) * static_cast<std::size_t>(members_);
+    partnerRounds_.assign(pairs, {});
+    opponentRounds_.assign(pairs, {});
+    std::int64_t partnerKept = 0;
+    std::int64_t opponentKept = 0;
+    for (int x = 0; x < members_; ++x) {
+        for (int y = x + 1; y < members_; ++y) {
+            partnerKept += keptPartner_[pairAt(x, y)];
+            opponentKept += keptOpponent_[pairAt(x, y)];
+        }
+    }
+    const std::int64_t pairCount = static_cast<std::int64_t>(members_) * (members_ - 1) / 2;
+    partnerEven_.resize(static_cast<std::size_t>(rounds_ + 1));
+    opponentEven_.resize(static_cast<std::size_t>(rounds_ + 1));
+    for (int b = 0; b <= rounds_; ++b) {
+        const std::int64_t partnerSlots = partnerKept + 2LL * courts_ * b;
+        const std::int64_t opponentSlots = opponentKept + 4LL * courts_ * b;
+        partnerEven_[static_cast<std::size_t>(b)] =
+            static_cast<int>((partnerSlots + pairCount - 1) / pairCount);
+        opponentEven_[static_cast<std::size_t>(b)] =
+            static_cast<int>((opponentSlots + pairCount - 1) / pairCount);
+    }
+    prefixCost_ = 0;
+    for (int r = 0; r < rounds_; ++r)
+        for (int j = 0; j < courts_; ++j)
+            prefixCost_ += prefixOf(r, j, +1);
+    std::int64_t bestMain = cost_;
+    std::int64_t bestPrefix = prefixCost_;
+    constexpr double StartTemperature = 0.5;
+    constexpr double EndTemperature = 0.03;
+    const double cooling = std::log(EndTemperature / StartTemperature);
+    constexpr int Step = 1024;
+    double temperature = StartTemperature;
+    for (std::int64_t done = 0; done < budget && prefixCost_ > 0; ++done) {
+        if (done % Step == 0)
+            temperature = StartTemperature * std::exp(cooling * static_cast<double>(done) /
+                                                      static_cast<double>(budget));
+        const std::uint32_t kind = below(100);
+        // Nobody to trade when nobody sits out.
+        if (kind < (benched_ == 0 ? 70u : 45u))
+            polishSwap(temperature);
+        else if (benched_ == 0 || kind < 70)
+            polishRoundSwap(temperature);
+        else
+            nearTrades_ ? nearTradeMove(temperature) : tradeMove(temperature);
+        if (cost_ < bestMain || (cost_ == bestMain && prefixCost_ < bestPrefix)) {
+            bestMain = cost_;
+            bestPrefix = prefixCost_;
+            best_ = players_;
+        }
+    }
+    bestCost_ = bestMain;
 }
 
 std::int64_t Search::anneal(std::int64_t budget) {
@@ -741,7 +1113,7 @@ std::int64_t Search::anneal(std::int64_t budget) {
         else if (benched_ == 0 || kind < 55)
             swapMove(temperature);
         else if (kind < 97)
-            tradeMove(temperature);
+            nearTrades_ ? nearTradeMove(temperature) : tradeMove(temperature);
         else
             roundSwapMove();
         if (cost_ < bestCost_) {
@@ -754,12 +1126,30 @@ std::int64_t Search::anneal(std::int64_t budget) {
     return bestCost_;
 }
 
+// Whether the stored day, run forwards or backwards, keeps play counts
+// within one of each other at every round boundary.
+bool storedPlaysEven(const std::array<int, 4 * MaxMatches>& index, int members, int courts,
+                     bool backwards) {
+    const int rounds = MaxMatches / courts;
+    std::vector<int> plays(static_cast<std::size_t>(members), 0);
+    for (int r = 0; r < rounds; ++r) {
+        const int from = backwards ? rounds - 1 - r : r;
+        for (int k = 0; k < 4 * courts; ++k)
+            ++plays[static_cast<std::size_t>(
+                index[static_cast<std::size_t>(4 * from * courts + k)])];
+        const auto [low, high] = std::minmax_element(plays.begin(), plays.end());
+        if (*high - *low > 1)
+            return false;
+    }
+    return true;
+}
+
 // Fills the whole day from a stored one. Renaming the members, running the
 // day backwards and changing courts or sides keep every count and every run
 // the stored day has. False when the stored text does not fit the roster,
 // which leaves the search to do the work.
 bool fillFromStored(const StoredDesign& design, const std::vector<Name>& participants,
-                    std::uint32_t seed, MatchTable& table) {
+                    std::uint32_t seed, bool fair, MatchTable& table) {
     const int members = static_cast<int>(participants.size());
     const int courts = design.courts;
     std::array<int, 4 * MaxMatches> index{};
@@ -781,7 +1171,13 @@ bool fillFromStored(const StoredDesign& design, const std::vector<Name>& partici
     for (int i = members - 1; i > 0; --i)
         std::swap(label[static_cast<std::size_t>(i)],
                   label[static_cast<std::size_t>(below(static_cast<std::uint32_t>(i + 1)))]);
-    const bool backwards = below(2) != 0;
+    bool backwards = below(2) != 0;
+    // A day even at every boundary one way may not be the other way.
+    if (fair && !storedPlaysEven(index, members, courts, backwards)) {
+        backwards = !backwards;
+        if (!storedPlaysEven(index, members, courts, backwards))
+            return false;
+    }
     const int rounds = MaxMatches / courts;
     std::array<int, MaxCourts> court{};
     for (int r = 0; r < rounds; ++r) {
@@ -820,23 +1216,28 @@ void GenerateBalanced(const std::vector<Name>& participants, int courts, int fir
                       MatchTable& table) {
     const int members = static_cast<int>(participants.size());
     if (courts < MinCourts || courts > MaxCourts || members < 4 * courts || members > MaxMembers ||
-        firstMatch < 0 || firstMatch > MaxMatches || firstMatch % courts != 0)
+        firstMatch < 0 || firstMatch > MaxMatches || firstMatch % courts != 0 ||
+        options.endMatch < firstMatch || options.endMatch > MaxMatches ||
+        options.endMatch % courts != 0)
         throw std::invalid_argument("GenerateBalanced: roster, courts or first match out of range");
     const auto n = static_cast<std::size_t>(members);
     if (history && (history->partner.size() != n * n || history->opponent.size() != n * n ||
                     history->sitOutRun.size() != n || history->playRun.size() != n ||
                     (!history->playCredit.empty() && history->playCredit.size() != n)))
         throw std::invalid_argument("GenerateBalanced: history does not match the roster");
-    if (firstMatch == 0 && !history && options.storedDays) {
+    for (int k = options.endMatch; k < MaxMatches; ++k)
+        table[static_cast<std::size_t>(k)] = MatchRecord{};
+    if (firstMatch == 0 && !history && options.storedDays && options.endMatch == MaxMatches) {
         const StoredDesign* design = findStoredDesign(members, courts);
-        if (design && fillFromStored(*design, participants, options.seed, table))
+        if (design &&
+            fillFromStored(*design, participants, options.seed, options.fairAtEveryRound, table))
             return;
     }
     const int firstRound = firstMatch / courts;
-    const int rounds = MaxMatches / courts - firstRound;
+    const int rounds = options.endMatch / courts - firstRound;
     if (rounds == 0)
         return;
-    Search search(members, courts, rounds, history, options.seed);
+    Search search(members, courts, rounds, history, options.seed, options.fairAtEveryRound);
     const std::int64_t budget =
         options.moveBudget < 0 ? DefaultBalancedBudget(members, courts) : options.moveBudget;
     // An anneal that ends above zero has mostly settled into its rotation's
@@ -846,6 +1247,10 @@ void GenerateBalanced(const std::vector<Name>& participants, int courts, int fir
         search.reseat();
         search.anneal(budget * 3 / 5);
     }
+    // An eighth of the budget does as well as more: the pairs still above
+    // an even share where the day stops are those the whole-day aims pin.
+    if (options.fairAtEveryRound)
+        search.polish(budget / 8);
     for (int r = 0; r < rounds; ++r) {
         for (int j = 0; j < courts; ++j) {
             MatchRecord& m = table[static_cast<std::size_t>(firstMatch + r * courts + j)];

@@ -6,7 +6,8 @@
 //
 // Hard rules of every schedule it makes: nobody twice in a round; the play
 // counts of the filled part differ by at most one (by none when they can be
-// equal); nobody sits out more than one round longer than the even rotation
+// equal), and so do those of every stretch from its first round to any
+// later round boundary; nobody sits out more than one round longer than the even rotation
 // would need. Within those rules it aims for partner and opponent counts that
 // all lie within one of each other, and for play runs that are not longer than
 // the rotation needs.
@@ -49,6 +50,15 @@ struct BalancedOptions {
     // is that day relabelled; off, the search runs for every roster (the
     // tool that finds stored days, and tests of the search itself).
     bool storedDays = true;
+    // Play counts within one of each other at every round boundary, so the
+    // day is even wherever it stops, and pairs met again as late as the
+    // whole-day aims allow. Off: the day judged only as a whole, as before
+    // (the quality benchmark compares the two).
+    bool fairAtEveryRound = true;
+    // The day's end (0-based slot, exclusive, a multiple of courts): a club
+    // that will play only so many rounds gets those planned as a day of
+    // their own; the slots from here on are left empty.
+    int endMatch = MaxMatches;
 };
 
 // Fills matches [firstMatch, 120) (0-based; firstMatch a multiple of courts) of

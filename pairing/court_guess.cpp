@@ -44,4 +44,14 @@ std::vector<int> fittingCourtCounts(const MatchTable& table) {
     return fits;
 }
 
+int dayRoundsOf(const MatchTable& table, int courts) {
+    courts = std::clamp(courts, MinCourts, MaxCourts);
+    for (int k = MaxMatches - 1; k >= 0; --k) {
+        const MatchRecord& m = table[static_cast<std::size_t>(k)];
+        if (!m.a.empty() || !m.b.empty() || !m.c.empty() || !m.d.empty())
+            return k / courts + 1;
+    }
+    return 0;
+}
+
 } // namespace pf

@@ -23,4 +23,9 @@ int guessCourtCount(const MatchTable& table);
 // first; a guess is only sure when this holds one count.
 std::vector<int> fittingCourtCounts(const MatchTable& table);
 
+// The day's length in rounds of `courts` matches: up to the last round that
+// names anybody. A day planned shorter than 120 matches leaves the slots after
+// it empty, and the board, the court display and the statistics stop there.
+int dayRoundsOf(const MatchTable& table, int courts);
+
 } // namespace pf

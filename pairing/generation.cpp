@@ -50,11 +50,11 @@ RosterCheck OpenPairing(Session& session) {
 
 } // namespace
 
-RosterCheck GeneratePairing(Session& session, Generators& generators) {
+RosterCheck GeneratePairing(Session& session, Generators& generators, int dayRounds) {
     RosterCheck check = OpenPairing(session);
     if (check.ok())
         generators.generate(pairingMethodFromSetting(session.GenerationMethod),
-                            session.Participants, session.CourtCount, session.Matches);
+                            session.Participants, session.CourtCount, session.Matches, dayRounds);
     if (check.ok())
         session.markModified();
     return check;
@@ -71,7 +71,7 @@ RosterCheck GeneratePairing(Session& session, EntryList& entries, SequentialStat
 }
 
 RosterCheck generateRuledPairing(Session& session, const FactsFor& factsFor, const DayRules& rules,
-                                 std::uint32_t seed) {
+                                 std::uint32_t seed, int dayRounds) {
     RosterCheck check = checkRoster(session.Roster, session.CourtCount);
     if (!check.ok()) {
         session.Participants = check.participants;
@@ -80,6 +80,8 @@ RosterCheck generateRuledPairing(Session& session, const FactsFor& factsFor, con
     MatchTable table{};
     BalancedOptions options;
     options.seed = seed;
+    if (dayRounds > 0)
+        options.endMatch = std::min(dayRounds * session.CourtCount, MaxMatches);
     if (std::string refusal = generateRuledDay(check.participants, session.CourtCount, 0, nullptr,
                                                factsFor(check.participants), rules, options, table);
         !refusal.empty()) {

@@ -29,7 +29,8 @@ RosterCheck checkRoster(const MemberRoster& roster, int courts);
 // Validates, then puts the session into the pairing-open state and fills all
 // 120 slots with the method of session.GenerationMethod. On a refused roster
 // only session.Participants changes and the message is returned.
-RosterCheck GeneratePairing(Session& session, Generators& generators);
+// `dayRounds`: the day's length for the balanced method (0: all 120 matches).
+RosterCheck GeneratePairing(Session& session, Generators& generators, int dayRounds = 0);
 // The same with the methods' states held by the caller.
 RosterCheck GeneratePairing(Session& session, EntryList& entries, SequentialState& sequential);
 
@@ -37,10 +38,10 @@ RosterCheck GeneratePairing(Session& session, EntryList& entries, SequentialStat
 // then the day made with `facts` for the participants (factsFor gets them in
 // roster order). When the rules rule the day out the reason is returned and
 // the session is left as a refused roster leaves it; otherwise the pairing is
-// open as after GeneratePairing.
+// open as after GeneratePairing. `dayRounds` as for GeneratePairing.
 using FactsFor = std::function<DayFacts(const std::vector<Name>& participants)>;
 RosterCheck generateRuledPairing(Session& session, const FactsFor& factsFor, const DayRules& rules,
-                                 std::uint32_t seed);
+                                 std::uint32_t seed, int dayRounds = 0);
 
 // Empties the pairing; the roster and the court count stay.
 void closePairing(Session& session, Generators& generators);

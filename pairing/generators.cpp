@@ -5,6 +5,8 @@
 #include "pairing/random_source.h"
 #include "pairing/sequential_selection.h"
 
+#include <algorithm>
+
 namespace pf {
 
 PairingMethod pairingMethodFromSetting(std::int32_t stored) {
@@ -28,7 +30,7 @@ std::uint32_t drawBalancedSeed() {
 }
 
 void dispatch(PairingMethod method, EntryList& entries, SequentialState& sequential,
-              const std::vector<Name>& participants, int courts, MatchTable& table) {
+              const std::vector<Name>& participants, int courts, MatchTable& table, int dayRounds) {
     switch (method) {
     case PairingMethod::Random:
         generateRandomPairing(entries, participants, courts, table);
@@ -39,6 +41,8 @@ void dispatch(PairingMethod method, EntryList& entries, SequentialState& sequent
     case PairingMethod::Balanced: {
         BalancedOptions options;
         options.seed = drawBalancedSeed();
+        if (dayRounds > 0)
+            options.endMatch = std::min(dayRounds * courts, MaxMatches);
         GenerateBalanced(participants, courts, 0, nullptr, options, table);
         return;
     }
@@ -50,8 +54,8 @@ Generators::Generators() : sequential_(std::make_unique<SequentialState>()) {}
 Generators::~Generators() = default;
 
 void Generators::generate(PairingMethod method, const std::vector<Name>& participants, int courts,
-                          MatchTable& table) {
-    dispatch(method, entries_, *sequential_, participants, courts, table);
+                          MatchTable& table, int dayRounds) {
+    dispatch(method, entries_, *sequential_, participants, courts, table, dayRounds);
 }
 
 void Generators::forget() {

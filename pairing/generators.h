@@ -32,8 +32,11 @@ std::uint32_t drawBalancedSeed();
 // The random method continues from `entries` as it is (the driver hands it
 // over empty); the balanced method draws its seed from the process generator,
 // so a fixed seed reproduces it.
+// `dayRounds` (balanced method only): plan just the first so many rounds and
+// leave the rest of the table empty; 0 for the whole 120 matches.
 void dispatch(PairingMethod method, EntryList& entries, SequentialState& sequential,
-              const std::vector<Name>& participants, int courts, MatchTable& table);
+              const std::vector<Name>& participants, int courts, MatchTable& table,
+              int dayRounds = 0);
 
 class Generators {
 public:
@@ -45,7 +48,7 @@ public:
     Generators& operator=(const Generators&) = delete;
 
     void generate(PairingMethod method, const std::vector<Name>& participants, int courts,
-                  MatchTable& table);
+                  MatchTable& table, int dayRounds = 0);
     // Closing a pairing: every tally of the random method is forgotten.
     void forget();
 

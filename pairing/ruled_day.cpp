@@ -1314,7 +1314,10 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
                 .toStdString();
 
     const int firstRound = firstMatch / courts;
-    const int rounds = MaxMatches / courts - firstRound;
+    // A day planned shorter than 120 matches: its own rounds only, the slots
+    // after them left empty.
+    const int endMatch = std::clamp(options.endMatch, firstMatch, MaxMatches);
+    const int rounds = endMatch / courts - firstRound;
     if (rounds == 0)
         return {};
     // The rotation seats round by round and can corner itself: a few
@@ -1378,6 +1381,8 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
                 MatchRecord{name(0), name(1), name(2), name(3), 0, 0};
         }
     }
+    for (int k = firstMatch + rounds * courts; k < MaxMatches; ++k)
+        table[static_cast<std::size_t>(k)] = MatchRecord{};
     return {};
 }
 

@@ -32,6 +32,10 @@ protected:
         start();
         setRoster({"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"});
         form().session().GenerationMethod = 2;
+        setModalRunner([](QDialog& d) { // 今日の回数: all rounds
+            d.accept();
+            return d.result();
+        });
         action("N8")->trigger();
         for (std::size_t s = 0; s < 8; ++s)
             form().session().Matches[s].WinA = 6;

@@ -10,7 +10,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTableWidget>
+#include <QUndoStack>
 #include <gmock/gmock.h>
 
 using namespace pf;
@@ -56,9 +58,18 @@ TEST_F(ScheduleStatsWindowTest, OpensFromTheMenuWithTheFiguresOfTheOpenPairing) 
 
     // Members playing now and in all, courts, rounds; then play (among the
     // four there throughout), partner and opponent spreads and maxima,
-    // longest sit-out and play run, each as value/best. A&B and <i> came at
+    // longest sit-out and play run, then play spread and partner and opponent
+    // excess wherever the day stops, each as value/best. A&B and <i> came at
     // round 4: their first three rounds are no rest.
-    EXPECT_EQ(summaryLines(), "6/－ 6/－ 1/－ 7/－ 0/0 2/1 2/1 3/1 3/2 2/1 4/2");
+    EXPECT_EQ(summaryLines(), "6/－ 6/－ 1/－ 7/－ 0/0 2/1 2/1 3/1 3/2 2/1 4/2 3/1 1/0 1/0");
+    // Every round has a result but the fourth, so the figures run to round 7.
+    EXPECT_EQ(stats().roundSpin->value(), 7);
+    EXPECT_FALSE(stats().anotherDrawButton->isVisible());
+    // Stopped after round 3: the first four played three each, partners all
+    // different, six pairs of opponents met twice in 12 slots over 15 pairs.
+    stats().roundSpin->setValue(3);
+    EXPECT_EQ(summaryLines(), "6/－ 6/－ 1/－ 3/－ 3/0 1/1 1/1 2/1 2/1 3/1 3/2 3/1 0/0 1/0");
+    stats().roundSpin->setValue(7);
     EXPECT_FALSE(stats().courtWarning->isVisible());
 
     // A&B (row 5): four matches after three rests; partners <i>, 高橋, 鈴木;
@@ -103,7 +114,7 @@ TEST_F(ScheduleStatsWindowTest, OpensFromTheMenuWithTheFiguresOfTheOpenPairing) 
     // Qt's expressions: GoogleTest's own on Windows know no character classes.
     const QRegularExpression expected(QRegularExpression::anchoredPattern(
         QStringLiteral("9/－ 9/－ 2/－ 60/－ [0-9]+/[01] [0-9]+/1 [0-9]+/7 [0-9]+/1 [0-9]+/14 "
-                       "[0-9]+/1 [0-9]+/8")));
+                       "[0-9]+/1 [0-9]+/8 [0-9]+/1 [0-9]+/0 [0-9]+/0")));
     EXPECT_TRUE(expected.match(QString::fromStdString(summaryLines())).hasMatch())
         << summaryLines();
     EXPECT_EQ(grid->rowCount(), 9);
@@ -114,6 +125,10 @@ TEST_F(ScheduleStatsWindowTest, OpensFromTheMenuWithTheFiguresOfTheOpenPairing) 
     form().session().Modified = false;
     action("C1")->trigger();
     form().session().GenerationMethod = 2;
+    setModalRunner([](QDialog& d) { // 今日の回数: all rounds
+        d.accept();
+        return d.result();
+    });
     action("N8")->trigger();
     item->trigger();
     QApplication::processEvents();
@@ -121,6 +136,86 @@ TEST_F(ScheduleStatsWindowTest, OpensFromTheMenuWithTheFiguresOfTheOpenPairing) 
     keep("schedule_stats_9_members_2_courts_balanced.png");
     stats().closeButton->click();
     EXPECT_FALSE(stats().isVisible());
+    form().session().Modified = false;
+}
+
+// Fourteen members on three courts, the balanced method. Before any result
+// another draw can be asked for, and undone; once twelve rounds have results
+// the figures stop at round 12 by default, where plays are still even.
+TEST_F(ScheduleStatsWindowTest, FiguresUpToARoundAndAnotherDraw) {
+    arrow("UpDown13", true);
+    setRoster({"青木", "石田", "上野", "江藤", "岡本", "加藤", "木村", "工藤", "佐藤", "清水",
+               "高木", "中村", "長谷川・クリステンセン", "山本"});
+    form().session().GenerationMethod = 2;
+    int offered = 0;
+    setModalRunner([&offered](QDialog& d) {
+        offered = d.findChild<QSpinBox*>(QStringLiteral("dayRoundsSpin"))->value();
+        d.accept();
+        return d.result();
+    });
+    action("N8")->trigger();
+    ASSERT_TRUE(form().session().PairingOpen);
+    EXPECT_EQ(offered, 40);
+    action("scheduleStatsAction")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(stats().roundSpin->value(), 40);
+    ASSERT_TRUE(stats().anotherDrawButton->isVisible());
+
+    const MatchTable first = form().session().Matches;
+    stats().anotherDrawButton->click();
+    const MatchTable second = form().session().Matches;
+    EXPECT_NE(second, first);
+    EXPECT_EQ(
+        computeQuality(participantsOf(form().session().Roster), second, 3).prefixPlaySpread.value,
+        1);
+    form().undoStack()->undo();
+    EXPECT_EQ(form().session().Matches, first);
+    form().undoStack()->redo();
+    EXPECT_EQ(form().session().Matches, second);
+
+    for (std::size_t s = 0; s < 36; ++s)
+        form().session().Matches[s].WinA = 6;
+    stats().recompute();
+    EXPECT_FALSE(stats().anotherDrawButton->isVisible());
+    EXPECT_EQ(stats().roundSpin->value(), 12);
+    // 144 plays over 14 members after round 12: ten play 10, four 11.
+    EXPECT_EQ(stats().quality().rounds, 12);
+    EXPECT_EQ(stats().quality().playSpread.value, 1);
+    EXPECT_LE(stats().quality().prefixPlaySpread.value, 1);
+    stats().resize(1100, 760);
+    QApplication::processEvents();
+    keep("stats_round12.png");
+    form().session().Modified = false;
+}
+
+// 今日の回数 of 12: the slots after round 12 stay empty and the figures stop
+// there.
+TEST_F(ScheduleStatsWindowTest, ADayOfTwelveRounds) {
+    arrow("UpDown13", true);
+    setRoster({"青木", "石田", "上野", "江藤", "岡本", "加藤", "木村", "工藤", "佐藤", "清水",
+               "高木", "中村", "原田", "山本"});
+    form().session().GenerationMethod = 2;
+    setModalRunner([](QDialog& d) {
+        d.findChild<QSpinBox*>(QStringLiteral("dayRoundsSpin"))->setValue(12);
+        if (const QByteArray out = qgetenv("PF_SHOT_DIR"); !out.isEmpty()) {
+            d.show();
+            QApplication::processEvents();
+            d.grab().save(QString::fromLocal8Bit(out) + QStringLiteral("/day_length.png"));
+        }
+        d.accept();
+        return d.result();
+    });
+    action("N8")->trigger();
+    ASSERT_TRUE(form().session().PairingOpen);
+    const MatchTable& t = form().session().Matches;
+    EXPECT_FALSE(t[35].d.empty());
+    for (std::size_t s = 36; s < MaxMatches; ++s)
+        ASSERT_EQ(t[s], MatchRecord{}) << s;
+    action("scheduleStatsAction")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(stats().roundSpin->maximum(), 12);
+    EXPECT_EQ(stats().quality().rounds, 12);
+    EXPECT_EQ(stats().quality().playSpread.value, 1);
     form().session().Modified = false;
 }
 

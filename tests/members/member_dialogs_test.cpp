@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QSpinBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -477,6 +478,11 @@ TEST_F(MemberFactsTest, ANewBalancedPairingHoldsTheDaysRulesOrSaysWhyNot) {
     form().session().GenerationMethod = 2;
     form().session().DayRuleBits = RuleMixedBit;
     setRoster({"男1", "女1", "男2", "女2", "男3", "女3", "男4", "女4"});
+    setModalRunner([](QDialog& d) { // 今日の回数: ten rounds
+        d.findChild<QSpinBox*>(QStringLiteral("dayRoundsSpin"))->setValue(10);
+        d.accept();
+        return d.result();
+    });
     find<QPushButton>("SpeedButton3")->click();
     EXPECT_FALSE(form().session().PairingOpen);
     ASSERT_EQ(ask->asked.size(), 1u);
@@ -493,7 +499,8 @@ TEST_F(MemberFactsTest, ANewBalancedPairingHoldsTheDaysRulesOrSaysWhyNot) {
     const RuleFigures held =
         ruleFigures(names, dayFactsOf(names, rows), form().session().Matches, 2);
     EXPECT_EQ(held.mixedBreaks, 0);
-    EXPECT_FALSE(form().session().Matches[119].a.empty());
+    EXPECT_FALSE(form().session().Matches[19].a.empty());
+    EXPECT_EQ(form().session().Matches[20], MatchRecord{}); // the day's length holds too
 }
 
 } // namespace

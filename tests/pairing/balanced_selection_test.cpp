@@ -1,6 +1,8 @@
 #include "pairing/balanced_selection.h"
+#include "pairing/court_guess.h"
 #include "pairing/generators.h"
 #include "pairing/rotation_bounds.h"
+#include "pairing/schedule_quality.h"
 #include "support/match_helpers.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +78,8 @@ TEST_P(BalancedRoster, KeepsTheHardRulesAndFollowsItsSeed) {
     EXPECT_EQ(spread(turns.plays, numberedNames(n)), 480 % n == 0 ? 0 : 1);
     const int sitBound = sitOutBound(n, courts);
     EXPECT_LE(turns.longestOut, sitBound + 1);
+    // Wherever the day stops, play counts differ by at most one.
+    EXPECT_LE(computeQuality(numberedNames(n), t, courts).prefixPlaySpread.value, 1);
     EXPECT_EQ(balanced(n, courts, 7), t);
     EXPECT_NE(balanced(n, courts, 8), t);
 }
@@ -83,10 +87,47 @@ TEST_P(BalancedRoster, KeepsTheHardRulesAndFollowsItsSeed) {
 INSTANTIATE_TEST_SUITE_P(Days, BalancedRoster,
                          ::testing::Values(Roster{4, 1}, Roster{5, 1}, Roster{8, 1}, Roster{9, 2},
                                            Roster{13, 3}, Roster{16, 2}, Roster{24, 3},
-                                           Roster{30, 3}, Roster{100, 3}, Roster{100, 1}),
+                                           Roster{30, 3}, Roster{36, 1}, Roster{100, 3},
+                                           Roster{100, 1}),
                          [](const auto& info) {
                              return std::to_string(info.param.members) + "on" +
                                     std::to_string(info.param.courts);
+                         });
+
+// A day planned for fewer rounds than the table holds: those rounds are a
+// whole balanced day, every slot after them stays empty.
+struct Length {
+    int members;
+    int courts;
+    int rounds;
+};
+
+class BalancedDayLength : public ::testing::TestWithParam<Length> {};
+
+TEST_P(BalancedDayLength, PlansOnlyItsRounds) {
+    const auto [n, courts, rounds] = GetParam();
+    const auto members = numberedNames(n);
+    MatchTable t{};
+    t.fill(MatchRecord{"x", "y", "z", "w", 3, 4}); // what a day length must clear
+    BalancedOptions options{5, 20'000};
+    options.endMatch = rounds * courts;
+    GenerateBalanced(members, courts, 0, nullptr, options, t);
+    for (int k = rounds * courts; k < MaxMatches; ++k)
+        ASSERT_EQ(t[static_cast<std::size_t>(k)], MatchRecord{}) << k;
+    EXPECT_EQ(dayRoundsOf(t, courts), rounds);
+    const ScheduleQuality q = computeQuality(members, t, courts);
+    EXPECT_EQ(q.matches, rounds * courts);
+    EXPECT_LE(q.playSpread.value, 1);
+    EXPECT_LE(q.prefixPlaySpread.value, 1);
+    EXPECT_LE(q.longestSitOut.value, *q.longestSitOut.bound + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, BalancedDayLength,
+                         ::testing::Values(Length{14, 3, 12}, Length{13, 1, 20}, Length{9, 2, 1}),
+                         [](const auto& info) {
+                             return std::to_string(info.param.members) + "on" +
+                                    std::to_string(info.param.courts) + "for" +
+                                    std::to_string(info.param.rounds);
                          });
 
 struct Replan {
@@ -99,7 +140,9 @@ class BalancedReplan : public ::testing::TestWithParam<Replan> {};
 
 // Re-planning part way through a day: the kept matches stay, the rest is an
 // even share within the limits on sitting out, and whoever has sat out as
-// long as the rotation allows at the end of the kept part plays first.
+// long as the rotation allows at the end of the kept part plays first. 36 on
+// one court from round 25 has five due for four places: then whoever waited
+// longest goes first, so that nobody waits past the limit.
 TEST_P(BalancedReplan, FillsOnlyTheRestAndSeatsLongestSittersFirst) {
     const auto [n, courts, firstRound] = GetParam();
     const int firstMatch = firstRound * courts;
@@ -147,8 +190,13 @@ TEST_P(BalancedReplan, FillsOnlyTheRestAndSeatsLongestSittersFirst) {
         ASSERT_EQ(t[static_cast<std::size_t>(i)], day[static_cast<std::size_t>(i)]);
     const Turns turns = turnsOf(t, members, courts, firstRound);
     EXPECT_LE(spread(turns.plays, members), 1);
+    EXPECT_LE(computeQuality(members, t, courts, firstMatch).prefixPlaySpread.value, 1);
     EXPECT_LE(turns.longestOut, sitBound + 1);
-    for (int x = 0; x < n; ++x) {
+    // Counting the wait the kept part ended on too.
+    EXPECT_LE(computeQuality(members, t, courts).longestSitOut.value, sitBound + 1);
+    const auto due = std::count_if(h.sitOutRun.begin(), h.sitOutRun.end(),
+                                   [&](int run) { return run >= sitBound; });
+    for (int x = 0; x < n && due <= 4 * courts; ++x) {
         if (h.sitOutRun[static_cast<std::size_t>(x)] >= sitBound) {
             EXPECT_FALSE(turns.firstRoundOut.count(members[static_cast<std::size_t>(x)])) << x;
         }
@@ -158,10 +206,12 @@ TEST_P(BalancedReplan, FillsOnlyTheRestAndSeatsLongestSittersFirst) {
 // One court changes who sits out by exchanging whole stretches of rounds,
 // which must respect what the kept part ended on.
 INSTANTIATE_TEST_SUITE_P(Days, BalancedReplan,
-                         ::testing::Values(Replan{10, 2, 20}, Replan{13, 1, 40}),
+                         ::testing::Values(Replan{10, 2, 20}, Replan{13, 1, 40}, Replan{36, 1, 27},
+                                           Replan{36, 1, 25}),
                          [](const auto& info) {
                              return std::to_string(info.param.members) + "on" +
-                                    std::to_string(info.param.courts);
+                                    std::to_string(info.param.courts) + "from" +
+                                    std::to_string(info.param.firstRound);
                          });
 
 struct Setting {

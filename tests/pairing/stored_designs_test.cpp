@@ -60,19 +60,43 @@ INSTANTIATE_TEST_SUITE_P(Days, StoredDay,
                                     std::to_string(info.param.courts);
                          });
 
+// Whether the stored day keeps play counts within one at every round
+// boundary, run forwards or backwards.
+bool evenWhereverItStops(const StoredDesign& d) {
+    std::vector<Name> members;
+    for (int i = 0; i < d.members; ++i)
+        members.push_back(
+            std::string(1, "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"[i]));
+    MatchTable forwards{};
+    MatchTable backwards{};
+    const int rounds = MaxMatches / d.courts;
+    for (int k = 0; k < MaxMatches; ++k) {
+        auto name = [&](int i) { return std::string(1, d.matches[4 * k + i]); };
+        const MatchRecord m{name(0), name(1), name(2), name(3), 0, 0};
+        forwards[static_cast<std::size_t>(k)] = m;
+        backwards[static_cast<std::size_t>((rounds - 1 - k / d.courts) * d.courts + k % d.courts)] =
+            m;
+    }
+    return computeQuality(members, forwards, d.courts).prefixPlaySpread.value <= 1 ||
+           computeQuality(members, backwards, d.courts).prefixPlaySpread.value <= 1;
+}
+
 // The balanced method hands a stored day out under new names, in an order
-// its seed chooses, and keeps it even.
+// its seed chooses, and keeps it even. A stored day that is uneven at some
+// round boundary both ways is not handed out: the search plans that roster.
 TEST(StoredDayHandedOut, FollowsItsSeedAndStaysEven) {
     for (const StoredDesign& d : storedDesigns()) {
         SCOPED_TRACE(std::to_string(d.members) + " on " + std::to_string(d.courts));
         const auto members = test::numberedNames(d.members);
         MatchTable first{}, again{}, other{};
-        GenerateBalanced(members, d.courts, 0, nullptr, {5}, first);
-        GenerateBalanced(members, d.courts, 0, nullptr, {5}, again);
-        GenerateBalanced(members, d.courts, 0, nullptr, {6}, other);
+        GenerateBalanced(members, d.courts, 0, nullptr, {5, 20'000}, first);
+        GenerateBalanced(members, d.courts, 0, nullptr, {5, 20'000}, again);
+        GenerateBalanced(members, d.courts, 0, nullptr, {6, 20'000}, other);
         EXPECT_EQ(first, again);
         EXPECT_NE(first, other);
-        expectEvenDay(members, first, d.courts);
+        EXPECT_LE(computeQuality(members, first, d.courts).prefixPlaySpread.value, 1);
+        if (evenWhereverItStops(d))
+            expectEvenDay(members, first, d.courts);
     }
 }
 
