@@ -99,9 +99,12 @@ void TForm1::setCommandWindows(const CommandWindows& windows) {
         return;
     connect(windows_.courtDisplay, &TOKBottomDlg2::shownChanged, this, &TForm1::matchesChanged);
     windows_.courtDisplay->setScoreHistory(undoStack_, scoreShownCallback());
-    if (windows_.scheduleStats)
+    if (windows_.scheduleStats) {
         connect(windows_.scheduleStats, &ScheduleStatsWindow::anotherDrawRequested, this,
                 &TForm1::anotherDrawClick);
+        windows_.scheduleStats->setFactsSource(
+            [this](const std::vector<Name>& names) { return todaysFacts(names); });
+    }
 }
 
 void TForm1::ShowPage() {

@@ -23,6 +23,7 @@ class QUndoStack;
 
 namespace pf {
 
+struct DayFacts;
 struct DayRules;
 class Generators;
 struct RecoveryContent;
@@ -141,8 +142,6 @@ public Q_SLOTS:
     void replanMembersClick();
     // メンバー情報: the candidates' facts for the day's rules.
     void memberFactsClick();
-    // A new pairing by the balanced method under the day's rules.
-    void newRuledPairing(const DayRules& rules, int dayRounds);
     // 「別の組合せを作る」 of the statistics window: while no match has a
     // result, a new balanced day of the same length, as one undo step.
     void anotherDrawClick();
@@ -207,6 +206,11 @@ private:
     void buildMatchPanels(QWidget* client);
     void buildReplanCommand(QMenu* members);
     void buildFactsCommand(QMenu* members);
+    // A new pairing by the balanced method under the day's rules.
+    void newRuledPairing(const DayRules& rules, int dayRounds);
+    // Today's members' facts from the facts file beside the candidate list;
+    // none when it cannot be read (the statistics then show no facts).
+    DayFacts todaysFacts(const std::vector<Name>& names) const;
     void buildPrintCommands(QMenu* file);
     using Command = void (TForm1::*)();
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QString& hint,

@@ -58,4 +58,10 @@ void TForm1::newRuledPairing(const DayRules& rules, int dayRounds) {
     UpDown13->setEnabled(false);
 }
 
+DayFacts TForm1::todaysFacts(const std::vector<Name>& names) const {
+    const FactsForDay rows = readFactsForDay(
+        factsFilePathBeside(dualListDlg_ ? dualListDlg_->candidateFileName() : QString()));
+    return dayFactsOf(names, rows.rows);
+}
+
 } // namespace pf

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -193,8 +194,16 @@ void ScheduleStatsWindow::followRounds() {
 void ScheduleStatsWindow::recompute() {
     followRounds();
     const int courts = std::clamp(session_.CourtCount, MinCourts, MaxCourts);
-    quality_ = computeQuality(participantsOf(session_.Roster), session_.Matches, courts, 0,
-                              roundSpin->value() * courts);
+    const std::vector<Name> members = participantsOf(session_.Roster);
+    const int endMatch = roundSpin->value() * courts;
+    quality_ = computeQuality(members, session_.Matches, courts, 0, endMatch);
+    const DayRules rules = dayRulesFromBits(session_.DayRuleBits);
+    ruled_ = rules.any() && factsSource_ && !members.empty();
+    if (ruled_) {
+        facts_ = factsSource_(members);
+        ruleFigures_ = ruleFigures(members, facts_, session_.Matches, courts, 0, endMatch);
+        ruledQuality_ = ruledQuality(members, facts_, rules, session_.Matches, courts, 0, endMatch);
+    }
     courtWarning->setVisible(session_.PairingOpen &&
                              !roundsHoldDistinctMembers(session_.Matches, session_.CourtCount));
     fillSummary();
@@ -204,11 +213,17 @@ void ScheduleStatsWindow::recompute() {
 
 void ScheduleStatsWindow::fillSummary() {
     struct Line {
-        const char* label;
+        Line(const QString& l, QualityFigure f, bool more = false, const QString& t = {})
+            : label(l), figure(f), moreIsBetter(more), text(t) {}
+        Line(const char* l, QualityFigure f, bool more = false, const QString& t = {})
+            : Line(QString::fromUtf8(l), f, more, t) {}
+        QString label;
         QualityFigure figure;
+        bool moreIsBetter; // the bound is the most there can be
+        QString text;      // shown instead of the value when set
     };
     const ScheduleQuality& q = quality_;
-    const std::array<Line, 14> lines{{
+    std::vector<Line> lines{{
         {"現在出場中のメンバー数", {q.presentNow, std::nullopt}},
         {"メンバー数（途中参加・途中退出を含む）", {q.members, std::nullopt}},
         {"コート数", {q.courts, std::nullopt}},
@@ -224,13 +239,39 @@ void ScheduleStatsWindow::fillSummary() {
         {"途中で終えたときのペア回数の超過", q.prefixPartnerExcess},
         {"途中で終えたときの対戦回数の超過", q.prefixOpponentExcess},
     }};
+    if (ruled_) {
+        const DayRules rules = dayRulesFromBits(session_.DayRuleBits);
+        const RuleFigures& f = ruleFigures_;
+        lines.push_back({"ルールを守れなかった試合", {f.breaks(rules), 0}});
+        lines.push_back(
+            {"2ペアのレベル合計の差（最大）",
+             {f.largestLevelGap, rules.levelBalance ? std::optional(1) : std::nullopt}});
+        lines.push_back(
+            {"2ペアのレベル合計の差（平均）", {}, false, QString::number(f.meanLevelGap, 'f', 2)});
+        if (f.fixedPairs > 0)
+            lines.push_back({"固定ペアを守れた組", {f.fixedPairsKept, f.fixedPairs}, true});
+        if (f.apartPairs > 0)
+            lines.push_back({"別々にできた組", {f.apartPairsKept, f.apartPairs}, true});
+        const auto within = [&lines](const char* what, const RuledFigure& r) {
+            lines.push_back({QString::fromUtf8(what) + QStringLiteral("（") +
+                                 QString::fromStdString(r.over) + QStringLiteral("）"),
+                             r.figure});
+        };
+        for (const RuledFigure& r : ruledQuality_.playSpread)
+            within("試合数の差", r);
+        within("ペア回数の差", ruledQuality_.partnerSpread);
+        for (const RuledFigure& r : ruledQuality_.opponentSpread)
+            within("対戦回数の差", r);
+    }
     summaryTable->setRowCount(static_cast<int>(lines.size()));
     for (int r = 0; r < static_cast<int>(lines.size()); ++r) {
         const Line& line = lines[static_cast<std::size_t>(r)];
-        summaryTable->setItem(r, 0, cell(QString::fromUtf8(line.label), Qt::AlignLeft));
-        QTableWidgetItem* value = number(line.figure.value);
+        summaryTable->setItem(r, 0, cell(line.label, Qt::AlignLeft));
+        QTableWidgetItem* value =
+            line.text.isEmpty() ? number(line.figure.value) : cell(line.text, Qt::AlignRight);
         // Off the best possible: worth a look.
-        if (line.figure.bound && line.figure.value > *line.figure.bound)
+        if (line.figure.bound && (line.moreIsBetter ? line.figure.value < *line.figure.bound
+                                                    : line.figure.value > *line.figure.bound))
             value->setBackground(meetingColour(1));
         summaryTable->setItem(r, 1, value);
         summaryTable->setItem(r, 2,
@@ -238,12 +279,19 @@ void ScheduleStatsWindow::fillSummary() {
                                                 : cell(QStringLiteral("－"), Qt::AlignRight));
     }
     summaryTable->resizeColumnsToContents();
+    // The rules' rows can make the list long: beyond a screen's worth of rows
+    // it scrolls instead of growing the window off a laptop's screen.
+    constexpr int MostRowsShown = 16;
+    const bool scrolls = summaryTable->rowCount() > MostRowsShown;
     int width = 2 * summaryTable->frameWidth();
     for (int c = 0; c < summaryTable->columnCount(); ++c)
         width += summaryTable->columnWidth(c);
-    summaryTable->setFixedSize(width, 2 * summaryTable->frameWidth() +
-                                          summaryTable->horizontalHeader()->sizeHint().height() +
-                                          RowHeight * summaryTable->rowCount());
+    if (scrolls)
+        width += summaryTable->verticalScrollBar()->sizeHint().width();
+    summaryTable->setFixedSize(width,
+                               2 * summaryTable->frameWidth() +
+                                   summaryTable->horizontalHeader()->sizeHint().height() +
+                                   RowHeight * std::min(summaryTable->rowCount(), MostRowsShown));
     memberTable->setFixedHeight(summaryTable->height());
 }
 
@@ -259,7 +307,32 @@ void ScheduleStatsWindow::fillMembers() {
             name += QStringLiteral("（途中参加）");
         if (m.left)
             name += QStringLiteral("（途中退出）");
-        memberTable->setItem(r, 0, cell(name, Qt::AlignLeft));
+        QTableWidgetItem* nameCell = cell(name, Qt::AlignLeft);
+        if (ruled_ && r < facts_.size()) {
+            const auto i = static_cast<std::size_t>(r);
+            const Gender g = facts_.gender[i];
+            QStringList shown;
+            if (g != Gender::Unset)
+                shown << (g == Gender::Male ? QStringLiteral("男") : QStringLiteral("女"));
+            if (facts_.level[i] != UnsetLevel)
+                shown << QStringLiteral("L%1").arg(facts_.level[i]);
+            if (facts_.fixedPartner[i] >= 0)
+                shown << QStringLiteral("固定");
+            if (!shown.isEmpty())
+                nameCell->setText(name + QStringLiteral(" [") + shown.join(QLatin1Char(' ')) +
+                                  QLatin1Char(']'));
+            QStringList tip;
+            if (const int p = facts_.fixedPartner[i]; p >= 0)
+                tip << QStringLiteral("固定ペア: ") +
+                           decodeCp932(rows[static_cast<std::size_t>(p)].name);
+            QStringList apart;
+            for (const int j : facts_.keptApart[i])
+                apart << decodeCp932(rows[static_cast<std::size_t>(j)].name);
+            if (!apart.isEmpty())
+                tip << QStringLiteral("別々にする: ") + apart.join(QStringLiteral("、"));
+            nameCell->setToolTip(tip.join(QLatin1Char('\n')));
+        }
+        memberTable->setItem(r, 0, nameCell);
         memberTable->setItem(r, 1, number(m.plays));
         memberTable->setItem(r, 2, number(m.longestSitOut));
         memberTable->setItem(r, 3, number(m.longestPlayRun));
@@ -295,8 +368,19 @@ void ScheduleStatsWindow::fillGrid() {
             const bool partners = j > i;
             const int count = partners ? q.partners.at(i, j) : q.opponents.at(i, j);
             auto* item = cell(QString::number(count));
-            item->setBackground(
-                meetingColour(distanceFromEven(count, partners ? q.partnerMean : q.opponentMean)));
+            if (ruled_ && i < ruledQuality_.members && j < ruledQuality_.members) {
+                // Judged by the range the rules leave this pair; a pair the
+                // rules never let meet this way stays grey.
+                const RuledQuality::PairWindow& w = partners ? ruledQuality_.partnerWindow(i, j)
+                                                             : ruledQuality_.opponentWindow(i, j);
+                item->setBackground(!w.counted     ? QColor(0xE0, 0xE0, 0xE0)
+                                    : count > w.hi ? meetingColour(count - w.hi)
+                                    : count < w.lo ? meetingColour(count - w.lo)
+                                                   : meetingColour(0));
+            } else {
+                item->setBackground(meetingColour(
+                    distanceFromEven(count, partners ? q.partnerMean : q.opponentMean)));
+            }
             const QString b = decodeCp932(q.rows[static_cast<std::size_t>(j)].name);
             item->setToolTip(partners ? QStringLiteral("%1 と %2：ペア %3回").arg(a, b).arg(count)
                                       : QStringLiteral("%1 と %2：対戦 %3回").arg(a, b).arg(count));

@@ -16,9 +16,12 @@
 // step.
 
 #include "model/session.h"
+#include "pairing/day_rules.h"
+#include "pairing/ruled_day.h"
 #include "pairing/schedule_quality.h"
 
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -41,6 +44,14 @@ public:
     void recompute();
 
     const ScheduleQuality& quality() const { return quality_; }
+
+    // Where today's facts come from (the members in, their facts out), for
+    // the day's rules chosen in the settings: with a rule chosen the figures
+    // add how the table holds the rules and shares within them, the facts
+    // stand beside each name and the grid is coloured by the range the rules
+    // leave each pair. The main window sets it once.
+    using FactsSource = std::function<DayFacts(const std::vector<Name>&)>;
+    void setFactsSource(FactsSource source) { factsSource_ = std::move(source); }
     // The round the figures stop at, 1-based: the last round with a result
     // (the whole day while none has one) unless the organiser chose another.
     int shownRounds() const;
@@ -70,6 +81,12 @@ private:
 
     const Session& session_;
     ScheduleQuality quality_;
+    FactsSource factsSource_;
+    // Filled only while a rule is chosen and facts can be had.
+    bool ruled_ = false;
+    DayFacts facts_;
+    RuleFigures ruleFigures_;
+    RuledQuality ruledQuality_;
     bool roundChosen_ = false;
     bool settingRound_ = false;
 };

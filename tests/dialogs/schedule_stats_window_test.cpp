@@ -7,6 +7,7 @@
 #include "dialogs/schedule_stats_window.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -216,6 +217,49 @@ TEST_F(ScheduleStatsWindowTest, ADayOfTwelveRounds) {
     EXPECT_EQ(stats().roundSpin->maximum(), 12);
     EXPECT_EQ(stats().quality().rounds, 12);
     EXPECT_EQ(stats().quality().playSpread.value, 1);
+    form().session().Modified = false;
+}
+
+// A mixed day with levels for 16 members on two courts: the rules' rows follow
+// the figures, the facts stand beside the names, and a pair the rules never
+// let partner (two men) stays grey in the grid.
+TEST_F(ScheduleStatsWindowTest, AMixedDayWithLevelsShowsTheRulesRowsAndTheFacts) {
+    QByteArray facts = "PAIRFORGE MEMBERS 1\r\n";
+    std::vector<const char*> roster;
+    static const char* const Names[] = {"青木", "石田", "上野", "江藤", "岡本", "加藤",
+                                        "木村", "工藤", "佐藤", "清水", "高木", "中村",
+                                        "原田", "山本", "吉田", "渡辺"};
+    for (int i = 0; i < 16; ++i) {
+        roster.push_back(Names[i]);
+        facts += sjisBytes(Names[i]) + (i % 2 == 0 ? sjisBytes(",男,") : sjisBytes(",女,")) +
+                 QByteArray::number(1 + i % 5) + "\r\n";
+    }
+    QFile file(dir.filePath(QStringLiteral("pairforge-members.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(facts);
+    file.close();
+    setRoster(roster);
+    form().session().GenerationMethod = 2;
+    form().session().DayRuleBits = RuleMixedBit | RuleLevelBalanceBit;
+    setModalRunner([](QDialog& d) { // 今日の回数: all rounds
+        d.accept();
+        return d.result();
+    });
+    action("N8")->trigger();
+    ASSERT_TRUE(form().session().PairingOpen);
+    action("scheduleStatsAction")->trigger();
+    QApplication::processEvents();
+    const auto row = [this](const QString& label) {
+        for (int r = 0; r < stats().summaryTable->rowCount(); ++r)
+            if (stats().summaryTable->item(r, 0)->text() == label)
+                return stats().summaryTable->item(r, 1)->text();
+        return QStringLiteral("<none>");
+    };
+    EXPECT_EQ(row(QStringLiteral("ルールを守れなかった試合")), QStringLiteral("0"));
+    EXPECT_EQ(row(QStringLiteral("試合数の差（男性）")), QStringLiteral("0"));
+    EXPECT_EQ(stats().memberTable->item(0, 0)->text(), QStringLiteral("青木 [男 L1]"));
+    EXPECT_EQ(stats().meetingGrid->item(0, 2)->background().color(), QColor(0xE0, 0xE0, 0xE0));
+    keep("schedule_stats_mixed_levels_16_members_2_courts.png");
     form().session().Modified = false;
 }
 
