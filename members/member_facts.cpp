@@ -225,13 +225,7 @@ void setFixedPartner(std::vector<MemberFacts>& rows, const Name& a, const Name& 
 
 DayFacts dayFactsOf(const std::vector<Name>& names, const std::vector<MemberFacts>& rows) {
     DayFacts facts(static_cast<int>(names.size()));
-    std::unordered_map<Name, int> index;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        index.emplace(names[i], static_cast<int>(i));
-    const auto at = [&index](const Name& name) {
-        const auto it = index.find(name);
-        return it == index.end() ? -1 : it->second;
-    };
+    const NameIndex at(names);
     std::vector<int> named(names.size(), -1); // the partner each names, here today
     for (std::size_t i = 0; i < names.size(); ++i) {
         const MemberFacts* row = findFacts(rows, names[i]);

@@ -47,6 +47,16 @@ std::int32_t dayRuleBits(const DayRules& rules) {
            (rules.keptApart ? RuleKeptApartBit : 0);
 }
 
+NameIndex::NameIndex(const std::vector<Name>& names, std::size_t count) {
+    for (std::size_t i = 0; i < names.size() && i < count; ++i)
+        index_.emplace(names[i], static_cast<int>(i));
+}
+
+int NameIndex::operator()(const Name& name) const {
+    const auto it = index_.find(name);
+    return it == index_.end() ? -1 : it->second;
+}
+
 DayFacts::DayFacts(int members)
     : gender(static_cast<std::size_t>(members), Gender::Unset),
       level(static_cast<std::size_t>(members), UnsetLevel),
@@ -133,13 +143,7 @@ int RuleFigures::breaks(const DayRules& rules) const {
 
 RuleFigures ruleFigures(const std::vector<Name>& names, const DayFacts& facts,
                         const MatchTable& table, int courts, int firstMatch, int endMatch) {
-    std::unordered_map<Name, int> index;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        index.emplace(names[i], static_cast<int>(i));
-    const auto at = [&index](const Name& name) {
-        const auto it = index.find(name);
-        return it == index.end() ? -1 : it->second;
-    };
+    const NameIndex at(names);
     const int n = facts.size();
     RuleFigures figures;
     std::vector<char> pairSplit(static_cast<std::size_t>(n), 0); // by the pair's lower index

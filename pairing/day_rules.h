@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace pf {
@@ -46,6 +47,17 @@ enum DayRuleBit : std::int32_t {
 };
 DayRules dayRulesFromBits(std::int32_t bits);
 std::int32_t dayRuleBits(const DayRules& rules);
+
+// Where each name stands in today's list; −1 for a name not on it. The first
+// of two equal names owns it.
+class NameIndex {
+public:
+    explicit NameIndex(const std::vector<Name>& names, std::size_t count = SIZE_MAX);
+    int operator()(const Name& name) const;
+
+private:
+    std::unordered_map<Name, int> index_;
+};
 
 struct DayFacts {
     std::vector<Gender> gender;              // by roster index

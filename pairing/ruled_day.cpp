@@ -1392,13 +1392,7 @@ RuledQuality ruledQuality(const std::vector<Name>& names, const DayFacts& facts,
     RuledQuality q;
     const Model model = modelOf(facts, rules);
     const int n = facts.size();
-    std::unordered_map<Name, int> index;
-    for (int i = 0; i < n && i < static_cast<int>(names.size()); ++i)
-        index.emplace(names[static_cast<std::size_t>(i)], i);
-    const auto lookup = [&index](const Name& name) {
-        const auto it = index.find(name);
-        return it == index.end() ? -1 : it->second;
-    };
+    const NameIndex lookup(names, static_cast<std::size_t>(std::max(n, 0)));
     (void)courts;
     firstMatch = std::clamp(firstMatch, 0, MaxMatches);
     endMatch = std::clamp(endMatch, firstMatch, MaxMatches);

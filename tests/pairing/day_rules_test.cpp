@@ -1,21 +1,14 @@
 // The day's rules: what rules a day out beforehand, and how a table held them.
 
 #include "pairing/day_rules.h"
+#include "rule_helpers.h"
 
 #include <gtest/gtest.h>
 
 namespace pf {
 namespace {
 
-constexpr Gender M = Gender::Male;
-constexpr Gender F = Gender::Female;
-
-std::vector<Name> letters(int n) {
-    std::vector<Name> names;
-    for (int i = 0; i < n; ++i)
-        names.push_back(Name(1, static_cast<char>('A' + i)));
-    return names;
-}
+using namespace pf::test;
 
 // A, C, E, G men and B, D, F, H women at level 3, unless a case says otherwise.
 DayFacts eightMembers() {
@@ -25,18 +18,6 @@ DayFacts eightMembers() {
         facts.level[static_cast<std::size_t>(i)] = 3;
     }
     return facts;
-}
-
-void pair(DayFacts& facts, int i, int j) {
-    facts.fixedPartner[static_cast<std::size_t>(i)] = j;
-    facts.fixedPartner[static_cast<std::size_t>(j)] = i;
-}
-
-void keepApart(DayFacts& facts, int i, int j) {
-    facts.keptApart[static_cast<std::size_t>(i)].push_back(j);
-    facts.keptApart[static_cast<std::size_t>(j)].push_back(i);
-    for (auto& list : facts.keptApart)
-        std::sort(list.begin(), list.end());
 }
 
 struct RefusalCase {

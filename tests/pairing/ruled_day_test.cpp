@@ -3,6 +3,7 @@
 // within the rules on a hand-made table.
 
 #include "pairing/ruled_day.h"
+#include "rule_helpers.h"
 
 #include "pairing/replan.h"
 
@@ -12,27 +13,7 @@
 namespace pf {
 namespace {
 
-constexpr Gender M = Gender::Male;
-constexpr Gender F = Gender::Female;
-
-std::vector<Name> letters(int n) {
-    std::vector<Name> names;
-    for (int i = 0; i < n; ++i)
-        names.push_back(Name(1, static_cast<char>('A' + i)));
-    return names;
-}
-
-void pair(DayFacts& facts, int i, int j) {
-    facts.fixedPartner[static_cast<std::size_t>(i)] = j;
-    facts.fixedPartner[static_cast<std::size_t>(j)] = i;
-}
-
-void keepApart(DayFacts& facts, int i, int j) {
-    facts.keptApart[static_cast<std::size_t>(i)].push_back(j);
-    facts.keptApart[static_cast<std::size_t>(j)].push_back(i);
-    for (auto& list : facts.keptApart)
-        std::sort(list.begin(), list.end());
-}
+using namespace pf::test;
 
 // Twelve members, men and women alternating (A man, B woman, …), levels 2, 3
 // and 4 on both sides; A–B a fixed pair, C and E kept apart, D and K too.
