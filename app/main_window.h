@@ -211,6 +211,8 @@ private:
     // Today's members' facts from the facts file beside the candidate list;
     // none when it cannot be read (the statistics then show no facts).
     DayFacts todaysFacts(const std::vector<Name>& names) const;
+    // The facts file beside the candidate list the selection dialog found.
+    QString factsFilePath() const;
     void buildPrintCommands(QMenu* file);
     using Command = void (TForm1::*)();
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QString& hint,

@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 
+#include "members/candidate_file.h"
 #include "members/member_facts_dialog.h"
 #include "members/member_selection.h"
 #include "model/text_codec.h"
@@ -30,14 +31,12 @@ void TForm1::memberFactsClick() {
         return;
     if (!memberFactsDialog_)
         memberFactsDialog_ = new MemberFactsDialog(this);
-    memberFactsDialog_->load(dualListDlg_->candidates(),
-                             factsFilePathBeside(dualListDlg_->candidateFileName()));
+    memberFactsDialog_->load(dualListDlg_->candidates(), factsFilePath());
     runModal(*memberFactsDialog_);
 }
 
 void TForm1::newRuledPairing(const DayRules& rules, int dayRounds) {
-    const QString path = factsFilePathBeside(dualListDlg_ ? dualListDlg_->candidateFileName()
-                                                          : QStringLiteral("pairforge.txt"));
+    const QString path = factsFilePath();
     const FactsForDay facts = readFactsForDay(path);
     RosterCheck check;
     if (facts.error.empty()) {
@@ -59,9 +58,14 @@ void TForm1::newRuledPairing(const DayRules& rules, int dayRounds) {
 }
 
 DayFacts TForm1::todaysFacts(const std::vector<Name>& names) const {
-    const FactsForDay rows = readFactsForDay(
-        factsFilePathBeside(dualListDlg_ ? dualListDlg_->candidateFileName() : QString()));
+    const FactsForDay rows = readFactsForDay(factsFilePath());
     return dayFactsOf(names, rows.rows);
+}
+
+QString TForm1::factsFilePath() const {
+    // Without the selection dialog (never in the program), the starting folder's.
+    return factsFilePathBeside(dualListDlg_ ? dualListDlg_->candidateFileName()
+                                            : QString::fromLatin1(CandidateFileBaseName));
 }
 
 } // namespace pf

@@ -100,9 +100,7 @@ void TForm1::anotherDrawClick() {
         const auto hourglass = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
         if (!rules.any()) {
             GenerateBalanced(after.participants, courts, 0, nullptr, options, after.matches);
-        } else if (const FactsForDay rows = readFactsForDay(factsFilePathBeside(
-                       dualListDlg_ ? dualListDlg_->candidateFileName() : QString()));
-                   !rows.error.empty()) {
+        } else if (const FactsForDay rows = readFactsForDay(factsFilePath()); !rows.error.empty()) {
             refusal = rows.error;
         } else {
             refusal = generateRuledDay(after.participants, courts, 0, nullptr,
@@ -187,8 +185,7 @@ void TForm1::replanMembersClick() {
     request.rules = dayRulesFromBits(session_.DayRuleBits);
     DayFacts facts;
     if (request.rules.any()) {
-        const FactsForDay rows =
-            readFactsForDay(factsFilePathBeside(dualListDlg_->candidateFileName()));
+        const FactsForDay rows = readFactsForDay(factsFilePath());
         if (!rows.error.empty()) {
             prompts().message(this, fromUtf8(rows.error), QString::fromUtf8(ErrorTitle),
                               Buttons::Ok);

@@ -129,4 +129,15 @@ std::optional<std::uint32_t> parseSeed(const QString& text) {
     return static_cast<std::uint32_t>(v);
 }
 
+std::optional<int> readCourtsOption(const CommandLine& cmd, std::optional<int>& courts) {
+    const auto text = cmd.value(QStringLiteral("courts"));
+    if (!text)
+        return std::nullopt;
+    bool ok = false;
+    courts = text->toInt(&ok);
+    if (!ok || *courts < MinCourts || *courts > MaxCourts)
+        return cmd.usageError(QStringLiteral("--courts takes 1, 2 or 3"));
+    return std::nullopt;
+}
+
 } // namespace pf::cli

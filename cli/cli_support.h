@@ -69,6 +69,10 @@ private:
     int positionals_;
 };
 
+// --courts N, when given: 1, 2 or 3 into `courts`. nullopt when the command
+// goes on; otherwise ExitUsage with the message and usage line printed.
+std::optional<int> readCourtsOption(const CommandLine& cmd, std::optional<int>& courts);
+
 // --seed S: a whole number from 0 to 4294967295; nullopt for anything else.
 std::optional<std::uint32_t> parseSeed(const QString& text);
 

@@ -54,12 +54,8 @@ int runPdf(const QStringList& args) {
     }
     setup.landscape = p.isSet(QStringLiteral("landscape"));
     std::optional<int> courts;
-    if (const auto courtsText = cmd.value(QStringLiteral("courts"))) {
-        bool ok = false;
-        courts = courtsText->toInt(&ok);
-        if (!ok || *courts < MinCourts || *courts > MaxCourts)
-            return cmd.usageError(QStringLiteral("--courts takes 1, 2 or 3"));
-    }
+    if (const auto refused = readCourtsOption(cmd, courts))
+        return *refused;
     int rankingMethod = 0;
     if (const auto rule = cmd.value(QStringLiteral("rule"))) {
         if (*rule != QStringLiteral("1") && *rule != QStringLiteral("2"))

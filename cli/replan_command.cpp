@@ -57,11 +57,8 @@ int runReplan(const QStringList& args) {
     if (!encoding)
         return cmd.usageError(QStringLiteral("--encoding takes sjis or utf8"));
     std::optional<int> courts;
-    if (const auto courtsText = cmd.value(QStringLiteral("courts"))) {
-        courts = courtsText->toInt(&ok);
-        if (!ok || *courts < MinCourts || *courts > MaxCourts)
-            return cmd.usageError(QStringLiteral("--courts takes 1, 2 or 3"));
-    }
+    if (const auto refused = readCourtsOption(cmd, courts))
+        return *refused;
     std::optional<std::uint32_t> seed;
     if (const auto seedText = cmd.value(QStringLiteral("seed"))) {
         seed = parseSeed(*seedText);

@@ -102,12 +102,8 @@ int runReport(const QStringList& args) {
     if (const auto refused = readRuleOptions(cmd, rules))
         return *refused;
     std::optional<int> courts;
-    if (const auto courtsText = cmd.value(QStringLiteral("courts"))) {
-        bool ok = false;
-        courts = courtsText->toInt(&ok);
-        if (!ok || *courts < MinCourts || *courts > MaxCourts)
-            return cmd.usageError(QStringLiteral("--courts takes 1, 2 or 3"));
-    }
+    if (const auto refused = readCourtsOption(cmd, courts))
+        return *refused;
     std::optional<int> from;
     if (const auto fromText = cmd.value(QStringLiteral("from"))) {
         bool ok = false;
