@@ -6,10 +6,12 @@
 #include "widgets/score_commands.h"
 
 #include <QMainWindow>
+#include <QScopeGuard>
 #include <QStringList>
 #include <array>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QAction;
 class QFrame;
@@ -101,6 +103,14 @@ public:
     // session, the file name and caption, a new history, the first page, and
     // pairingChanged for whoever follows the pairing.
     void installPairing(const IncomingPairing& pairing);
+    // Runs a core step that marks the session as it fills a new pairing; the
+    // followers hear of it once, from installPairing, and never of a table
+    // the window has not taken in yet.
+    template <class Step> auto unheard(Step&& step) {
+        auto changed = std::exchange(session_.changed, nullptr);
+        const auto restore = qScopeGuard([&] { session_.changed = std::move(changed); });
+        return step();
+    }
     // Every command's enabled state, worked out from the session alone; runs
     // on each pairingChanged and each page turn.
     void updateActions();

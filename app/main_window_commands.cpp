@@ -65,7 +65,7 @@ void TForm1::N8Click() {
     }
     {
         HourglassCursor hourglass;
-        GeneratePairing(session_, generators_, dayRounds);
+        unheard([&] { return GeneratePairing(session_, generators_, dayRounds); });
     }
     installPairing({session_.Roster, session_.Matches, session_.CourtCount, {}, false});
     UpDown13->setEnabled(false);

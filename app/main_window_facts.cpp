@@ -42,10 +42,12 @@ void TForm1::newRuledPairing(const DayRules& rules, int dayRounds) {
     if (facts.error.empty()) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const auto hourglass = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-        check = generateRuledPairing(
-            session_,
-            [&facts](const std::vector<Name>& names) { return dayFactsOf(names, facts.rows); },
-            rules, drawBalancedSeed(), dayRounds);
+        check = unheard([&] {
+            return generateRuledPairing(
+                session_,
+                [&facts](const std::vector<Name>& names) { return dayFactsOf(names, facts.rows); },
+                rules, drawBalancedSeed(), dayRounds);
+        });
     } else {
         check.error = facts.error;
     }

@@ -99,7 +99,7 @@ void TForm1::anotherDrawClick() {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const auto hourglass = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
         if (!rules.any()) {
-            GenerateBalanced(after.participants, courts, 0, nullptr, options, after.matches);
+            generateBalanced(after.participants, courts, 0, nullptr, options, after.matches);
         } else if (const FactsForDay rows = readFactsForDay(factsFilePath()); !rows.error.empty()) {
             refusal = rows.error;
         } else {

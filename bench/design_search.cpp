@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
             const auto seed = static_cast<std::uint32_t>(7919 * t + 13);
             pf::MatchTable table{};
             const auto t0 = std::chrono::steady_clock::now();
-            pf::GenerateBalanced(names, courts, 0, nullptr, {seed, moves, false}, table);
+            pf::generateBalanced(names, courts, 0, nullptr, {seed, moves, false}, table);
             const double seconds =
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
             found = even(pf::computeQuality(names, table, courts));

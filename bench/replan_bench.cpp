@@ -48,16 +48,15 @@ struct PairSpread {
 };
 
 // Spread of a pair count among `present` over the whole day, with its bound.
-PairSpread pairSpread(const std::vector<int>& whole, const std::vector<int>& kept, int n) {
+PairSpread pairSpread(const pf::PairMatrix& whole, const pf::PairMatrix& kept, int n) {
     long total = 0;
     int lo = 1 << 30, hi = 0, keptHigh = 0;
     for (int x = 0; x < n; ++x)
         for (int y = x + 1; y < n; ++y) {
-            const auto i = static_cast<std::size_t>(x * n + y);
-            total += whole[i];
-            lo = std::min(lo, whole[i]);
-            hi = std::max(hi, whole[i]);
-            keptHigh = std::max(keptHigh, kept[i]);
+            total += whole.at(x, y);
+            lo = std::min(lo, whole.at(x, y));
+            hi = std::max(hi, whole.at(x, y));
+            keptHigh = std::max(keptHigh, kept.at(x, y));
         }
     const long pairs = static_cast<long>(n) * (n - 1) / 2;
     const int even = total % pairs == 0 ? 0 : 1;
@@ -79,7 +78,7 @@ Result run(const Scenario& s, std::uint32_t seed) {
     const int courts = s.courts;
     pf::Session day;
     std::copy(s.day.begin(), s.day.end(), day.Roster.begin());
-    pf::GenerateBalanced(s.day, courts, 0, nullptr, {seed, -1}, day.Matches);
+    pf::generateBalanced(s.day, courts, 0, nullptr, {seed, -1}, day.Matches);
     for (int i = 0; i < s.firstMatch - 1; ++i)
         day.Matches[static_cast<std::size_t>(i)].WinA = 6;
 
@@ -97,14 +96,12 @@ Result run(const Scenario& s, std::uint32_t seed) {
     std::map<Name, int> id;
     for (int i = 0; i < n; ++i)
         id[s.present[static_cast<std::size_t>(i)]] = i;
-    const auto nn = static_cast<std::size_t>(n * n);
-    std::vector<int> partner(nn, 0), opponent(nn, 0), keptPartner(nn, 0), keptOpponent(nn, 0);
+    pf::PairMatrix partner(n), opponent(n), keptPartner(n), keptOpponent(n);
     std::vector<int> plays(static_cast<std::size_t>(n), 0), outRun(static_cast<std::size_t>(n), 0);
-    auto bump = [&](std::vector<int>& v, const Name& a, const Name& b) {
+    auto bump = [&](pf::PairMatrix& v, const Name& a, const Name& b) {
         const auto ia = id.find(a), ib = id.find(b);
         if (ia != id.end() && ib != id.end())
-            ++v[static_cast<std::size_t>(std::min(ia->second, ib->second) * n +
-                                         std::max(ia->second, ib->second))];
+            v.add(ia->second, ib->second);
     };
     for (int r0 = 0; r0 < MaxMatches / courts; ++r0) {
         const bool rest = r0 * courts >= s.firstMatch - 1;

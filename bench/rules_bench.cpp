@@ -177,7 +177,7 @@ int main(int argc, char** argv) {
             options.seed = seed;
             options.storedDays = false;
             const auto start = std::chrono::steady_clock::now();
-            GenerateBalanced(r.names, courts, 0, nullptr, options, table);
+            generateBalanced(r.names, courts, 0, nullptr, options, table);
             seconds.push_back(
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         }

@@ -66,25 +66,22 @@ Figures figuresOf(const std::vector<pf::Name>& names, int courts, const MatchTab
     std::map<pf::Name, int> id;
     for (int i = 0; i < n; ++i)
         id[names[static_cast<std::size_t>(i)]] = i;
-    std::vector<int> partner(static_cast<std::size_t>(n * n), 0);
-    std::vector<int> opponent(static_cast<std::size_t>(n * n), 0);
+    pf::PairMatrix partner(n);
+    pf::PairMatrix opponent(n);
     std::vector<int> plays(static_cast<std::size_t>(n), 0);
     std::vector<int> outRun(static_cast<std::size_t>(n), 0);
     std::vector<int> onRun(static_cast<std::size_t>(n), 0);
     Figures f;
-    auto cell = [&](std::vector<int>& v, int x, int y) -> int& {
-        return v[static_cast<std::size_t>(std::min(x, y) * n + std::max(x, y))];
-    };
     for (int r = 0; r < MaxMatches / courts; ++r) {
         std::vector<char> on(static_cast<std::size_t>(n), 0);
         for (int j = 0; j < courts; ++j) {
             const pf::MatchRecord& m = table[static_cast<std::size_t>(r * courts + j)];
             const int p[4] = {id.at(m.a), id.at(m.b), id.at(m.c), id.at(m.d)};
-            ++cell(partner, p[0], p[1]);
-            ++cell(partner, p[2], p[3]);
+            partner.add(p[0], p[1]);
+            partner.add(p[2], p[3]);
             for (int a : {p[0], p[1]})
                 for (int c : {p[2], p[3]})
-                    ++cell(opponent, a, c);
+                    opponent.add(a, c);
             for (int x : p) {
                 on[static_cast<std::size_t>(x)] = 1;
                 ++plays[static_cast<std::size_t>(x)];
@@ -97,12 +94,12 @@ Figures figuresOf(const std::vector<pf::Name>& names, int courts, const MatchTab
             f.longestPlayRun = std::max(f.longestPlayRun, onRun[x]);
         }
     }
-    auto spread = [&](const std::vector<int>& v) {
+    auto spread = [&](const pf::PairMatrix& v) {
         int lo = 1 << 30, hi = 0;
         for (int x = 0; x < n; ++x)
             for (int y = x + 1; y < n; ++y) {
-                lo = std::min(lo, v[static_cast<std::size_t>(x * n + y)]);
-                hi = std::max(hi, v[static_cast<std::size_t>(x * n + y)]);
+                lo = std::min(lo, v.at(x, y));
+                hi = std::max(hi, v.at(x, y));
             }
         return hi - lo;
     };
@@ -185,7 +182,7 @@ int main(int argc, char** argv) {
                     pf::BalancedOptions options;
                     options.seed = pf::drawBalancedSeed();
                     options.fairAtEveryRound = method == Variant::Balanced;
-                    pf::GenerateBalanced(names, courts, 0, nullptr, options, table);
+                    pf::generateBalanced(names, courts, 0, nullptr, options, table);
                 }
                 t.ms.push_back(
                     std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)

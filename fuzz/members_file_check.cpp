@@ -2,12 +2,9 @@
 
 #include "files/pairing_file.h"
 #include "members/members_file.h"
-#include "pairing/entry_list.h"
 #include "pairing/generation.h"
 #include "pairing/random_source.h"
-#include "pairing/sequential_selection.h"
 
-#include <memory>
 #include <set>
 
 namespace pf::fuzz {
@@ -24,11 +21,10 @@ bool checkMembersFile(const QByteArray& bytes) {
     session.Roster = members.roster;
     session.CourtCount = 1 + static_cast<int>(bytes.size() % 3);
     session.GenerationMethod = 0;
-    static EntryList entries;
-    static SequentialState sequential;
-    entries.Clear(); // as closing the pairing does before every new one
+    static Generators generators;
+    generators.forget(); // as closing the pairing does before every new one
     processRandom().seed(static_cast<std::uint32_t>(bytes.size()));
-    const RosterCheck check = GeneratePairing(session, entries, sequential);
+    const RosterCheck check = GeneratePairing(session, generators);
     if (!check.ok())
         return true;
 

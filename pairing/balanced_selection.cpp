@@ -217,8 +217,8 @@ Search::Search(int members, int courts, int rounds, const BalancedHistory* histo
             carryPlay_[static_cast<std::size_t>(x)] = history->playRun[static_cast<std::size_t>(x)];
             for (int y = x + 1; y < members; ++y) {
                 const auto i = static_cast<std::size_t>(x * members + y);
-                partner_[i] = history->partner[i];
-                opponent_[i] = history->opponent[i];
+                partner_[i] = history->partner.at(x, y);
+                opponent_[i] = history->opponent.at(x, y);
                 partnerTotal += partner_[i];
                 opponentTotal += opponent_[i];
             }
@@ -1207,11 +1207,11 @@ bool fillFromStored(const StoredDesign& design, const std::vector<Name>& partici
 
 // A move costs about the same whatever the roster, so one budget serves all:
 // about a quarter of a second on an ordinary desktop core.
-std::int64_t DefaultBalancedBudget(int /*members*/, int /*courts*/) {
+std::int64_t defaultBalancedBudget(int /*members*/, int /*courts*/) {
     return 1'200'000;
 }
 
-void GenerateBalanced(const std::vector<Name>& participants, int courts, int firstMatch,
+void generateBalanced(const std::vector<Name>& participants, int courts, int firstMatch,
                       const BalancedHistory* history, const BalancedOptions& options,
                       MatchTable& table) {
     const int members = static_cast<int>(participants.size());
@@ -1219,12 +1219,12 @@ void GenerateBalanced(const std::vector<Name>& participants, int courts, int fir
         firstMatch < 0 || firstMatch > MaxMatches || firstMatch % courts != 0 ||
         options.endMatch < firstMatch || options.endMatch > MaxMatches ||
         options.endMatch % courts != 0)
-        throw std::invalid_argument("GenerateBalanced: roster, courts or first match out of range");
+        throw std::invalid_argument("generateBalanced: roster, courts or first match out of range");
     const auto n = static_cast<std::size_t>(members);
-    if (history && (history->partner.size() != n * n || history->opponent.size() != n * n ||
+    if (history && (history->partner.size() != members || history->opponent.size() != members ||
                     history->sitOutRun.size() != n || history->playRun.size() != n ||
                     (!history->playCredit.empty() && history->playCredit.size() != n)))
-        throw std::invalid_argument("GenerateBalanced: history does not match the roster");
+        throw std::invalid_argument("generateBalanced: history does not match the roster");
     for (int k = options.endMatch; k < MaxMatches; ++k)
         table[static_cast<std::size_t>(k)] = MatchRecord{};
     if (firstMatch == 0 && !history && options.storedDays && options.endMatch == MaxMatches) {
@@ -1239,7 +1239,7 @@ void GenerateBalanced(const std::vector<Name>& participants, int courts, int fir
         return;
     Search search(members, courts, rounds, history, options.seed, options.fairAtEveryRound);
     const std::int64_t budget =
-        options.moveBudget < 0 ? DefaultBalancedBudget(members, courts) : options.moveBudget;
+        options.moveBudget < 0 ? defaultBalancedBudget(members, courts) : options.moveBudget;
     // An anneal that ends above zero has mostly settled into its rotation's
     // limits; one more from a newly drawn rotation, on a smaller budget,
     // finds a better table more often than the same moves spent on the old.

@@ -21,6 +21,7 @@
 // of courts and sides.
 
 #include "model/session.h"
+#include "pairing/pair_matrix.h"
 
 #include <cstdint>
 #include <vector>
@@ -30,8 +31,8 @@ namespace pf {
 // What the kept part of a day already holds, for the members present from the
 // first re-planned match on, in the order of `participants`.
 struct BalancedHistory {
-    std::vector<int> partner;   // N*N, symmetric: matches already played on the same side
-    std::vector<int> opponent;  // N*N, symmetric: matches already played on opposite sides
+    PairMatrix partner;         // matches already played on the same side
+    PairMatrix opponent;        // matches already played on opposite sides
     std::vector<int> sitOutRun; // rounds each sat out in a row at the end of the kept part
                                 // (0 = played the last kept round, or new)
     std::vector<int> playRun;   // rounds each played in a row at the end of the kept part
@@ -66,13 +67,13 @@ struct BalancedOptions {
 // `courts` courts; scores of the filled slots are set to 0; slots before
 // firstMatch are not touched. With history == nullptr the whole-day case
 // (firstMatch = 0); a history's vectors are sized for N members.
-void GenerateBalanced(const std::vector<Name>& participants, int courts, int firstMatch,
+void generateBalanced(const std::vector<Name>& participants, int courts, int firstMatch,
                       const BalancedHistory* history, const BalancedOptions& options,
                       MatchTable& table);
 
 // The number of moves the search may make for N members on `courts` courts
 // when the caller does not set one; chosen so the largest roster still
 // finishes well within a second.
-std::int64_t DefaultBalancedBudget(int members, int courts);
+std::int64_t defaultBalancedBudget(int members, int courts);
 
 } // namespace pf

@@ -38,8 +38,6 @@ RosterCheck OpenPairing(Session& session) {
     session.Participants = check.participants;
     if (!check.ok())
         return check;
-    session.PageTop = 0;
-    session.CourtCursor = 0;
     for (auto& m : session.Matches) {
         m.WinA = 0;
         m.WinB = 0;
@@ -55,16 +53,6 @@ RosterCheck GeneratePairing(Session& session, Generators& generators, int dayRou
     if (check.ok())
         generators.generate(pairingMethodFromSetting(session.GenerationMethod),
                             session.Participants, session.CourtCount, session.Matches, dayRounds);
-    if (check.ok())
-        session.markModified();
-    return check;
-}
-
-RosterCheck GeneratePairing(Session& session, EntryList& entries, SequentialState& sequential) {
-    RosterCheck check = OpenPairing(session);
-    if (check.ok())
-        dispatch(pairingMethodFromSetting(session.GenerationMethod), entries, sequential,
-                 session.Participants, session.CourtCount, session.Matches);
     if (check.ok())
         session.markModified();
     return check;
@@ -101,8 +89,6 @@ void EmptyPairing(Session& session) {
     clearMatches(session.Matches);
     session.FileName.clear();
     session.HtmlFileName.clear();
-    session.PageTop = 0;
-    session.CourtCursor = 0;
     session.PairingOpen = false;
 }
 
@@ -114,10 +100,5 @@ void closePairing(Session& session, Generators& generators) {
     session.markSaved();
 }
 
-void closePairing(Session& session, EntryList& entries) {
-    EmptyPairing(session);
-    entries.Clear();
-    session.markSaved();
-}
 
 } // namespace pf

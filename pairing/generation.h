@@ -5,9 +5,7 @@
 #include "model/session.h"
 #include "model/texts.h"
 #include "pairing/day_rules.h"
-#include "pairing/entry_list.h"
 #include "pairing/generators.h"
-#include "pairing/sequential_selection.h"
 
 #include <cstdint>
 #include <functional>
@@ -27,12 +25,11 @@ struct RosterCheck {
 RosterCheck checkRoster(const MemberRoster& roster, int courts);
 
 // Validates, then puts the session into the pairing-open state and fills all
-// 120 slots with the method of session.GenerationMethod. On a refused roster
+// 120 slots with the method of session.GenerationMethod. Which page and round
+// the windows show is theirs to set when they install the pairing. On a refused roster
 // only session.Participants changes and the message is returned.
 // `dayRounds`: the day's length for the balanced method (0: all 120 matches).
 RosterCheck GeneratePairing(Session& session, Generators& generators, int dayRounds = 0);
-// The same with the methods' states held by the caller.
-RosterCheck GeneratePairing(Session& session, EntryList& entries, SequentialState& sequential);
 
 // The balanced method under the day's rules: the roster checked as above,
 // then the day made with `facts` for the participants (factsFor gets them in
@@ -45,6 +42,5 @@ RosterCheck generateRuledPairing(Session& session, const FactsFor& factsFor, con
 
 // Empties the pairing; the roster and the court count stay.
 void closePairing(Session& session, Generators& generators);
-void closePairing(Session& session, EntryList& entries);
 
 } // namespace pf

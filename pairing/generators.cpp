@@ -43,7 +43,7 @@ void dispatch(PairingMethod method, EntryList& entries, SequentialState& sequent
         options.seed = drawBalancedSeed();
         if (dayRounds > 0)
             options.endMatch = std::min(dayRounds * courts, MaxMatches);
-        GenerateBalanced(participants, courts, 0, nullptr, options, table);
+        generateBalanced(participants, courts, 0, nullptr, options, table);
         return;
     }
     }

@@ -41,7 +41,8 @@ void dispatch(PairingMethod method, EntryList& entries, SequentialState& sequent
 class Generators {
 public:
     // The entry list comes first: it seeds the process generator from the
-    // clock, which start-up has always done before any window exists.
+    // clock before any window exists, so the first draw of the day is
+    // already unpredictable.
     Generators();
     ~Generators();
     Generators(const Generators&) = delete;

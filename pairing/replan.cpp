@@ -31,17 +31,16 @@ BalancedHistory historyOf(const MatchTable& table, int kept, int courts,
     for (std::size_t i = 0; i < n; ++i)
         index.emplace(present[i], i);
     BalancedHistory h;
-    h.partner.assign(n * n, 0);
-    h.opponent.assign(n * n, 0);
+    h.partner = PairMatrix(static_cast<int>(n));
+    h.opponent = PairMatrix(static_cast<int>(n));
     h.sitOutRun.assign(n, 0);
     h.playRun.assign(n, 0);
-    auto add = [&](std::vector<int>& matrix, const Name& x, const Name& y) {
+    auto add = [&](PairMatrix& matrix, const Name& x, const Name& y) {
         const auto ix = index.find(x);
         const auto iy = index.find(y);
         if (ix == index.end() || iy == index.end() || ix->second == iy->second)
             return;
-        ++matrix[ix->second * n + iy->second];
-        ++matrix[iy->second * n + ix->second];
+        matrix.add(static_cast<int>(ix->second), static_cast<int>(iy->second));
     };
     for (int s = 0; s < kept; ++s) {
         const MatchRecord& m = table[static_cast<std::size_t>(s)];
@@ -235,7 +234,7 @@ ReplanResult planReplan(const MemberRoster& roster, const MatchTable& table,
             return refused;
         }
     } else {
-        GenerateBalanced(present, courts, kept, &history, options, result.matches);
+        generateBalanced(present, courts, kept, &history, options, result.matches);
     }
     result.present = present;
     return result;

@@ -397,8 +397,8 @@ RuledSearch::RuledSearch(const Model& model, const DayFacts& facts, const DayRul
         for (int x = 0; x < members_; ++x)
             for (int y = x + 1; y < members_; ++y) {
                 const std::size_t i = pairAt(x, y);
-                partner_[i] = history->partner[i];
-                opponent_[i] = history->opponent[i];
+                partner_[i] = history->partner.at(x, y);
+                opponent_[i] = history->opponent.at(x, y);
             }
     }
     keptPartner_ = partner_;
@@ -1276,7 +1276,7 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
         throw std::invalid_argument(
             "generateRuledDay: roster, facts, courts or first match out of range");
     const auto n = static_cast<std::size_t>(members);
-    if (history && (history->partner.size() != n * n || history->opponent.size() != n * n ||
+    if (history && (history->partner.size() != members || history->opponent.size() != members ||
                     history->sitOutRun.size() != n || history->playRun.size() != n ||
                     (!history->playCredit.empty() && history->playCredit.size() != n)))
         throw std::invalid_argument("generateRuledDay: history does not match the roster");
@@ -1352,7 +1352,7 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
             .arg(spread)
             .toStdString();
     const std::int64_t budget =
-        options.moveBudget < 0 ? DefaultBalancedBudget(members, courts) : options.moveBudget;
+        options.moveBudget < 0 ? defaultBalancedBudget(members, courts) : options.moveBudget;
     // An anneal that ends above zero has mostly settled; warming up again
     // from the best day seen finds a better one more often than the same
     // moves spent cooling on.

@@ -16,7 +16,7 @@
 //
 // Deterministic: the same members, facts, rules, courts, history and seed give
 // the same table. The search stops on a number of moves, never on the clock.
-// With no rule chosen the caller uses GenerateBalanced, which this leaves alone.
+// With no rule chosen the caller uses generateBalanced, which this leaves alone.
 
 #include "model/session.h"
 #include "pairing/balanced_selection.h"
@@ -28,7 +28,7 @@
 
 namespace pf {
 
-// Fills matches [firstMatch, 120) of `table` like GenerateBalanced, holding
+// Fills matches [firstMatch, 120) of `table` like generateBalanced, holding
 // `rules` for `facts` (facts by the index of `participants`). Returns the
 // organiser's reason (UTF-8) when no day can hold the hard rules, leaving
 // `table` untouched; empty when the day was made.

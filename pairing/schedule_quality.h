@@ -5,6 +5,7 @@
 // all read the same figures.
 
 #include "model/session.h"
+#include "pairing/pair_matrix.h"
 
 #include <optional>
 #include <vector>
@@ -30,28 +31,6 @@ struct MemberQuality {
     // match (after their last) is longer than anybody's between two matches.
     bool joined = false;
     bool left = false;
-};
-
-// Counts between two members by their roster index; symmetric, the diagonal
-// stays 0.
-class PairMatrix {
-public:
-    explicit PairMatrix(int size = 0)
-        : size_(size), cells_(static_cast<std::size_t>(size) * static_cast<std::size_t>(size)) {}
-    int size() const { return size_; }
-    int at(int i, int j) const { return cells_[index(i, j)]; }
-    void add(int i, int j) {
-        ++cells_[index(i, j)];
-        ++cells_[index(j, i)];
-    }
-
-private:
-    std::size_t index(int i, int j) const {
-        return static_cast<std::size_t>(i) * static_cast<std::size_t>(size_) +
-               static_cast<std::size_t>(j);
-    }
-    int size_;
-    std::vector<int> cells_;
 };
 
 struct ScheduleQuality {

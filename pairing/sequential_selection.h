@@ -30,7 +30,7 @@ struct SequentialState {
 
 // Places 240 pairs for state.Size participants on `courts` courts; returns
 // Depth (240). The slacks widen with the number of candidate positions visited
-// exactly as they always have, so the schedules stay the same; minimum and
+// by a fixed rule, so a seed always gives the same schedule; minimum and
 // maximum of the counts are kept incrementally so that a visit costs O(1).
 int SearchPairs(SequentialState& state, int courts);
 

@@ -28,7 +28,7 @@ protected:
             day.push_back("m" + std::to_string(i));
         MemberRoster roster{};
         std::copy(day.begin(), day.end(), roster.begin());
-        GenerateBalanced(day, 2, 0, nullptr, {5, 5'000}, table);
+        generateBalanced(day, 2, 0, nullptr, {5, 5'000}, table);
         for (std::size_t s = 0; s < 8; ++s)
             table[s].WinA = static_cast<int>(s) + 1;
         input = pairingFileBytes(roster, table);

@@ -17,7 +17,7 @@ using test::numberedNames;
 // The search itself, also for rosters that would be handed a stored day.
 MatchTable balanced(int n, int courts, std::uint32_t seed) {
     MatchTable table{};
-    GenerateBalanced(numberedNames(n), courts, 0, nullptr, {seed, 20'000, false}, table);
+    generateBalanced(numberedNames(n), courts, 0, nullptr, {seed, 20'000, false}, table);
     return table;
 }
 
@@ -111,7 +111,7 @@ TEST_P(BalancedDayLength, PlansOnlyItsRounds) {
     t.fill(MatchRecord{"x", "y", "z", "w", 3, 4}); // what a day length must clear
     BalancedOptions options{5, 20'000};
     options.endMatch = rounds * courts;
-    GenerateBalanced(members, courts, 0, nullptr, options, t);
+    generateBalanced(members, courts, 0, nullptr, options, t);
     for (int k = rounds * courts; k < MaxMatches; ++k)
         ASSERT_EQ(t[static_cast<std::size_t>(k)], MatchRecord{}) << k;
     EXPECT_EQ(dayRoundsOf(t, courts), rounds);
@@ -150,23 +150,19 @@ TEST_P(BalancedReplan, FillsOnlyTheRestAndSeatsLongestSittersFirst) {
     const auto members = numberedNames(n);
     const MatchTable day = balanced(n, courts, 3);
     BalancedHistory h;
-    h.partner.assign(n * n, 0);
-    h.opponent.assign(n * n, 0);
+    h.partner = PairMatrix(n);
+    h.opponent = PairMatrix(n);
     h.sitOutRun.assign(n, 0);
     h.playRun.assign(n, 0);
     auto id = [&](const Name& x) { return std::stoi(x.substr(1)) - 1; };
     for (int i = 0; i < firstMatch; ++i) {
         const MatchRecord& m = day[static_cast<std::size_t>(i)];
         const int p[4] = {id(m.a), id(m.b), id(m.c), id(m.d)};
-        for (auto [x, y] : {std::pair{p[0], p[1]}, {p[2], p[3]}}) {
-            ++h.partner[static_cast<std::size_t>(x * n + y)];
-            ++h.partner[static_cast<std::size_t>(y * n + x)];
-        }
+        h.partner.add(p[0], p[1]);
+        h.partner.add(p[2], p[3]);
         for (int a : {p[0], p[1]})
-            for (int c : {p[2], p[3]}) {
-                ++h.opponent[static_cast<std::size_t>(a * n + c)];
-                ++h.opponent[static_cast<std::size_t>(c * n + a)];
-            }
+            for (int c : {p[2], p[3]})
+                h.opponent.add(a, c);
     }
     for (int r = 0; r < firstRound; ++r) {
         std::set<int> on;
@@ -185,7 +181,7 @@ TEST_P(BalancedReplan, FillsOnlyTheRestAndSeatsLongestSittersFirst) {
     MatchTable t = day;
     for (int i = firstMatch; i < MaxMatches; ++i)
         t[static_cast<std::size_t>(i)] = MatchRecord{"", "", "", "", 5, 5};
-    GenerateBalanced(members, courts, firstMatch, &h, {11, 20'000}, t);
+    generateBalanced(members, courts, firstMatch, &h, {11, 20'000}, t);
     for (int i = 0; i < firstMatch; ++i)
         ASSERT_EQ(t[static_cast<std::size_t>(i)], day[static_cast<std::size_t>(i)]);
     const Turns turns = turnsOf(t, members, courts, firstRound);

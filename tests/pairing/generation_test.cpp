@@ -3,7 +3,6 @@
 #include "pairing/random_source.h"
 
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace pf {
 namespace {
@@ -100,35 +99,31 @@ TEST(GeneratePairing, OpensAFullPairingAndCloseEmptiesItKeepingTheRoster) {
     Session s;
     s.Roster = numbered(9);
     s.CourtCount = 2;
-    s.PageTop = 42;
-    s.CourtCursor = 4;
     s.FileName = "old.pf1";
     s.HtmlFileName = "old.html";
     s.CsvFileName = "old.csv";
-    auto entries = std::make_unique<EntryList>();
-    auto seq = std::make_unique<SequentialState>();
+    Generators generators;
+    const EntryList& entries = generators.entries();
     for (int method : {0, 1, 7}) {
         s.GenerationMethod = method;
         s.Matches[5].WinA = 3;
-        ASSERT_TRUE(GeneratePairing(s, *entries, *seq).ok());
+        ASSERT_TRUE(GeneratePairing(s, generators).ok());
         EXPECT_TRUE(s.PairingOpen);
         EXPECT_TRUE(s.Modified);
-        EXPECT_EQ(s.PageTop, 0);
-        EXPECT_EQ(s.CourtCursor, 0);
         EXPECT_EQ(s.Participants.size(), 9u);
         for (const auto& m : s.Matches) {
             EXPECT_FALSE(m.a.empty() || m.b.empty() || m.c.empty() || m.d.empty());
             EXPECT_FALSE(m.hasScore());
         }
-        EXPECT_EQ(entries->MatchSerial, method == 0 ? 120 : 0);
-        closePairing(s, *entries);
+        EXPECT_EQ(entries.MatchSerial, method == 0 ? 120 : 0);
+        closePairing(s, generators);
         EXPECT_FALSE(s.PairingOpen);
         EXPECT_FALSE(s.Modified);
         EXPECT_TRUE(s.FileName.empty());
         EXPECT_TRUE(s.HtmlFileName.empty());
         EXPECT_EQ(s.CsvFileName, "old.csv");
-        EXPECT_EQ(entries->MatchSerial, 0);
-        EXPECT_EQ(entries->size(), 0);
+        EXPECT_EQ(entries.MatchSerial, 0);
+        EXPECT_EQ(entries.size(), 0);
         for (const auto& m : s.Matches)
             EXPECT_TRUE(m.isEmpty());
         EXPECT_EQ(memberCount(s.Roster), 9);
@@ -140,9 +135,8 @@ TEST(GeneratePairing, ARefusedRosterChangesNothingButTheParticipants) {
     s.Roster = numbered(7);
     s.CourtCount = 2;
     s.PageTop = 12;
-    auto entries = std::make_unique<EntryList>();
-    auto seq = std::make_unique<SequentialState>();
-    const RosterCheck check = GeneratePairing(s, *entries, *seq);
+    Generators generators;
+    const RosterCheck check = GeneratePairing(s, generators);
     EXPECT_EQ(check.error, MsgTooFewMembers);
     EXPECT_FALSE(s.PairingOpen);
     EXPECT_FALSE(s.Modified);

@@ -22,7 +22,7 @@ Session dayOf(const std::vector<Name>& members, int courts, int scored) {
     std::copy(members.begin(), members.end(), s.Roster.begin());
     s.CourtCount = courts;
     s.PairingOpen = true;
-    GenerateBalanced(members, courts, 0, nullptr, {7, 20'000}, s.Matches);
+    generateBalanced(members, courts, 0, nullptr, {7, 20'000}, s.Matches);
     for (int i = 0; i < scored; ++i) {
         s.Matches[static_cast<std::size_t>(i)].WinA = i % 7;
         s.Matches[static_cast<std::size_t>(i)].WinB = 6 - i % 3;

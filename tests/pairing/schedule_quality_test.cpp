@@ -161,7 +161,7 @@ TEST(ScheduleQuality, AReplannedDayMeasuresEachOverTheirOwnRounds) {
     MemberRoster roster{};
     std::copy(morning.begin(), morning.end(), roster.begin());
     MatchTable table{};
-    GenerateBalanced(morning, 1, 0, nullptr, {3, 20'000}, table);
+    generateBalanced(morning, 1, 0, nullptr, {3, 20'000}, table);
     const std::vector<Name> afternoon{"m2", "m3", "m4", "m5", "m6"};
     const ReplanResult r = planReplan(roster, table, {31, afternoon, 1, 5, 20'000});
     ASSERT_TRUE(r.ok()) << r.error;

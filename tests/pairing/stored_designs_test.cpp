@@ -89,9 +89,9 @@ TEST(StoredDayHandedOut, FollowsItsSeedAndStaysEven) {
         SCOPED_TRACE(std::to_string(d.members) + " on " + std::to_string(d.courts));
         const auto members = test::numberedNames(d.members);
         MatchTable first{}, again{}, other{};
-        GenerateBalanced(members, d.courts, 0, nullptr, {5, 20'000}, first);
-        GenerateBalanced(members, d.courts, 0, nullptr, {5, 20'000}, again);
-        GenerateBalanced(members, d.courts, 0, nullptr, {6, 20'000}, other);
+        generateBalanced(members, d.courts, 0, nullptr, {5, 20'000}, first);
+        generateBalanced(members, d.courts, 0, nullptr, {5, 20'000}, again);
+        generateBalanced(members, d.courts, 0, nullptr, {6, 20'000}, other);
         EXPECT_EQ(first, again);
         EXPECT_NE(first, other);
         EXPECT_LE(computeQuality(members, first, d.courts).prefixPlaySpread.value, 1);
