@@ -1,0 +1,51 @@
+#include "tools/stored_design_text.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace pf::tools {
+namespace {
+
+std::string storedDaysFile() {
+    QFile file(QStringLiteral(PF_SOURCE_DIR "/pairing/stored_designs.cpp"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.errorString().toStdString();
+    return file.readAll().toStdString();
+}
+
+// The stored day whose comment names the smallest budget is searched again
+// with its seed and budget: the search finds it, and the file holds it exactly
+// as the tool would write it, in its place.
+TEST(StoredDesignText, TheCheapestStoredDayIsTheToolsOutput) {
+    const std::string text = storedDaysFile();
+    std::optional<FoundDay> cheapest;
+    for (int courts = 1; courts <= MaxCourts; ++courts)
+        for (int members = 4 * courts; members <= 62; ++members)
+            if (const auto record = searchRecordOf(text, members, courts);
+                record && (!cheapest || record->moves < cheapest->moves))
+                cheapest = FoundDay{members, courts, record->seed, record->moves, {}};
+    ASSERT_TRUE(cheapest) << "no stored day names its seed and budget";
+    ASSERT_TRUE(searchDay(*cheapest));
+    EXPECT_NE(text.find(storedDesignEntry(*cheapest)), std::string::npos);
+    EXPECT_EQ(withStoredDesign(text, *cheapest), text);
+}
+
+TEST(StoredDesignText, ADayGoesInOrderOrReplacesItsRostersDay) {
+    FoundDay day{9, 2, 5, 100, {}};
+    for (MatchRecord& m : day.table)
+        m = {"0", "1", "2", "3", 0, 0};
+    const std::string entry = storedDesignEntry(day);
+    const std::string old = "    // 9 members, 2 courts\n    {9, 2, Old},\n";
+    const std::string before = "    // 13 members, 1 court\n    {13, 1, A},\n";
+    const std::string after = "    // 8 members, 3 courts:\n    //   a note\n    {8, 3, B},\n";
+    const std::string head = "x\n    // BEGIN DESIGNS\n";
+    const std::string tail = "    // END DESIGNS\ny\n";
+    EXPECT_EQ(withStoredDesign(head + before + after + tail, day),
+              head + before + entry + after + tail);
+    EXPECT_EQ(withStoredDesign(head + before + old + after + tail, day),
+              head + before + entry + after + tail);
+    EXPECT_EQ(withStoredDesign("no markers\n", day), std::nullopt);
+    EXPECT_EQ(searchRecordOf(head + entry + tail, 9, 2)->moves, 100);
+}
+
+} // namespace
+} // namespace pf::tools
