@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 #include <map>
@@ -178,6 +179,17 @@ TEST_F(MainWindowTest, AWholeDayFromMemberSelectionToScoresOnPageThree) {
     EXPECT_NE(panelColour(2), Green);
     EXPECT_EQ(s.Matches[12], (MatchRecord{s.Matches[12].a, s.Matches[12].b, s.Matches[12].c,
                                           s.Matches[12].d, 0, 0}));
+}
+
+// Whoever follows the pairing (the recovery copy, the open windows) hears of
+// a new one once, and only when the window shows it.
+TEST_F(MainWindowTest, ANewPairingIsAnnouncedOnceWhenShown) {
+    QSignalSpy heard(&form(), &TForm1::pairingChanged);
+    QObject::connect(&form(), &TForm1::pairingChanged, &form(), [this] {
+        EXPECT_EQ(text("Edit1a"), decodeCp932(form().session().Matches[0].a));
+    });
+    generate(eight);
+    EXPECT_EQ(heard.count(), 1);
 }
 
 TEST_F(MainWindowTest, ScoreArrowsStopAtZeroAndTwenty) {
