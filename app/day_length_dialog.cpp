@@ -3,10 +3,8 @@
 #include "model/session.h"
 #include "widgets/dialog_buttons.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -27,23 +25,7 @@ DayLengthDialog::DayLengthDialog(int courts, QWidget* parent) : QDialog(parent) 
     auto* note = new QLabel(
         QStringLiteral("どの回で終えても、試合数がほぼ同じになるように組みます。"), this);
 
-    auto* line = new QHBoxLayout;
-    line->addWidget(before);
-    line->addWidget(roundsSpin_);
-    line->addWidget(after);
-    line->addStretch(1);
-
-    const OkCancelRow buttons = makeOkCancelRow(this);
-    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(line);
-    layout->addWidget(note);
-    layout->addSpacing(12);
-    layout->addLayout(buttons.layout);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    roundsSpin_->setFocus();
+    layOutNumberQuestion(this, before, roundsSpin_, after, note);
     roundsSpin_->selectAll();
 }
 

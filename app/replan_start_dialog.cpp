@@ -3,10 +3,8 @@
 #include "model/session.h"
 #include "widgets/dialog_buttons.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 namespace pf {
 
@@ -27,22 +25,7 @@ ReplanStartDialog::ReplanStartDialog(int proposed, int courts, QWidget* parent)
     connect(startSpin_, &QSpinBox::valueChanged, this, &ReplanStartDialog::snapToRoundStart);
     auto* after = new QLabel(QStringLiteral("試合から組み合わせを作り直します。"), this);
 
-    auto* line = new QHBoxLayout;
-    line->addWidget(before);
-    line->addWidget(startSpin_);
-    line->addWidget(after);
-    line->addStretch(1);
-
-    const OkCancelRow buttons = makeOkCancelRow(this);
-    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(line);
-    layout->addSpacing(12);
-    layout->addLayout(buttons.layout);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    startSpin_->setFocus();
+    layOutNumberQuestion(this, before, startSpin_, after);
 }
 
 int ReplanStartDialog::firstMatch() const {

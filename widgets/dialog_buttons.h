@@ -3,8 +3,10 @@
 // OK is the default button, both 75 × 25, with the object names the tests
 // and the rest of the program look them up by.
 
+#include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace pf {
 
@@ -28,6 +30,29 @@ inline OkCancelRow makeOkCancelRow(QWidget* dialog) {
     row.layout->addWidget(row.ok);
     row.layout->addWidget(row.cancel);
     return row;
+}
+
+// The one-question dialogs (the day's length, where a re-plan starts): a line
+// of `before`, the number and `after`, an optional note under it, then OK and
+// キャンセル that accept and reject. The dialog keeps its fitted size.
+inline void layOutNumberQuestion(QDialog* dialog, QWidget* before, QWidget* number, QWidget* after,
+                                 QWidget* note = nullptr) {
+    auto* line = new QHBoxLayout;
+    line->addWidget(before);
+    line->addWidget(number);
+    line->addWidget(after);
+    line->addStretch(1);
+    const OkCancelRow buttons = makeOkCancelRow(dialog);
+    QObject::connect(buttons.ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addLayout(line);
+    if (note)
+        layout->addWidget(note);
+    layout->addSpacing(12);
+    layout->addLayout(buttons.layout);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    number->setFocus();
 }
 
 } // namespace pf
