@@ -290,7 +290,9 @@ public:
     // Seats every round by the rotation; the first round that cannot be
     // seated (0-based), or −1 when all were. `relaxed`: where the fewest
     // plays first leave no seating, the fewest plays are only preferred.
-    int build(bool relaxed);
+    // `blur`: rounds of waiting by which the order among equals may differ
+    // from who waited longest.
+    int build(bool relaxed, double blur);
     void anneal(std::int64_t budget);
     // The largest play spread within a group at any round boundary, the
     // plays had before the first round included; `group` names where.
@@ -367,6 +369,22 @@ private:
     std::vector<int> opponent_;
     std::vector<Window> partnerShare_; // by pairAt: the range an even share leaves
     std::vector<Window> opponentShare_;
+    // A cell's spread beyond the least its slots allow (evenShares) is what
+    // the organiser reads, and pairs priced one by one can sit a step below
+    // and a step above their ranges at once; so the spread is priced too,
+    // from how many of the cell's pairs hold each count.
+    struct CellSpread {
+        std::vector<int> pairsAt; // by count
+        int lo = 0;
+        int hi = 0;
+        int bound = 0;
+    };
+    std::vector<CellSpread> partnerSpread_; // by cell
+    std::vector<CellSpread> opponentSpread_;
+    static std::int64_t spreadCost(const CellSpread& s);
+    static std::int64_t moveCount(CellSpread& s, int from, int to);
+    void countCells(const std::vector<int>& counts, const std::vector<signed char>& cellOf,
+                    const std::vector<int>& bounds, std::vector<CellSpread>& cells) const;
     std::int64_t level_ = 0;
     std::int64_t fair_ = 0;
     std::int64_t bestLevel_ = 0;
@@ -622,9 +640,8 @@ bool RuledSearch::seatRound(int r, const std::vector<int>& quota, const std::vec
 // members do not keep coming on together); a search then finds matches for
 // them under the rules, drawing on the next in line when those first in line
 // cannot all be placed.
-int RuledSearch::build(bool relaxed) {
+int RuledSearch::build(bool relaxed, double blur) {
     relaxed_ = relaxed;
-    constexpr double Blur = 2.5;
     constexpr int Attempts = 3;
     constexpr int MaxBacktracks = 200;
     const auto u = static_cast<std::size_t>(units_);
@@ -682,7 +699,7 @@ int RuledSearch::build(bool relaxed) {
                 std::vector<int> required;
                 std::vector<int> optional;
                 for (std::size_t k = 0; k < u; ++k)
-                    wait[k] = last[k] + Blur * unit() * (1 + attempt);
+                    wait[k] = last[k] + blur * unit() * (1 + attempt);
                 for (int g = 0; g < groups_; ++g) {
                     std::vector<int> order;
                     for (int k = 0; k < units_; ++k)
@@ -747,7 +764,7 @@ int RuledSearch::build(bool relaxed) {
             std::vector<int> order(u);
             for (std::size_t k = 0; k < u; ++k) {
                 order[k] = static_cast<int>(k);
-                wait[k] = last[k] + Blur * unit();
+                wait[k] = last[k] + blur * unit();
             }
             std::sort(order.begin(), order.end(), [&](int a, int b) {
                 const auto ia = static_cast<std::size_t>(a);
@@ -828,23 +845,25 @@ std::int64_t RuledSearch::matchDelta(int round, int match, int sign) {
     const int* p = &seats_[at(round, 4 * match)];
     std::int64_t d = 0;
     auto step = [&](std::vector<int>& counts, const std::vector<signed char>& kinds,
-                    const std::vector<Window>& share, int x, int y) {
+                    const std::vector<Window>& share, std::vector<CellSpread>& cells, int x,
+                    int y) {
         const std::size_t i = pairAt(x, y);
         int& c = counts[i];
-        if (kinds[model_.at(x, y)] >= 0) {
+        if (const int k = kinds[model_.at(x, y)]; k >= 0) {
             const Window& w = share[i];
             d -= excessCost(c, w.lo, w.hi);
+            d += moveCount(cells[static_cast<std::size_t>(k)], c, c + sign);
             c += sign;
             d += excessCost(c, w.lo, w.hi);
         } else {
             c += sign;
         }
     };
-    step(partner_, model_.partnerCell, partnerShare_, p[0], p[1]);
-    step(partner_, model_.partnerCell, partnerShare_, p[2], p[3]);
+    step(partner_, model_.partnerCell, partnerShare_, partnerSpread_, p[0], p[1]);
+    step(partner_, model_.partnerCell, partnerShare_, partnerSpread_, p[2], p[3]);
     for (int a = 0; a < 2; ++a)
         for (int c = 2; c < 4; ++c)
-            step(opponent_, model_.opponentCell, opponentShare_, p[a], p[c]);
+            step(opponent_, model_.opponentCell, opponentShare_, opponentSpread_, p[a], p[c]);
     return d;
 }
 
@@ -862,10 +881,17 @@ std::int64_t RuledSearch::fullCost() {
                 for (int c = 2; c < 4; ++c)
                     ++opponent_[pairAt(p[a], p[c])];
         }
-    partnerShare_ = evenShares(model_.partnerCell, model_.partnerCells(), members_, partner_).pair;
-    opponentShare_ =
-        evenShares(model_.opponentCell, model_.opponentCells(), members_, opponent_).pair;
+    const EvenShares ps = evenShares(model_.partnerCell, model_.partnerCells(), members_, partner_);
+    const EvenShares os =
+        evenShares(model_.opponentCell, model_.opponentCells(), members_, opponent_);
+    partnerShare_ = ps.pair;
+    opponentShare_ = os.pair;
+    countCells(partner_, model_.partnerCell, ps.cellBound, partnerSpread_);
+    countCells(opponent_, model_.opponentCell, os.cellBound, opponentSpread_);
     fair_ = 0;
+    for (const auto* cells : {&partnerSpread_, &opponentSpread_})
+        for (const CellSpread& s : *cells)
+            fair_ += spreadCost(s);
     for (int x = 0; x < members_; ++x)
         for (int y = x + 1; y < members_; ++y) {
             const std::size_t i = pairAt(x, y);
@@ -879,6 +905,58 @@ std::int64_t RuledSearch::fullCost() {
         for (int j = 0; j < courts_; ++j)
             level_ += levelCost(r, j);
     return fair_;
+}
+
+// Nothing while the cell's spread is within its bound; beyond it, as a pair
+// beyond its range but weighing more, since it is the figure read.
+std::int64_t RuledSearch::spreadCost(const CellSpread& s) {
+    constexpr std::int64_t SpreadWeight = 2;
+    return s.pairsAt.empty() ? 0 : SpreadWeight * std::max(0, s.hi - s.lo - s.bound);
+}
+
+// One pair of the cell goes from `from` to `to` (one apart); the change in
+// the cell's spread cost.
+std::int64_t RuledSearch::moveCount(CellSpread& s, int from, int to) {
+    const std::int64_t before = spreadCost(s);
+    ++s.pairsAt[static_cast<std::size_t>(to)];
+    s.lo = std::min(s.lo, to);
+    s.hi = std::max(s.hi, to);
+    if (--s.pairsAt[static_cast<std::size_t>(from)] == 0) {
+        while (s.pairsAt[static_cast<std::size_t>(s.hi)] == 0)
+            --s.hi;
+        while (s.pairsAt[static_cast<std::size_t>(s.lo)] == 0)
+            ++s.lo;
+    }
+    return spreadCost(s) - before;
+}
+
+void RuledSearch::countCells(const std::vector<int>& counts, const std::vector<signed char>& cellOf,
+                             const std::vector<int>& bounds, std::vector<CellSpread>& cells) const {
+    cells.assign(bounds.size(), {});
+    // Room for every count a day can reach: the kept part's and a match a
+    // round on top.
+    int highest = 0;
+    for (int v : counts)
+        highest = std::max(highest, v);
+    const auto room = static_cast<std::size_t>(highest + rounds_ + 2);
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        cells[k].bound = bounds[k];
+        cells[k].lo = std::numeric_limits<int>::max();
+        cells[k].hi = std::numeric_limits<int>::min();
+    }
+    for (int x = 0; x < members_; ++x)
+        for (int y = x + 1; y < members_; ++y) {
+            const int k = cellOf[model_.at(x, y)];
+            if (k < 0)
+                continue;
+            CellSpread& s = cells[static_cast<std::size_t>(k)];
+            if (s.pairsAt.empty())
+                s.pairsAt.assign(room, 0);
+            const int c = counts[pairAt(x, y)];
+            ++s.pairsAt[static_cast<std::size_t>(c)];
+            s.lo = std::min(s.lo, c);
+            s.hi = std::max(s.hi, c);
+        }
 }
 
 // Level balance comes first: a move that worsens it is never taken.
@@ -1352,15 +1430,25 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
         return {};
     // The rotation seats round by round and can corner itself: a few
     // rotations drawn afresh first, then one that lets the fewest plays give
-    // way where the rules leave no other seating.
+    // way where the rules leave no other seating. The first two draw the
+    // order among equals almost at random: taken by waiting time, members
+    // keep their places in the turn, and where the rules split the day into
+    // groups that never meet (levels far apart) the same fours come round
+    // again and again, which no later move can undo without a longer rest.
+    // Such a rotation corners itself more often, so the later ones keep
+    // close to waiting time.
     constexpr int Rotations = 4;
+    constexpr int WideRotations = 2;
+    constexpr double WideBlur = 40;
+    constexpr double NarrowBlur = 2.5;
     std::unique_ptr<RuledSearch> search;
     int stuck = -1;
     for (int attempt = 0; attempt <= Rotations; ++attempt) {
         search = std::make_unique<RuledSearch>(
             model, facts, rules, courts, rounds, history,
             options.seed + 0x9e3779b9u * static_cast<std::uint32_t>(attempt));
-        stuck = search->build(attempt == Rotations);
+        stuck =
+            search->build(attempt == Rotations, attempt < WideRotations ? WideBlur : NarrowBlur);
         if (stuck < 0)
             break;
     }
