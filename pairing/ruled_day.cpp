@@ -1469,8 +1469,11 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
             .arg(rulesInForce(rules), model.groupLabel[static_cast<std::size_t>(group)])
             .arg(spread)
             .toStdString();
+    // A move here prices each pair against its own range and each cell's
+    // spread as well, about twice the work of a move on a day without rules;
+    // half as many keep a ruled day within the time a day may take.
     const std::int64_t budget =
-        options.moveBudget < 0 ? DefaultBalancedBudget(members, courts) : options.moveBudget;
+        options.moveBudget < 0 ? DefaultBalancedBudget(members, courts) / 2 : options.moveBudget;
     // An anneal that ends above zero has mostly settled; warming up again
     // from the best day seen finds a better one more often than the same
     // moves spent cooling on.
