@@ -3,11 +3,13 @@
 // two clusters and spread from 1 to 5, a few fixed pairs and members kept
 // apart. Prints per rule set: how many days held every hard rule (or were
 // refused, with the reasons), the share of matches with a level gap of at
-// most 1, how often the play spread (at every round boundary), the partner
-// spread and the opponent spreads kept within their bounds (+1 for the last
-// two), and the median and slowest time.
+// most 1, how often the play spread kept within its bound over the whole day
+// ("play") and at every round boundary ("p/rnd", within 1), the partner
+// spread and the opponent spreads within their bounds +1 (the bounds an even
+// share of the day's slots leaves, see ruledQuality), and the median and
+// slowest time.
 //
-// Run: build/rel/bench/pairforge-rules-bench [seed] [all|some] [v|q] [moves]
+// Run: build/rel/bench/pairforge-rules-bench [seed] [all|some] [v|q] [moves] [rules] [roster]
 // ("all" crosses every gender mix with every level mix; otherwise each gender
 // mix meets one level mix).
 
@@ -54,7 +56,7 @@ Roster makeRoster(int n, int courts, GenderMix g, LevelMix l) {
         (woman ? w : m) -= 1;
     }
     for (int i = 0; i < n; ++i) {
-        r.names.push_back("m" + std::to_string(i));
+        r.names.push_back(Name("m").append(std::to_string(i)));
         r.facts.gender[static_cast<std::size_t>(i)] = genders[static_cast<std::size_t>(i)];
         int level = 3;
         if (l == LevelMix::Clusters)
@@ -130,6 +132,7 @@ struct Tally {
     long matches = 0;
     long nearGap = 0; // matches with a level gap ≤ 1 (balance on)
     int playOk = 0;
+    int playDayOk = 0;
     int partnerOk = 0;
     int opponentOk = 0;
     std::vector<double> seconds;
@@ -144,6 +147,10 @@ int main(int argc, char** argv) {
     const bool verbose = argc > 3 && std::strcmp(argv[3], "v") == 0;
     // A move budget other than the program's own, to see what more moves buy.
     const std::int64_t budget = argc > 4 ? std::atoll(argv[4]) : -1;
+    // Only the rule sets and rosters whose labels hold these, to look at one
+    // case closely.
+    const std::string onlySet = argc > 5 ? argv[5] : "";
+    const std::string onlyRoster = argc > 6 ? argv[6] : "";
     const std::vector<RuleSet> sets = {
         {"mixed", {.mixed = true}},
         {"balance", {.levelBalance = true}},
@@ -164,9 +171,10 @@ int main(int argc, char** argv) {
                         rosters.push_back(makeRoster(n, courts, static_cast<GenderMix>(g),
                                                      static_cast<LevelMix>(l)));
         }
-    std::printf("%-28s %5s %7s %6s %7s %8s %7s %7s %7s %8s %8s\n", "rules", "days", "refused",
-                "held", "broken", "gap<=1", "play", "partner", "oppon.", "median", "slowest");
-    {
+    std::printf("%-28s %5s %7s %6s %7s %8s %6s %6s %7s %7s %8s %8s\n", "rules", "days", "refused",
+                "held", "broken", "gap<=1", "play", "p/rnd", "partner", "oppon.", "median",
+                "slowest");
+    if (onlySet.empty() && onlyRoster.empty()) {
         // The balanced method on the same rosters, as a yardstick for the
         // times on this machine.
         std::vector<double> seconds;
@@ -182,12 +190,16 @@ int main(int argc, char** argv) {
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         }
         std::sort(seconds.begin(), seconds.end());
-        std::printf("%-28s %5zu %65s %7.3fs %7.3fs\n", "(balanced method, no rules)",
+        std::printf("%-28s %5zu %72s %7.3fs %7.3fs\n", "(balanced method, no rules)",
                     seconds.size(), "", seconds[seconds.size() / 2], seconds.back());
     }
     for (const RuleSet& set : sets) {
+        if (std::string(set.label).find(onlySet) == std::string::npos)
+            continue;
         Tally t;
         for (const Roster& r : rosters) {
+            if (r.label.find(onlyRoster) == std::string::npos)
+                continue;
             const int courts = std::stoi(r.label.substr(r.label.find('/') + 1));
             MatchTable table{};
             BalancedOptions options;
@@ -235,34 +247,40 @@ int main(int argc, char** argv) {
                     playOk = playOk && g.figure.value <= std::max(1, g.figure.bound.value_or(1));
             }
             const RuledQuality q = ruledQuality(r.names, r.facts, set.rules, table, courts);
+            bool playDayOk = true;
+            for (const RuledFigure& g : q.playSpread)
+                playDayOk = playDayOk && g.figure.value <= g.figure.bound.value_or(0);
             bool opponentOk = true;
             for (const RuledFigure& g : q.opponentSpread)
                 opponentOk = opponentOk && g.figure.value <= g.figure.bound.value_or(0) + 1;
             const bool partnerOk =
                 q.partnerSpread.figure.value <= q.partnerSpread.figure.bound.value_or(0) + 1;
             t.playOk += playOk;
+            t.playDayOk += playDayOk;
             t.partnerOk += partnerOk;
             t.opponentOk += opponentOk;
-            if (!playOk || !partnerOk || !opponentOk) {
+            if (!playOk || !playDayOk || !partnerOk || !opponentOk) {
                 std::printf("  %-24s play", r.label.c_str());
                 for (const RuledFigure& g : q.playSpread)
                     std::printf(" %d/%d", g.figure.value, g.figure.bound.value_or(-1));
-                std::printf("%s partner %d/%d opp", playOk ? "" : "(boundary!)",
-                            q.partnerSpread.figure.value,
+                std::printf("%s%s partner %d/%d opp", playDayOk ? "" : "(day!)",
+                            playOk ? "" : "(boundary!)", q.partnerSpread.figure.value,
                             q.partnerSpread.figure.bound.value_or(-1));
                 for (const RuledFigure& g : q.opponentSpread)
                     std::printf(" %d/%d", g.figure.value, g.figure.bound.value_or(-1));
                 std::printf("\n");
             }
         }
+        if (t.cases == 0)
+            continue;
         std::sort(t.seconds.begin(), t.seconds.end());
         const int made = t.cases - t.refused;
         auto pct = [](long a, long b) { return b == 0 ? 100.0 : 100.0 * a / b; };
-        std::printf("%-28s %5d %7d %6d %7d %7.1f%% %6.0f%% %6.0f%% %6.0f%% %7.3fs %7.3fs\n",
+        std::printf("%-28s %5d %7d %6d %7d %7.1f%% %5.0f%% %5.0f%% %6.0f%% %6.0f%% %7.3fs %7.3fs\n",
                     set.label, t.cases, t.refused, t.held, t.broken,
-                    set.rules.levelBalance ? pct(t.nearGap, t.matches) : 100.0, pct(t.playOk, made),
-                    pct(t.partnerOk, made), pct(t.opponentOk, made),
-                    t.seconds[t.seconds.size() / 2], t.seconds.back());
+                    set.rules.levelBalance ? pct(t.nearGap, t.matches) : 100.0,
+                    pct(t.playDayOk, made), pct(t.playOk, made), pct(t.partnerOk, made),
+                    pct(t.opponentOk, made), t.seconds[t.seconds.size() / 2], t.seconds.back());
         for (const auto& [reason, count] : t.reasons)
             std::printf("    refused %dx: %s\n", count, reason.c_str());
     }

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <random>
 #include <stdexcept>
 #include <unordered_map>
@@ -208,6 +209,79 @@ struct Window {
     int hi = 0;
 };
 
+// The range an even share leaves each pair of a cell, given the slots the day
+// actually gave that cell and each member's own slots in it. However a table
+// is drawn, some pair of a cell meets at least its rounded-up mean and some at
+// most its rounded-down one. The same holds for one member's pairs within the
+// cell over that member's own slots there: a member the rules let meet only a
+// few others meets them more often than the cell's mean. A pair's range runs
+// from the lowest to the highest of those shares among its cell and its two
+// members; a cell's bound is the least spread these shares force on it, the
+// width from its lowest forced floor to its highest forced ceiling.
+struct EvenShares {
+    std::vector<Window> pair;   // members × members, x < y
+    std::vector<int> cellBound; // by cell; −1 for a cell without pairs
+};
+
+// `counts` by x·members + y for x < y; `cellOf` n×n, −1 for a pair not counted.
+EvenShares evenShares(const std::vector<signed char>& cellOf, int cells, int members,
+                      const std::vector<int>& counts) {
+    const auto n = static_cast<std::size_t>(members);
+    const auto c = static_cast<std::size_t>(cells);
+    std::vector<std::int64_t> total(c, 0);
+    std::vector<std::int64_t> pairs(c, 0);
+    std::vector<std::int64_t> own(n * c, 0);
+    std::vector<std::int64_t> met(n * c, 0);
+    for (std::size_t x = 0; x < n; ++x)
+        for (std::size_t y = x + 1; y < n; ++y) {
+            const int k = cellOf[x * n + y];
+            if (k < 0)
+                continue;
+            const auto kk = static_cast<std::size_t>(k);
+            const int v = counts[x * n + y];
+            total[kk] += v;
+            ++pairs[kk];
+            own[x * c + kk] += v;
+            own[y * c + kk] += v;
+            ++met[x * c + kk];
+            ++met[y * c + kk];
+        }
+    const auto share = [](std::int64_t t, std::int64_t p) {
+        return Window{static_cast<int>(t / p), static_cast<int>((t + p - 1) / p)};
+    };
+    EvenShares s;
+    std::vector<Window> cell(c);
+    std::vector<Window> forced(c);
+    for (std::size_t k = 0; k < c; ++k)
+        if (pairs[k] > 0)
+            cell[k] = forced[k] = share(total[k], pairs[k]);
+    std::vector<Window> mine(n * c);
+    for (std::size_t x = 0; x < n; ++x)
+        for (std::size_t k = 0; k < c; ++k)
+            if (met[x * c + k] > 0) {
+                mine[x * c + k] = share(own[x * c + k], met[x * c + k]);
+                forced[k].lo = std::min(forced[k].lo, mine[x * c + k].lo);
+                forced[k].hi = std::max(forced[k].hi, mine[x * c + k].hi);
+            }
+    s.cellBound.assign(c, -1);
+    for (std::size_t k = 0; k < c; ++k)
+        if (pairs[k] > 0)
+            s.cellBound[k] = forced[k].hi - forced[k].lo;
+    s.pair.assign(n * n, {});
+    for (std::size_t x = 0; x < n; ++x)
+        for (std::size_t y = x + 1; y < n; ++y) {
+            const int k = cellOf[x * n + y];
+            if (k < 0)
+                continue;
+            const auto kk = static_cast<std::size_t>(k);
+            const Window& a = mine[x * c + kk];
+            const Window& b = mine[y * c + kk];
+            s.pair[x * n + y] = {std::min({cell[kk].lo, a.lo, b.lo}),
+                                 std::max({cell[kk].hi, a.hi, b.hi})};
+        }
+    return s;
+}
+
 class RuledSearch {
 public:
     RuledSearch(const Model& model, const DayFacts& facts, const DayRules& rules, int courts,
@@ -216,7 +290,9 @@ public:
     // Seats every round by the rotation; the first round that cannot be
     // seated (0-based), or −1 when all were. `relaxed`: where the fewest
     // plays first leave no seating, the fewest plays are only preferred.
-    int build(bool relaxed);
+    // `blur`: rounds of waiting by which the order among equals may differ
+    // from who waited longest.
+    int build(bool relaxed, double blur);
     void anneal(std::int64_t budget);
     // The largest play spread within a group at any round boundary, the
     // plays had before the first round included; `group` names where.
@@ -291,10 +367,24 @@ private:
     std::vector<int> count_; // rounds × units: plays up to and including the round
     std::vector<int> partner_;
     std::vector<int> opponent_;
-    std::vector<Window> partnerWindow_; // by kind (one)
-    std::vector<Window> opponentWindow_;
-    std::vector<std::vector<std::int64_t>> partnerPrice_; // kind → by count
-    std::vector<std::vector<std::int64_t>> opponentPrice_;
+    std::vector<Window> partnerShare_; // by pairAt: the range an even share leaves
+    std::vector<Window> opponentShare_;
+    // A cell's spread beyond the least its slots allow (evenShares) is what
+    // the organiser reads, and pairs priced one by one can sit a step below
+    // and a step above their ranges at once; so the spread is priced too,
+    // from how many of the cell's pairs hold each count.
+    struct CellSpread {
+        std::vector<int> pairsAt; // by count
+        int lo = 0;
+        int hi = 0;
+        int bound = 0;
+    };
+    std::vector<CellSpread> partnerSpread_; // by cell
+    std::vector<CellSpread> opponentSpread_;
+    static std::int64_t spreadCost(const CellSpread& s);
+    static std::int64_t moveCount(CellSpread& s, int from, int to);
+    void countCells(const std::vector<int>& counts, const std::vector<signed char>& cellOf,
+                    const std::vector<int>& bounds, std::vector<CellSpread>& cells) const;
     std::int64_t level_ = 0;
     std::int64_t fair_ = 0;
     std::int64_t bestLevel_ = 0;
@@ -550,9 +640,8 @@ bool RuledSearch::seatRound(int r, const std::vector<int>& quota, const std::vec
 // members do not keep coming on together); a search then finds matches for
 // them under the rules, drawing on the next in line when those first in line
 // cannot all be placed.
-int RuledSearch::build(bool relaxed) {
+int RuledSearch::build(bool relaxed, double blur) {
     relaxed_ = relaxed;
-    constexpr double Blur = 2.5;
     constexpr int Attempts = 3;
     constexpr int MaxBacktracks = 200;
     const auto u = static_cast<std::size_t>(units_);
@@ -610,7 +699,7 @@ int RuledSearch::build(bool relaxed) {
                 std::vector<int> required;
                 std::vector<int> optional;
                 for (std::size_t k = 0; k < u; ++k)
-                    wait[k] = last[k] + Blur * unit() * (1 + attempt);
+                    wait[k] = last[k] + blur * unit() * (1 + attempt);
                 for (int g = 0; g < groups_; ++g) {
                     std::vector<int> order;
                     for (int k = 0; k < units_; ++k)
@@ -675,7 +764,7 @@ int RuledSearch::build(bool relaxed) {
             std::vector<int> order(u);
             for (std::size_t k = 0; k < u; ++k) {
                 order[k] = static_cast<int>(k);
-                wait[k] = last[k] + Blur * unit();
+                wait[k] = last[k] + blur * unit();
             }
             std::sort(order.begin(), order.end(), [&](int a, int b) {
                 const auto ia = static_cast<std::size_t>(a);
@@ -756,28 +845,30 @@ std::int64_t RuledSearch::matchDelta(int round, int match, int sign) {
     const int* p = &seats_[at(round, 4 * match)];
     std::int64_t d = 0;
     auto step = [&](std::vector<int>& counts, const std::vector<signed char>& kinds,
-                    const std::vector<std::vector<std::int64_t>>& price, int x, int y) {
-        int& c = counts[pairAt(x, y)];
-        const int kind = kinds[model_.at(x, y)];
-        if (kind >= 0) {
-            const auto& table = price[static_cast<std::size_t>(kind)];
-            d -= table[static_cast<std::size_t>(c)];
+                    const std::vector<Window>& share, std::vector<CellSpread>& cells, int x,
+                    int y) {
+        const std::size_t i = pairAt(x, y);
+        int& c = counts[i];
+        if (const int k = kinds[model_.at(x, y)]; k >= 0) {
+            const Window& w = share[i];
+            d -= excessCost(c, w.lo, w.hi);
+            d += moveCount(cells[static_cast<std::size_t>(k)], c, c + sign);
             c += sign;
-            d += table[static_cast<std::size_t>(c)];
+            d += excessCost(c, w.lo, w.hi);
         } else {
             c += sign;
         }
     };
-    step(partner_, model_.partnerCell, partnerPrice_, p[0], p[1]);
-    step(partner_, model_.partnerCell, partnerPrice_, p[2], p[3]);
+    step(partner_, model_.partnerCell, partnerShare_, partnerSpread_, p[0], p[1]);
+    step(partner_, model_.partnerCell, partnerShare_, partnerSpread_, p[2], p[3]);
     for (int a = 0; a < 2; ++a)
         for (int c = 2; c < 4; ++c)
-            step(opponent_, model_.opponentCell, opponentPrice_, p[a], p[c]);
+            step(opponent_, model_.opponentCell, opponentShare_, opponentSpread_, p[a], p[c]);
     return d;
 }
 
-// Counts the day in on top of the kept part, sets each kind's even share
-// from the totals, and prices every pair.
+// Counts the day in on top of the kept part, sets each pair's even share
+// from the day's slots (evenShares), and prices every pair against it.
 std::int64_t RuledSearch::fullCost() {
     partner_ = keptPartner_;
     opponent_ = keptOpponent_;
@@ -790,61 +881,82 @@ std::int64_t RuledSearch::fullCost() {
                 for (int c = 2; c < 4; ++c)
                     ++opponent_[pairAt(p[a], p[c])];
         }
-    const auto pc = static_cast<std::size_t>(model_.partnerCells());
-    const auto oc = static_cast<std::size_t>(model_.opponentCells());
-    std::vector<std::int64_t> pTotal(pc, 0);
-    std::vector<std::int64_t> pPairs(pc, 0);
-    std::vector<std::int64_t> oTotal(oc, 0);
-    std::vector<std::int64_t> oPairs(oc, 0);
-    int highest = 0;
-    for (int x = 0; x < members_; ++x)
-        for (int y = x + 1; y < members_; ++y) {
-            const std::size_t i = pairAt(x, y);
-            highest = std::max({highest, partner_[i], opponent_[i]});
-            if (const int k = model_.partnerCell[model_.at(x, y)]; k >= 0) {
-                pTotal[static_cast<std::size_t>(k)] += partner_[i];
-                ++pPairs[static_cast<std::size_t>(k)];
-            }
-            const int k = model_.opponentCell[model_.at(x, y)];
-            if (k >= 0) {
-                oTotal[static_cast<std::size_t>(k)] += opponent_[i];
-                ++oPairs[static_cast<std::size_t>(k)];
-            }
-        }
-    auto prices = [&](const std::vector<std::int64_t>& total,
-                      const std::vector<std::int64_t>& pairs, std::vector<Window>& windows,
-                      std::vector<std::vector<std::int64_t>>& price) {
-        windows.assign(total.size(), {});
-        price.assign(total.size(), {});
-        for (std::size_t k = 0; k < total.size(); ++k) {
-            if (pairs[k] > 0)
-                windows[k] = {static_cast<int>(total[k] / pairs[k]),
-                              static_cast<int>((total[k] + pairs[k] - 1) / pairs[k])};
-            price[k].resize(static_cast<std::size_t>(highest + 2 * rounds_ * courts_ + 2));
-            for (std::size_t c = 0; c < price[k].size(); ++c)
-                price[k][c] = excessCost(static_cast<int>(c), windows[k].lo, windows[k].hi);
-        }
-    };
-    prices(pTotal, pPairs, partnerWindow_, partnerPrice_);
-    prices(oTotal, oPairs, opponentWindow_, opponentPrice_);
+    const EvenShares ps = evenShares(model_.partnerCell, model_.partnerCells(), members_, partner_);
+    const EvenShares os =
+        evenShares(model_.opponentCell, model_.opponentCells(), members_, opponent_);
+    partnerShare_ = ps.pair;
+    opponentShare_ = os.pair;
+    countCells(partner_, model_.partnerCell, ps.cellBound, partnerSpread_);
+    countCells(opponent_, model_.opponentCell, os.cellBound, opponentSpread_);
     fair_ = 0;
+    for (const auto* cells : {&partnerSpread_, &opponentSpread_})
+        for (const CellSpread& s : *cells)
+            fair_ += spreadCost(s);
     for (int x = 0; x < members_; ++x)
         for (int y = x + 1; y < members_; ++y) {
             const std::size_t i = pairAt(x, y);
-            const int pk = model_.partnerCell[model_.at(x, y)];
-            const int ok = model_.opponentCell[model_.at(x, y)];
-            if (pk >= 0)
-                fair_ += partnerPrice_[static_cast<std::size_t>(pk)]
-                                      [static_cast<std::size_t>(partner_[i])];
-            if (ok >= 0)
-                fair_ += opponentPrice_[static_cast<std::size_t>(ok)]
-                                       [static_cast<std::size_t>(opponent_[i])];
+            if (model_.partnerCell[model_.at(x, y)] >= 0)
+                fair_ += excessCost(partner_[i], partnerShare_[i].lo, partnerShare_[i].hi);
+            if (model_.opponentCell[model_.at(x, y)] >= 0)
+                fair_ += excessCost(opponent_[i], opponentShare_[i].lo, opponentShare_[i].hi);
         }
     level_ = 0;
     for (int r = 0; r < rounds_; ++r)
         for (int j = 0; j < courts_; ++j)
             level_ += levelCost(r, j);
     return fair_;
+}
+
+// Nothing while the cell's spread is within its bound; beyond it, as a pair
+// beyond its range but weighing more, since it is the figure read.
+std::int64_t RuledSearch::spreadCost(const CellSpread& s) {
+    constexpr std::int64_t SpreadWeight = 2;
+    return s.pairsAt.empty() ? 0 : SpreadWeight * std::max(0, s.hi - s.lo - s.bound);
+}
+
+// One pair of the cell goes from `from` to `to` (one apart); the change in
+// the cell's spread cost.
+std::int64_t RuledSearch::moveCount(CellSpread& s, int from, int to) {
+    const std::int64_t before = spreadCost(s);
+    ++s.pairsAt[static_cast<std::size_t>(to)];
+    s.lo = std::min(s.lo, to);
+    s.hi = std::max(s.hi, to);
+    if (--s.pairsAt[static_cast<std::size_t>(from)] == 0) {
+        while (s.pairsAt[static_cast<std::size_t>(s.hi)] == 0)
+            --s.hi;
+        while (s.pairsAt[static_cast<std::size_t>(s.lo)] == 0)
+            ++s.lo;
+    }
+    return spreadCost(s) - before;
+}
+
+void RuledSearch::countCells(const std::vector<int>& counts, const std::vector<signed char>& cellOf,
+                             const std::vector<int>& bounds, std::vector<CellSpread>& cells) const {
+    cells.assign(bounds.size(), {});
+    // Room for every count a day can reach: the kept part's and a match a
+    // round on top.
+    int highest = 0;
+    for (int v : counts)
+        highest = std::max(highest, v);
+    const auto room = static_cast<std::size_t>(highest + rounds_ + 2);
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        cells[k].bound = bounds[k];
+        cells[k].lo = std::numeric_limits<int>::max();
+        cells[k].hi = std::numeric_limits<int>::min();
+    }
+    for (int x = 0; x < members_; ++x)
+        for (int y = x + 1; y < members_; ++y) {
+            const int k = cellOf[model_.at(x, y)];
+            if (k < 0)
+                continue;
+            CellSpread& s = cells[static_cast<std::size_t>(k)];
+            if (s.pairsAt.empty())
+                s.pairsAt.assign(room, 0);
+            const int c = counts[pairAt(x, y)];
+            ++s.pairsAt[static_cast<std::size_t>(c)];
+            s.lo = std::min(s.lo, c);
+            s.hi = std::max(s.hi, c);
+        }
 }
 
 // Level balance comes first: a move that worsens it is never taken.
@@ -945,12 +1057,8 @@ void RuledSearch::targetedMove(double temperature) {
         const int pk = model_.partnerCell[model_.at(x, m)];
         const int ok = model_.opponentCell[model_.at(x, m)];
         const bool off =
-            (pk >= 0 &&
-             partnerPrice_[static_cast<std::size_t>(pk)][static_cast<std::size_t>(partner_[i])] !=
-                 0) ||
-            (ok >= 0 &&
-             opponentPrice_[static_cast<std::size_t>(ok)][static_cast<std::size_t>(opponent_[i])] !=
-                 0);
+            (pk >= 0 && excessCost(partner_[i], partnerShare_[i].lo, partnerShare_[i].hi) != 0) ||
+            (ok >= 0 && excessCost(opponent_[i], opponentShare_[i].lo, opponentShare_[i].hi) != 0);
         if (off && below(static_cast<std::uint32_t>(++seen)) == 0)
             y = m;
     }
@@ -1322,15 +1430,25 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
         return {};
     // The rotation seats round by round and can corner itself: a few
     // rotations drawn afresh first, then one that lets the fewest plays give
-    // way where the rules leave no other seating.
+    // way where the rules leave no other seating. The first two draw the
+    // order among equals almost at random: taken by waiting time, members
+    // keep their places in the turn, and where the rules split the day into
+    // groups that never meet (levels far apart) the same fours come round
+    // again and again, which no later move can undo without a longer rest.
+    // Such a rotation corners itself more often, so the later ones keep
+    // close to waiting time.
     constexpr int Rotations = 4;
+    constexpr int WideRotations = 2;
+    constexpr double WideBlur = 40;
+    constexpr double NarrowBlur = 2.5;
     std::unique_ptr<RuledSearch> search;
     int stuck = -1;
     for (int attempt = 0; attempt <= Rotations; ++attempt) {
         search = std::make_unique<RuledSearch>(
             model, facts, rules, courts, rounds, history,
             options.seed + 0x9e3779b9u * static_cast<std::uint32_t>(attempt));
-        stuck = search->build(attempt == Rotations);
+        stuck =
+            search->build(attempt == Rotations, attempt < WideRotations ? WideBlur : NarrowBlur);
         if (stuck < 0)
             break;
     }
@@ -1351,8 +1469,11 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
             .arg(rulesInForce(rules), model.groupLabel[static_cast<std::size_t>(group)])
             .arg(spread)
             .toStdString();
+    // A move here prices each pair against its own range and each cell's
+    // spread as well, about twice the work of a move on a day without rules;
+    // half as many keep a ruled day within the time a day may take.
     const std::int64_t budget =
-        options.moveBudget < 0 ? defaultBalancedBudget(members, courts) : options.moveBudget;
+        options.moveBudget < 0 ? defaultBalancedBudget(members, courts) / 2 : options.moveBudget;
     // An anneal that ends above zero has mostly settled; warming up again
     // from the best day seen finds a better one more often than the same
     // moves spent cooling on.
@@ -1438,47 +1559,52 @@ RuledQuality ruledQuality(const std::vector<Name>& names, const DayFacts& facts,
             q.playSpread.push_back(
                 {model.groupLabel[static_cast<std::size_t>(g)].toStdString(), spread(values)});
     }
-    std::vector<std::vector<int>> partnerCounts(static_cast<std::size_t>(model.partnerCells()));
-    std::vector<std::vector<int>> opponentCounts(static_cast<std::size_t>(model.opponentCells()));
-    for (int x = 0; x < n; ++x)
-        for (int y = x + 1; y < n; ++y) {
-            if (const int k = model.partnerCell[model.at(x, y)]; k >= 0)
-                partnerCounts[static_cast<std::size_t>(k)].push_back(partner.at(x, y));
-            if (const int k = model.opponentCell[model.at(x, y)]; k >= 0)
-                opponentCounts[static_cast<std::size_t>(k)].push_back(opponent.at(x, y));
-        }
-    // Each pair's window is its cell's even share, for colouring a grid.
+    // Each pair's window, and each cell's bound, is what an even share of
+    // this day's slots allows it (evenShares); a kind's figure is its worst
+    // cell, against the bound of that cell.
     q.members = n;
     const auto nn = static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
     q.partnerWindows.assign(nn, {});
     q.opponentWindows.assign(nn, {});
-    auto windowOf = [](const std::vector<int>& cell) {
-        long long total = 0;
-        for (int v : cell)
-            total += v;
-        const auto pairs = static_cast<long long>(cell.size());
-        return RuledQuality::PairWindow{true, static_cast<int>(total / pairs),
-                                        static_cast<int>((total + pairs - 1) / pairs)};
+    auto judge = [&](const PairMatrix& counts, const std::vector<signed char>& cellOf, int cells,
+                     std::vector<RuledQuality::PairWindow>& windows) {
+        std::vector<int> upper(nn, 0);
+        for (int x = 0; x < n; ++x)
+            for (int y = x + 1; y < n; ++y)
+                upper[static_cast<std::size_t>(x * n + y)] = counts.at(x, y);
+        const EvenShares shares = evenShares(cellOf, cells, n, upper);
+        std::vector<int> lo(static_cast<std::size_t>(cells), std::numeric_limits<int>::max());
+        std::vector<int> hi(static_cast<std::size_t>(cells), std::numeric_limits<int>::min());
+        for (int x = 0; x < n; ++x)
+            for (int y = x + 1; y < n; ++y) {
+                const int k = cellOf[static_cast<std::size_t>(x * n + y)];
+                if (k < 0)
+                    continue;
+                const auto i = static_cast<std::size_t>(x * n + y);
+                const auto kk = static_cast<std::size_t>(k);
+                lo[kk] = std::min(lo[kk], upper[i]);
+                hi[kk] = std::max(hi[kk], upper[i]);
+                const Window& w = shares.pair[i];
+                windows[i] = windows[static_cast<std::size_t>(y * n + x)] = {true, w.lo, w.hi};
+            }
+        std::vector<std::optional<QualityFigure>> figures(static_cast<std::size_t>(cells));
+        for (std::size_t k = 0; k < figures.size(); ++k)
+            if (shares.cellBound[k] >= 0)
+                figures[k] = QualityFigure{hi[k] - lo[k], shares.cellBound[k]};
+        return figures;
     };
-    for (int x = 0; x < n; ++x)
-        for (int y = 0; y < n; ++y) {
-            if (x == y)
-                continue;
-            const auto i = static_cast<std::size_t>(x * n + y);
-            if (const int k = model.partnerCell[model.at(x, y)]; k >= 0)
-                q.partnerWindows[i] = windowOf(partnerCounts[static_cast<std::size_t>(k)]);
-            if (const int k = model.opponentCell[model.at(x, y)]; k >= 0)
-                q.opponentWindows[i] = windowOf(opponentCounts[static_cast<std::size_t>(k)]);
-        }
-    // A kind's figure is its worst cell, against the bound of that cell.
-    auto worst = [&spread](const std::vector<std::vector<int>>& cells, std::size_t from,
-                           std::size_t to, bool& any) {
+    const auto partnerCells =
+        judge(partner, model.partnerCell, model.partnerCells(), q.partnerWindows);
+    const auto opponentCells =
+        judge(opponent, model.opponentCell, model.opponentCells(), q.opponentWindows);
+    auto worst = [](const std::vector<std::optional<QualityFigure>>& cells, std::size_t from,
+                    std::size_t to, bool& any) {
         QualityFigure f{0, 0};
         bool first = true;
         for (std::size_t c = from; c < to; ++c) {
-            if (cells[c].empty())
+            if (!cells[c])
                 continue;
-            const QualityFigure cell = spread(cells[c]);
+            const QualityFigure& cell = *cells[c];
             const int over = cell.value - *cell.bound;
             if (first || over > f.value - *f.bound ||
                 (over == f.value - *f.bound && cell.value > f.value))
@@ -1494,11 +1620,11 @@ RuledQuality ruledQuality(const std::vector<Name>& names, const DayFacts& facts,
     if (model.pairGroup >= 0)
         over += QStringLiteral("（固定ペア以外）");
     bool any = false;
-    q.partnerSpread = {over.toStdString(), worst(partnerCounts, 0, partnerCounts.size(), any)};
+    q.partnerSpread = {over.toStdString(), worst(partnerCells, 0, partnerCells.size(), any)};
     const auto per = static_cast<std::size_t>(model.cellsPerKind);
     for (std::size_t k = 0; k < model.opponentLabel.size(); ++k) {
         any = false;
-        const QualityFigure f = worst(opponentCounts, k * per, (k + 1) * per, any);
+        const QualityFigure f = worst(opponentCells, k * per, (k + 1) * per, any);
         if (any)
             q.opponentSpread.push_back({model.opponentLabel[k].toStdString(), f});
     }

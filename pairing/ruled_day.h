@@ -55,9 +55,13 @@ struct RuledQuality {
     RuledFigure partnerSpread;
     std::vector<RuledFigure> opponentSpread;
 
-    // What an even share gives one pair of members (by the index of `names`)
-    // within its cell: counts in [lo, hi] are as even as can be. Not counted:
-    // the rules never let the two be partners (or opponents).
+    // What an even share of the day's slots gives one pair of members (by
+    // the index of `names`): counts in [lo, hi] are as even as can be, from
+    // the share of their cell and from each one's own slots there over the
+    // members the rules let them meet (a member who may meet few meets them
+    // more often). Each figure's bound is the least spread those shares
+    // force on its cell. Not counted: the rules never let the two be
+    // partners (or opponents).
     struct PairWindow {
         bool counted = false;
         int lo = 0;

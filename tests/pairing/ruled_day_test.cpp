@@ -295,5 +295,26 @@ TEST(RuledQuality, FiguresWithinTheRulesOnAHandMadeDay) {
     EXPECT_EQ(all.partnerSpread.figure.bound, 0);
 }
 
+TEST(RuledQuality, BoundKnowsWhoTheLevelsLetMeet) {
+    // Near levels: A (level 1) may meet only B, C and D (level 2), so each of
+    // A's three matches is A, B, C and D, and A faces each of them twice while
+    // pairs such as B–E (levels 2 and 3) never face each other. Spread 2 is
+    // the best this day's slots allow, though the cell's mean is exactly 1.
+    DayFacts facts(8);
+    facts.level = {1, 2, 2, 2, 3, 3, 3, 3};
+    MatchTable table{};
+    const char* rounds[6] = {"ABCD", "EFGH", "ACBD", "EGFH", "ADBC", "EHFG"};
+    for (int r = 0; r < 6; ++r)
+        table[static_cast<std::size_t>(r)] = {Name(1, rounds[r][0]), Name(1, rounds[r][1]),
+                                              Name(1, rounds[r][2]), Name(1, rounds[r][3])};
+    const RuledQuality q = ruledQuality(letters(8), facts, {.levelNear = true}, table, 1);
+    ASSERT_EQ(q.opponentSpread.size(), 1u);
+    EXPECT_EQ(q.opponentSpread[0].figure.value, 2);
+    EXPECT_EQ(q.opponentSpread[0].figure.bound, 2);
+    EXPECT_EQ(q.opponentWindow(0, 1).hi, 2); // A's six slots over three
+    EXPECT_EQ(q.opponentWindow(1, 4).lo, 0); // B's six over seven
+    EXPECT_FALSE(q.opponentWindow(0, 4).counted);
+}
+
 } // namespace
 } // namespace pf
