@@ -336,6 +336,8 @@ private:
     void tradeMove(double temperature);
     void targetedMove(double temperature);
     void relabelMove(double temperature);
+    void opposedMove(double temperature);
+    void genderRoundsMove(double temperature);
     void exchangeUnits(int r, int x, int y);
     bool trySwap(int r, int p, int q, double temperature);
     void keepIfBest();
@@ -1044,6 +1046,147 @@ void RuledSearch::swapMove(double temperature) {
     trySwap(r, p, q, temperature);
 }
 
+// Two members who face each other in one match change courts with two who
+// face each other in another, each taking the other's place, so both twos
+// still face each other and only who shares a court with whom changes.
+// Single swaps cannot do that without breaking even counts on the way: on a
+// mixed day where everybody plays, the men's and the women's match-ups can
+// be even while some man and woman share a court two rounds too often, and
+// no swap of one member mends that without first spoiling a count that is
+// right.
+void RuledSearch::opposedMove(double temperature) {
+    const int r = static_cast<int>(below(static_cast<std::uint32_t>(rounds_)));
+    const int p = static_cast<int>(below(static_cast<std::uint32_t>(perRound_)));
+    int q = static_cast<int>(below(static_cast<std::uint32_t>(perRound_ - 4)));
+    if (q >= 4 * (p / 4))
+        q += 4;
+    int* s = &seats_[at(r, 0)];
+    const auto across = [](int seat, std::uint32_t pick) {
+        return 4 * (seat / 4) + (seat % 4 < 2 ? 2 : 0) + static_cast<int>(pick);
+    };
+    const int p2 = across(p, below(2));
+    int q2 = across(q, below(2));
+    const auto gender = [&](int seat) { return facts_.gender[static_cast<std::size_t>(s[seat])]; };
+    if (rules_.mixed) {
+        // Each mover takes a place of their own gender.
+        if (gender(q) != gender(p))
+            q ^= 1;
+        if (gender(p2) != gender(q2))
+            q2 ^= 1;
+        if (gender(q) != gender(p) || gender(p2) != gender(q2))
+            return;
+    }
+    for (int seat : {p, q, p2, q2})
+        if (model_.pairUnit(model_.unitOf[static_cast<std::size_t>(s[seat])]))
+            return;
+    const int mp = p / 4;
+    const int mq = q / 4;
+    auto exchange = [&] {
+        std::swap(s[p], s[q]);
+        std::swap(s[p2], s[q2]);
+    };
+    exchange();
+    const bool valid = matchOk(model_, s + 4 * mp) && matchOk(model_, s + 4 * mq);
+    exchange();
+    if (!valid)
+        return;
+    std::int64_t levelDelta = -levelCost(r, mp) - levelCost(r, mq);
+    std::int64_t fairDelta = matchDelta(r, mp, -1) + matchDelta(r, mq, -1);
+    exchange();
+    levelDelta += levelCost(r, mp) + levelCost(r, mq);
+    fairDelta += matchDelta(r, mp, +1) + matchDelta(r, mq, +1);
+    if (!acceptMove(levelDelta, fairDelta, temperature)) {
+        matchDelta(r, mp, -1);
+        matchDelta(r, mq, -1);
+        exchange();
+        matchDelta(r, mp, +1);
+        matchDelta(r, mq, +1);
+        return;
+    }
+    level_ += levelDelta;
+    fair_ += fairDelta;
+    for (int m : {mp, mq})
+        for (int k = 4 * m; k < 4 * m + 4; ++k)
+            where_[whereAt(r, s[k])] = k;
+}
+
+// On a mixed day, the women (or the men) of two rounds where the same of
+// them play change rounds, each taking the other's place side by side. The
+// counts within each gender and every play count stay as they were; only
+// which men's match-ups meet which women's changes. Where a man and a woman
+// share a match too often while the rest is even, that pairing of match-ups
+// is what has to change, and no move within one round reaches it.
+void RuledSearch::genderRoundsMove(double temperature) {
+    const int r1 = static_cast<int>(below(static_cast<std::uint32_t>(rounds_)));
+    const int r2 = static_cast<int>(below(static_cast<std::uint32_t>(rounds_)));
+    if (r1 == r2)
+        return;
+    const Gender g = below(2) == 0 ? Gender::Male : Gender::Female;
+    const int sides = 2 * courts_;
+    std::vector<std::pair<int, int>> moves; // seat in r1, seat in r2
+    moves.reserve(static_cast<std::size_t>(sides));
+    int* s1 = &seats_[at(r1, 0)];
+    int* s2 = &seats_[at(r2, 0)];
+    const auto seatOf = [&](const int* s, int side) {
+        const int a = s[2 * side];
+        const int b = s[2 * side + 1];
+        if (model_.pairUnit(model_.unitOf[static_cast<std::size_t>(a)]) ||
+            model_.pairUnit(model_.unitOf[static_cast<std::size_t>(b)]))
+            return -1;
+        const bool first = facts_.gender[static_cast<std::size_t>(a)] == g;
+        const bool second = facts_.gender[static_cast<std::size_t>(b)] == g;
+        return first == second ? -1 : (first ? 2 * side : 2 * side + 1);
+    };
+    for (int side = 0; side < sides; ++side) {
+        const int a = seatOf(s1, side);
+        const int b = seatOf(s2, side);
+        if (a < 0 || b < 0)
+            return;
+        moves.emplace_back(a, b);
+    }
+    // The same members of the gender must play both rounds, or play counts
+    // would change between them.
+    for (const auto& [a, b] : moves)
+        if (where_[whereAt(r2, s1[a])] < 0)
+            return;
+    auto exchange = [&] {
+        for (const auto& [a, b] : moves)
+            std::swap(s1[a], s2[b]);
+    };
+    exchange();
+    bool valid = true;
+    for (int j = 0; j < courts_ && valid; ++j)
+        valid = matchOk(model_, s1 + 4 * j) && matchOk(model_, s2 + 4 * j);
+    exchange();
+    if (!valid)
+        return;
+    auto price = [&](int sign, std::int64_t& level, std::int64_t& fair) {
+        for (int j = 0; j < courts_; ++j) {
+            level += sign * (levelCost(r1, j) + levelCost(r2, j));
+            fair += matchDelta(r1, j, sign) + matchDelta(r2, j, sign);
+        }
+    };
+    std::int64_t levelDelta = 0;
+    std::int64_t fairDelta = 0;
+    price(-1, levelDelta, fairDelta);
+    exchange();
+    price(+1, levelDelta, fairDelta);
+    if (!acceptMove(levelDelta, fairDelta, temperature)) {
+        std::int64_t ignored = 0;
+        std::int64_t ignoredToo = 0;
+        price(-1, ignored, ignoredToo);
+        exchange();
+        price(+1, ignored, ignoredToo);
+        return;
+    }
+    level_ += levelDelta;
+    fair_ += fairDelta;
+    for (int k = 0; k < perRound_; ++k) {
+        where_[whereAt(r1, s1[k])] = k;
+        where_[whereAt(r2, s2[k])] = k;
+    }
+}
+
 // Aims at one pair that meets too often or too seldom: in a round where both
 // play, one of them changes places.
 void RuledSearch::targetedMove(double temperature) {
@@ -1340,6 +1483,11 @@ void RuledSearch::anneal(std::int64_t budget) {
     constexpr int Step = 1024;
     const bool anyBench = members_ > perRound_;
     constexpr std::uint32_t RelabelShare = 10; // in hundredths
+    // Moves that change who shares a court or a match while the counts
+    // within each kind stay put: only where there is more than one court,
+    // and only on a mixed day.
+    const std::uint32_t opposed = courts_ > 1 ? 10 : 0;
+    const std::uint32_t genderRounds = rules_.mixed ? 10 : 0;
     double temperature = StartTemperature;
     for (std::int64_t done = 0; done < budget; ++done) {
         if (done % Step == 0)
@@ -1348,7 +1496,11 @@ void RuledSearch::anneal(std::int64_t budget) {
         const std::uint32_t kind = below(100);
         if (kind < 15)
             targetedMove(temperature);
-        else if (anyBench && kind < 15 + RelabelShare)
+        else if (kind < 15 + opposed)
+            opposedMove(temperature);
+        else if (kind < 15 + opposed + genderRounds)
+            genderRoundsMove(temperature);
+        else if (anyBench && kind < 15 + opposed + genderRounds + RelabelShare)
             relabelMove(temperature);
         else if (!anyBench || kind < 55)
             swapMove(temperature);

@@ -58,14 +58,23 @@ struct HeldCase {
     const char* name;
     DayRules rules;
     int courts;
+    // Other than twelve: that many members, men and women alternating, no
+    // other facts; and then the partner and opponent spreads are held to
+    // their bounds + 1 as well.
+    int members = 12;
 };
 
 class RuledDayHolds : public ::testing::TestWithParam<HeldCase> {};
 
 TEST_P(RuledDayHolds, EveryRuleInEveryMatch) {
     const HeldCase& c = GetParam();
-    const std::vector<Name> names = letters(12);
-    const DayFacts facts = twelve();
+    const std::vector<Name> names = letters(c.members);
+    DayFacts facts = twelve();
+    if (c.members != 12) {
+        facts = DayFacts(c.members);
+        for (int i = 0; i < c.members; ++i)
+            facts.gender[static_cast<std::size_t>(i)] = i % 2 == 0 ? M : F;
+    }
     MatchTable table{};
     const std::string refusal =
         generateRuledDay(names, c.courts, 0, nullptr, facts, c.rules, {5, 200'000}, table);
@@ -88,10 +97,19 @@ TEST_P(RuledDayHolds, EveryRuleInEveryMatch) {
             uneven += ruleFigures(names, facts, table, c.courts, k, k + 1).largestLevelGap > 1;
         EXPECT_LE(uneven, c.rules == DayRules{.levelBalance = true} ? 0 : MaxMatches / 20);
     }
+    if (c.members != 12) {
+        const RuledQuality q = ruledQuality(names, facts, c.rules, table, c.courts);
+        EXPECT_LE(q.partnerSpread.figure.value, q.partnerSpread.figure.bound.value_or(0) + 1);
+        for (const RuledFigure& g : q.opponentSpread)
+            EXPECT_LE(g.figure.value, g.figure.bound.value_or(0) + 1) << g.over;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, RuledDayHolds,
                          ::testing::Values(HeldCase{"Mixed", {.mixed = true}, 2},
+                                           // Everybody plays every round: an even day
+                                           // exists and must be found.
+                                           HeldCase{"MixedFourAndFour", {.mixed = true}, 2, 8},
                                            HeldCase{"LevelBalance", {.levelBalance = true}, 1},
                                            HeldCase{"NearLevels", {.levelNear = true}, 2},
                                            HeldCase{"FixedPairs", {.fixedPairs = true}, 3},
