@@ -1484,9 +1484,10 @@ void RuledSearch::anneal(std::int64_t budget) {
     const bool anyBench = members_ > perRound_;
     constexpr std::uint32_t RelabelShare = 10; // in hundredths
     // Moves that change who shares a court or a match while the counts
-    // within each kind stay put: only where there is more than one court,
-    // and only on a mixed day.
-    const std::uint32_t opposed = courts_ > 1 ? 10 : 0;
+    // within each kind stay put. They mend what a mixed day's kinds lock
+    // in; without mixed doubles they bought nothing, so other days keep the
+    // moves they had.
+    const std::uint32_t opposed = rules_.mixed && courts_ > 1 ? 10 : 0;
     const std::uint32_t genderRounds = rules_.mixed ? 10 : 0;
     double temperature = StartTemperature;
     for (std::int64_t done = 0; done < budget; ++done) {
