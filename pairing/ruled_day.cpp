@@ -1483,12 +1483,13 @@ void RuledSearch::anneal(std::int64_t budget) {
     constexpr int Step = 1024;
     const bool anyBench = members_ > perRound_;
     constexpr std::uint32_t RelabelShare = 10; // in hundredths
-    // Moves that change who shares a court or a match while the counts
-    // within each kind stay put. They mend what a mixed day's kinds lock
-    // in; without mixed doubles they bought nothing, so other days keep the
-    // moves they had.
-    const std::uint32_t opposed = rules_.mixed && courts_ > 1 ? 10 : 0;
-    const std::uint32_t genderRounds = rules_.mixed ? 10 : 0;
+    // Moves that change who shares a court while the counts within each
+    // kind stay put. They mend what a mixed day's kinds lock in; without
+    // mixed doubles they bought nothing, and on one court there is no other
+    // court to share, so those days keep the moves they had.
+    const std::uint32_t courtMoves = rules_.mixed && courts_ > 1 ? 10 : 0;
+    const std::uint32_t opposed = courtMoves;
+    const std::uint32_t genderRounds = courtMoves;
     double temperature = StartTemperature;
     for (std::int64_t done = 0; done < budget; ++done) {
         if (done % Step == 0)
