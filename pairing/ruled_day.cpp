@@ -232,20 +232,22 @@ EvenShares evenShares(const std::vector<signed char>& cellOf, int cells, int mem
     std::vector<std::int64_t> pairs(c, 0);
     std::vector<std::int64_t> own(n * c, 0);
     std::vector<std::int64_t> met(n * c, 0);
-    for (std::size_t x = 0; x < n; ++x)
-        for (std::size_t y = x + 1; y < n; ++y) {
-            const int k = cellOf[x * n + y];
-            if (k < 0)
-                continue;
-            const auto kk = static_cast<std::size_t>(k);
-            const int v = counts[x * n + y];
-            total[kk] += v;
-            ++pairs[kk];
-            own[x * c + kk] += v;
-            own[y * c + kk] += v;
-            ++met[x * c + kk];
-            ++met[y * c + kk];
-        }
+    // Every pair the rules let meet, with its cell.
+    const auto eachCountedPair = [&](const auto& visit) {
+        for (std::size_t x = 0; x < n; ++x)
+            for (std::size_t y = x + 1; y < n; ++y)
+                if (const int k = cellOf[x * n + y]; k >= 0)
+                    visit(x, y, static_cast<std::size_t>(k));
+    };
+    eachCountedPair([&](std::size_t x, std::size_t y, std::size_t kk) {
+        const int v = counts[x * n + y];
+        total[kk] += v;
+        ++pairs[kk];
+        own[x * c + kk] += v;
+        own[y * c + kk] += v;
+        ++met[x * c + kk];
+        ++met[y * c + kk];
+    });
     const auto share = [](std::int64_t t, std::int64_t p) {
         return Window{static_cast<int>(t / p), static_cast<int>((t + p - 1) / p)};
     };
@@ -268,17 +270,12 @@ EvenShares evenShares(const std::vector<signed char>& cellOf, int cells, int mem
         if (pairs[k] > 0)
             s.cellBound[k] = forced[k].hi - forced[k].lo;
     s.pair.assign(n * n, {});
-    for (std::size_t x = 0; x < n; ++x)
-        for (std::size_t y = x + 1; y < n; ++y) {
-            const int k = cellOf[x * n + y];
-            if (k < 0)
-                continue;
-            const auto kk = static_cast<std::size_t>(k);
-            const Window& a = mine[x * c + kk];
-            const Window& b = mine[y * c + kk];
-            s.pair[x * n + y] = {std::min({cell[kk].lo, a.lo, b.lo}),
-                                 std::max({cell[kk].hi, a.hi, b.hi})};
-        }
+    eachCountedPair([&](std::size_t x, std::size_t y, std::size_t kk) {
+        const Window& a = mine[x * c + kk];
+        const Window& b = mine[y * c + kk];
+        s.pair[x * n + y] = {std::min({cell[kk].lo, a.lo, b.lo}),
+                             std::max({cell[kk].hi, a.hi, b.hi})};
+    });
     return s;
 }
 
