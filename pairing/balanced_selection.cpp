@@ -124,6 +124,8 @@ private:
     // all refused; these mostly fit.
     void nearTradeMove(double temperature);
     void tryTrade(int r1, int r2, int x, int y, double temperature);
+    // Two rounds' players, sitters and seats change places whole.
+    void swapRounds(int r1, int r2);
     void roundSwapMove();
     std::int64_t bestSplit(int round, int match);
     void relabelMove(double temperature);
@@ -843,6 +845,18 @@ std::int64_t Search::bestSplit(int round, int match) {
     return change;
 }
 
+void Search::swapRounds(int r1, int r2) {
+    std::swap_ranges(players_.begin() + static_cast<std::ptrdiff_t>(at(r1, 0)),
+                     players_.begin() + static_cast<std::ptrdiff_t>(at(r1, perRound_)),
+                     players_.begin() + static_cast<std::ptrdiff_t>(at(r2, 0)));
+    std::swap_ranges(sitters_.begin() + static_cast<std::ptrdiff_t>(sitAt(r1, 0)),
+                     sitters_.begin() + static_cast<std::ptrdiff_t>(sitAt(r1, benched_)),
+                     sitters_.begin() + static_cast<std::ptrdiff_t>(sitAt(r2, 0)));
+    std::swap_ranges(where_.begin() + static_cast<std::ptrdiff_t>(whereAt(r1, 0)),
+                     where_.begin() + static_cast<std::ptrdiff_t>(whereAt(r1, members_)),
+                     where_.begin() + static_cast<std::ptrdiff_t>(whereAt(r2, 0)));
+}
+
 // Two rounds change places whole. No pair changes, only whose turns run
 // together; that opens trades the limits on runs would otherwise block.
 void Search::roundSwapMove() {
@@ -850,17 +864,7 @@ void Search::roundSwapMove() {
     int r2 = static_cast<int>(below(static_cast<std::uint32_t>(rounds_ - 1)));
     if (r2 >= r1)
         ++r2;
-    auto exchange = [&] {
-        std::swap_ranges(players_.begin() + static_cast<std::ptrdiff_t>(at(r1, 0)),
-                         players_.begin() + static_cast<std::ptrdiff_t>(at(r1, perRound_)),
-                         players_.begin() + static_cast<std::ptrdiff_t>(at(r2, 0)));
-        std::swap_ranges(sitters_.begin() + static_cast<std::ptrdiff_t>(sitAt(r1, 0)),
-                         sitters_.begin() + static_cast<std::ptrdiff_t>(sitAt(r1, benched_)),
-                         sitters_.begin() + static_cast<std::ptrdiff_t>(sitAt(r2, 0)));
-        std::swap_ranges(where_.begin() + static_cast<std::ptrdiff_t>(whereAt(r1, 0)),
-                         where_.begin() + static_cast<std::ptrdiff_t>(whereAt(r1, members_)),
-                         where_.begin() + static_cast<std::ptrdiff_t>(whereAt(r2, 0)));
-    };
+    auto exchange = [&] { swapRounds(r1, r2); };
     exchange();
     const int early = std::min(r1, r2);
     const int late = std::max(r1, r2);
@@ -986,17 +990,7 @@ void Search::polishRoundSwap(double temperature) {
         ++r2;
     const int early = std::min(r1, r2);
     const int late = std::max(r1, r2);
-    auto exchange = [&] {
-        std::swap_ranges(players_.begin() + static_cast<std::ptrdiff_t>(at(r1, 0)),
-                         players_.begin() + static_cast<std::ptrdiff_t>(at(r1, perRound_)),
-                         players_.begin() + static_cast<std::ptrdiff_t>(at(r2, 0)));
-        std::swap_ranges(sitters_.begin() + static_cast<std::ptrdiff_t>(sitAt(r1, 0)),
-                         sitters_.begin() + static_cast<std::ptrdiff_t>(sitAt(r1, benched_)),
-                         sitters_.begin() + static_cast<std::ptrdiff_t>(sitAt(r2, 0)));
-        std::swap_ranges(where_.begin() + static_cast<std::ptrdiff_t>(whereAt(r1, 0)),
-                         where_.begin() + static_cast<std::ptrdiff_t>(whereAt(r1, members_)),
-                         where_.begin() + static_cast<std::ptrdiff_t>(whereAt(r2, 0)));
-    };
+    auto exchange = [&] { swapRounds(r1, r2); };
     auto reprice = [&](int sign) {
         std::int64_t d = 0;
         for (int j = 0; j < courts_; ++j) {
