@@ -288,8 +288,9 @@ public:
     // seated (0-based), or −1 when all were. `relaxed`: where the fewest
     // plays first leave no seating, the fewest plays are only preferred.
     // `blur`: rounds of waiting by which the order among equals may differ
-    // from who waited longest.
-    int build(bool relaxed, double blur);
+    // from who waited longest. `lookAhead`: a round is seated only where the
+    // next can still be (see nextRoundSeatable).
+    int build(bool relaxed, double blur, bool lookAhead);
     void anneal(std::int64_t budget);
     // The largest play spread within a group at any round boundary, the
     // plays had before the first round included; `group` names where.
@@ -322,6 +323,10 @@ private:
     bool seatRound(int r, const std::vector<int>& quota, const std::vector<int>& required,
                    const std::vector<int>& optional);
     bool fill(int slot);
+    bool nextRoundSeatable();
+    static void splitDue(const std::vector<int>& group, const std::vector<int>& plays,
+                         int threshold, int places, std::vector<int>& required,
+                         std::vector<int>& optional);
     void place(int slot, int member);
 
     std::int64_t levelCost(int round, int match) const;
@@ -409,8 +414,17 @@ private:
     static constexpr std::int64_t BalancedRoundNodes = 800;
     static constexpr std::int64_t BuildNodes = 400'000;
     static constexpr std::int64_t RelaxedBuildNodes = 1'200'000;
+    static constexpr std::int64_t LookAheadBuildNodes = 700'000;
     bool relaxed_ = false;
+    bool lookAhead_ = false;
     bool balancedOnly_ = false; // every match within the level balance
+    // A round seated is checked against the next: those it leaves behind
+    // must still fit into one round with the same quotas.
+    struct LookAhead {
+        bool on = false;
+        std::vector<int> plays; // by unit, before the round being seated
+        std::vector<int> quota; // by group
+    } ahead_;
     std::mt19937 rng_;
 };
 
@@ -503,10 +517,12 @@ void RuledSearch::place(int slot, int member) {
 // so nothing is lost), the others to whoever the rules let join.
 bool RuledSearch::fill(int slot) {
     if (slot == perRound_)
-        return true;
+        return !ahead_.on || round_ + 1 >= rounds_ || nextRoundSeatable();
     ++allNodes_;
     if (++nodes_ > (balancedOnly_ ? BalancedRoundNodes : RoundNodes) ||
-        allNodes_ > (relaxed_ ? RelaxedBuildNodes : BuildNodes))
+        allNodes_ > (relaxed_     ? RelaxedBuildNodes
+                     : lookAhead_ ? LookAheadBuildNodes
+                                  : BuildNodes))
         return false;
     const int pos = slot % 4;
     const int first = slot - pos;
@@ -597,6 +613,91 @@ bool RuledSearch::fill(int slot) {
     return false;
 }
 
+// A group's units below the threshold must play; those at it may. Where the
+// places left are exactly as many as those at it, they must all play too, and
+// saying so lets the seating open each match with one of them instead of
+// trying every order of the same fours.
+void RuledSearch::splitDue(const std::vector<int>& group, const std::vector<int>& plays,
+                           int threshold, int places, std::vector<int>& required,
+                           std::vector<int>& optional) {
+    int below = 0;
+    int at = 0;
+    for (int u : group) {
+        const int c = plays[static_cast<std::size_t>(u)];
+        below += c < threshold;
+        at += c == threshold;
+    }
+    const bool allDue = below + at == places;
+    for (int u : group) {
+        const int c = plays[static_cast<std::size_t>(u)];
+        if (c < threshold || (allDue && c == threshold))
+            required.push_back(u);
+        else if (c == threshold)
+            optional.push_back(u);
+    }
+}
+
+// Where the rules split the roster into few possible fours (levels far
+// apart, few of a gender), seating whoever is first in line can leave the
+// rest with no seating at all one round later, and every round of the day
+// then fails in turn. Those who must play next round to keep counts within
+// one are seated there at once; a seating that cannot be proved hopeless in
+// a round's steps is kept.
+bool RuledSearch::nextRoundSeatable() {
+    const int round = round_;
+    std::vector<int> plays = ahead_.plays;
+    for (int s = 0; s < perRound_; ++s) {
+        const int m = seats_[at(round, s)];
+        const int u = model_.unitOf[static_cast<std::size_t>(m)];
+        if (model_.unitMembers[static_cast<std::size_t>(u)][0] == m)
+            ++plays[static_cast<std::size_t>(u)];
+    }
+    std::vector<int> required;
+    std::vector<int> optional;
+    for (int g = 0; g < groups_; ++g) {
+        const int k = ahead_.quota[static_cast<std::size_t>(g)];
+        std::vector<int> group;
+        std::vector<int> counts;
+        for (int u = 0; u < units_; ++u) {
+            if (model_.groupOf[static_cast<std::size_t>(u)] == g) {
+                group.push_back(u);
+                counts.push_back(plays[static_cast<std::size_t>(u)]);
+            }
+        }
+        if (k == 0 || k > static_cast<int>(group.size()))
+            continue;
+        std::nth_element(counts.begin(), counts.begin() + (k - 1), counts.end());
+        splitDue(group, plays, counts[static_cast<std::size_t>(k - 1)], k, required, optional);
+    }
+    const auto quotaKept = quotaLeft_;
+    const auto requiredKept = requiredLeft_;
+    const auto isRequiredKept = isRequired_;
+    const auto usedKept = used_;
+    // Swapped, not copied: the seating being checked walks this list.
+    std::vector<int> candidatesKept;
+    candidatesKept.swap(candidates_);
+    const int seatsKept = requiredSeats_;
+    const std::int64_t nodesKept = nodes_;
+    const bool balancedKept = balancedOnly_;
+    ahead_.on = false;
+    const bool seated = seatRound(round + 1, ahead_.quota, required, optional);
+    const bool hopeless = !seated && nodes_ <= RoundNodes;
+    ahead_.on = true;
+    round_ = round;
+    quotaLeft_ = quotaKept;
+    requiredLeft_ = requiredKept;
+    isRequired_ = isRequiredKept;
+    used_ = usedKept;
+    candidates_.swap(candidatesKept);
+    requiredSeats_ = seatsKept;
+    // The steps spent here count against the round being seated, so that a
+    // seating whose every completion is hopeless gives up in time for the
+    // rotation to try the rounds before it afresh.
+    nodes_ = nodesKept + std::min(nodes_, RoundNodes);
+    balancedOnly_ = balancedKept;
+    return !hopeless;
+}
+
 bool RuledSearch::seatRound(int r, const std::vector<int>& quota, const std::vector<int>& required,
                             const std::vector<int>& optional) {
     round_ = r;
@@ -639,8 +740,9 @@ bool RuledSearch::seatRound(int r, const std::vector<int>& quota, const std::vec
 // members do not keep coming on together); a search then finds matches for
 // them under the rules, drawing on the next in line when those first in line
 // cannot all be placed.
-int RuledSearch::build(bool relaxed, double blur) {
+int RuledSearch::build(bool relaxed, double blur, bool lookAhead) {
     relaxed_ = relaxed;
+    lookAhead_ = lookAhead;
     constexpr int Attempts = 3;
     constexpr int MaxBacktracks = 200;
     const auto u = static_cast<std::size_t>(units_);
@@ -727,6 +829,10 @@ int RuledSearch::build(bool relaxed, double blur) {
                     // plays; at it, whoever the search places.
                     const int threshold =
                         plays[static_cast<std::size_t>(order[static_cast<std::size_t>(k - 1)])];
+                    if (lookAhead) {
+                        splitDue(order, plays, threshold, k, required, optional);
+                        continue;
+                    }
                     for (int x : order) {
                         const int c = plays[static_cast<std::size_t>(x)];
                         if (c < threshold)
@@ -739,7 +845,9 @@ int RuledSearch::build(bool relaxed, double blur) {
                 std::stable_sort(optional.begin(), optional.end(), [&](int a, int b) {
                     return wait[static_cast<std::size_t>(a)] < wait[static_cast<std::size_t>(b)];
                 });
+                ahead_ = {lookAhead, plays, quota};
                 seated = seatRound(r, quota, required, optional);
+                ahead_.on = false;
                 pairsHere = p;
             }
         }
@@ -1588,18 +1696,29 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
     // again and again, which no later move can undo without a longer rest.
     // Such a rotation corners itself more often, so the later ones keep
     // close to waiting time.
-    constexpr int Rotations = 4;
-    constexpr int WideRotations = 2;
+    // Where all of them corner themselves, two more look a round ahead
+    // before anything is relaxed: slower, and kept for the days that need it.
     constexpr double WideBlur = 40;
     constexpr double NarrowBlur = 2.5;
+    struct Rotation {
+        std::uint32_t draw;
+        double blur;
+        bool lookAhead;
+        bool relaxed;
+    };
+    constexpr std::array<Rotation, 7> Rotations{{{0, WideBlur, false, false},
+                                                 {1, WideBlur, false, false},
+                                                 {2, NarrowBlur, false, false},
+                                                 {3, NarrowBlur, false, false},
+                                                 {5, WideBlur, true, false},
+                                                 {6, NarrowBlur, true, false},
+                                                 {4, NarrowBlur, false, true}}};
     std::unique_ptr<RuledSearch> search;
     int stuck = -1;
-    for (int attempt = 0; attempt <= Rotations; ++attempt) {
-        search = std::make_unique<RuledSearch>(
-            model, facts, rules, courts, rounds, history,
-            options.seed + 0x9e3779b9u * static_cast<std::uint32_t>(attempt));
-        stuck =
-            search->build(attempt == Rotations, attempt < WideRotations ? WideBlur : NarrowBlur);
+    for (const Rotation& rotation : Rotations) {
+        search = std::make_unique<RuledSearch>(model, facts, rules, courts, rounds, history,
+                                               options.seed + 0x9e3779b9u * rotation.draw);
+        stuck = search->build(rotation.relaxed, rotation.blur, rotation.lookAhead);
         if (stuck < 0)
             break;
     }

@@ -119,6 +119,28 @@ INSTANTIATE_TEST_SUITE_P(Rules, RuledDayHolds,
                                            HeldCase{"AllFive", {true, true, true, true, true}, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Levels 1, 1, 1, 2, 2, 3 ×5, 4 ×4, 5, 5 with near levels: the three at 1 can
+// only play as one four with someone at 2, the two at 5 only with two at 4.
+// Seating whoever waited longest leaves a round no four fits within a few
+// rounds; an even day exists (every member 30 matches) and must be found.
+TEST(RuledDay, NearLevelsWithFewFoursStillEven) {
+    const std::vector<Name> names = letters(16);
+    DayFacts facts(16);
+    const int levels[16] = {1, 4, 2, 5, 3, 2, 3, 3, 1, 4, 3, 1, 4, 3, 5, 4};
+    for (int i = 0; i < 16; ++i)
+        facts.level[static_cast<std::size_t>(i)] = levels[i];
+    const DayRules rules{.levelNear = true};
+    for (int courts : {2, 3}) {
+        MatchTable table{};
+        ASSERT_EQ(generateRuledDay(names, courts, 0, nullptr, facts, rules, {1, 20'000}, table),
+                  "");
+        EXPECT_EQ(ruleFigures(names, facts, table, courts).breaks(rules), 0);
+        expectPlayEven(names, facts, rules, table, courts);
+        for (const RuledFigure& g : ruledQuality(names, facts, rules, table, courts).playSpread)
+            EXPECT_EQ(g.figure.value, 0) << courts << " courts, " << g.over;
+    }
+}
+
 TEST(RuledDay, SameSeedSameDayAnotherSeedAnother) {
     const std::vector<Name> names = letters(12);
     const DayFacts facts = twelve();
