@@ -5,10 +5,10 @@
 // refused, with the reasons), the share of matches with a level gap of at
 // most 1 among the days where the rules let any match be that close, how
 // often the play spread kept within its bound over the whole day ("play")
-// and at every round boundary ("p/rnd", within 1), the partner spread and
-// the opponent spreads within their bounds +1 (the bounds an even share of
-// the day's slots leaves, see ruledQuality), and the median and slowest
-// time.
+// and at every round boundary ("p/rnd", within 1, over the days where a
+// table can be), the partner spread and the opponent spreads within their
+// bounds +1 (the bounds an even share of the day's slots leaves, see
+// ruledQuality), and the median and slowest time.
 //
 // Run: build/rel/bench/pairforge-rules-bench [seed] [all|some] [v|q] [moves] [rules] [roster]
 // ("all" crosses every gender mix with every level mix; otherwise each gender
@@ -165,6 +165,53 @@ bool someMatchBalanced(const DayFacts& f, const DayRules& rules) {
     return false;
 }
 
+// Whether any day could keep plays within one at every round boundary, as
+// far as a simple count shows. Near levels can split the roster into pools
+// that never share a match (levels 2 and 4 with no 3). Where a boundary comes
+// at which every member of a play group must have had exactly the same plays,
+// each pool's share of the group's places must then fill whole matches; a pool
+// of 6 on one court after 3 rounds would need 6 of its 12 places. Days with
+// fixed pairs are not judged (a pair's places per match vary).
+bool evenAtBoundariesPossible(const DayFacts& f, const DayRules& rules, int courts) {
+    if (!rules.levelNear || rules.fixedPairs)
+        return true;
+    const int n = f.size();
+    // Pool of each member: levels present, split where one is missing.
+    std::vector<int> present(7, 0);
+    for (int x = 0; x < n; ++x)
+        present[static_cast<std::size_t>(ruleLevel(f.level[static_cast<std::size_t>(x)]))] = 1;
+    std::vector<int> poolOfLevel(7, 0);
+    for (int l = 1, pool = 0; l <= 5; ++l) {
+        if (!present[static_cast<std::size_t>(l)] && present[static_cast<std::size_t>(l - 1)])
+            ++pool;
+        poolOfLevel[static_cast<std::size_t>(l)] = pool;
+    }
+    const int groups = rules.mixed ? 2 : 1;
+    const int perMatch = 4 / groups; // a group's places in one match
+    for (int g = 0; g < groups; ++g) {
+        std::map<int, int> poolSize;
+        int size = 0;
+        for (int x = 0; x < n; ++x) {
+            if (rules.mixed &&
+                static_cast<int>(f.gender[static_cast<std::size_t>(x)] == Gender::Female) != g)
+                continue;
+            ++size;
+            ++poolSize[poolOfLevel[static_cast<std::size_t>(
+                ruleLevel(f.level[static_cast<std::size_t>(x)]))]];
+        }
+        const int perRound = perMatch * courts;
+        for (int r = 1; r <= MaxMatches / courts; ++r) {
+            if (size == 0 || perRound * r % size != 0)
+                continue;
+            const int each = perRound * r / size;
+            for (const auto& [pool, members] : poolSize)
+                if (members * each % perMatch != 0)
+                    return false;
+        }
+    }
+    return true;
+}
+
 struct Tally {
     int cases = 0;
     int refused = 0;
@@ -176,6 +223,7 @@ struct Tally {
     long allowedNearGap = 0;
     int levelsForbid = 0; // days where none can
     int playOk = 0;
+    int unevenForced = 0; // days no table can keep within one at every boundary
     int playDayOk = 0;
     int partnerOk = 0;
     int opponentOk = 0;
@@ -303,7 +351,9 @@ int main(int argc, char** argv) {
                 opponentOk = opponentOk && g.figure.value <= g.figure.bound.value_or(0) + 1;
             const bool partnerOk =
                 q.partnerSpread.figure.value <= q.partnerSpread.figure.bound.value_or(0) + 1;
-            t.playOk += playOk;
+            const bool evenPossible = evenAtBoundariesPossible(r.facts, set.rules, courts);
+            t.unevenForced += !evenPossible;
+            t.playOk += playOk && evenPossible;
             t.playDayOk += playDayOk;
             t.partnerOk += partnerOk;
             t.opponentOk += opponentOk;
@@ -327,8 +377,13 @@ int main(int argc, char** argv) {
         std::printf("%-28s %5d %7d %6d %7d %7.1f%% %5.0f%% %5.0f%% %6.0f%% %6.0f%% %7.3fs %7.3fs\n",
                     set.label, t.cases, t.refused, t.held, t.broken,
                     set.rules.levelBalance ? pct(t.allowedNearGap, t.allowedMatches) : 100.0,
-                    pct(t.playDayOk, made), pct(t.playOk, made), pct(t.partnerOk, made),
-                    pct(t.opponentOk, made), t.seconds[t.seconds.size() / 2], t.seconds.back());
+                    pct(t.playDayOk, made), pct(t.playOk, made - t.unevenForced),
+                    pct(t.partnerOk, made), pct(t.opponentOk, made),
+                    t.seconds[t.seconds.size() / 2], t.seconds.back());
+        if (t.unevenForced > 0)
+            std::printf("    p/rnd: %d days left out, where no table can keep plays within 1 at "
+                        "every boundary (pools the near levels split off)\n",
+                        t.unevenForced);
         if (set.rules.levelBalance && t.levelsForbid > 0)
             std::printf("    level gap <= 1 in %.1f%% of every match; %d days left out, where "
                         "no match the rules allow is within 1\n",
