@@ -324,6 +324,9 @@ private:
                    const std::vector<int>& optional);
     bool fill(int slot);
     bool nextRoundSeatable();
+    bool nextRoundSeatable(const std::vector<int>& quota);
+    // Places a round gives each group when `pairs` fixed pairs play in it.
+    std::vector<int> quotaFor(int pairs) const;
     static void splitDue(const std::vector<int>& group, const std::vector<int>& plays,
                          int threshold, int places, std::vector<int>& required,
                          std::vector<int>& optional);
@@ -643,7 +646,28 @@ void RuledSearch::splitDue(const std::vector<int>& group, const std::vector<int>
 // then fails in turn. Those who must play next round to keep counts within
 // one are seated there at once; a seating that cannot be proved hopeless in
 // a round's steps is kept.
+std::vector<int> RuledSearch::quotaFor(int pairs) const {
+    std::vector<int> quota(static_cast<std::size_t>(groups_), 0);
+    if (model_.pairGroup >= 0)
+        quota[static_cast<std::size_t>(model_.pairGroup)] = pairs;
+    if (rules_.mixed)
+        quota[0] = quota[1] = 2 * courts_ - pairs;
+    else
+        quota[0] = 4 * courts_ - 2 * pairs;
+    return quota;
+}
+
 bool RuledSearch::nextRoundSeatable() {
+    // Next round may seat another number of fixed pairs than this one.
+    if (model_.pairGroup < 0)
+        return nextRoundSeatable(ahead_.quota);
+    for (int p = pairRange_[0]; p <= pairRange_[1]; ++p)
+        if (nextRoundSeatable(quotaFor(p)))
+            return true;
+    return false;
+}
+
+bool RuledSearch::nextRoundSeatable(const std::vector<int>& quota) {
     const int round = round_;
     std::vector<int> plays = ahead_.plays;
     for (int s = 0; s < perRound_; ++s) {
@@ -655,7 +679,7 @@ bool RuledSearch::nextRoundSeatable() {
     std::vector<int> required;
     std::vector<int> optional;
     for (int g = 0; g < groups_; ++g) {
-        const int k = ahead_.quota[static_cast<std::size_t>(g)];
+        const int k = quota[static_cast<std::size_t>(g)];
         std::vector<int> group;
         std::vector<int> counts;
         for (int u = 0; u < units_; ++u) {
@@ -680,7 +704,7 @@ bool RuledSearch::nextRoundSeatable() {
     const std::int64_t nodesKept = nodes_;
     const bool balancedKept = balancedOnly_;
     ahead_.on = false;
-    const bool seated = seatRound(round + 1, ahead_.quota, required, optional);
+    const bool seated = seatRound(round + 1, quota, required, optional);
     const bool hopeless = !seated && nodes_ <= RoundNodes;
     ahead_.on = true;
     round_ = round;
@@ -789,13 +813,7 @@ int RuledSearch::build(bool relaxed, double blur, bool lookAhead) {
         int pairsHere = 0;
         for (std::size_t t = 0; t < tries.size() && !seated; ++t) {
             const int p = tries[t];
-            std::vector<int> quota(static_cast<std::size_t>(groups_), 0);
-            if (model_.pairGroup >= 0)
-                quota[static_cast<std::size_t>(model_.pairGroup)] = p;
-            if (rules_.mixed)
-                quota[0] = quota[1] = 2 * courts_ - p;
-            else
-                quota[0] = 4 * courts_ - 2 * p;
+            const std::vector<int> quota = quotaFor(p);
             for (int attempt = 0; attempt < Attempts && !seated; ++attempt) {
                 std::vector<int> required;
                 std::vector<int> optional;
@@ -861,13 +879,7 @@ int RuledSearch::build(bool relaxed, double blur, bool lookAhead) {
         }
         for (std::size_t t = 0; t < tries.size() && !seated && relaxed; ++t) {
             const int p = tries[t];
-            std::vector<int> quota(static_cast<std::size_t>(groups_), 0);
-            if (model_.pairGroup >= 0)
-                quota[static_cast<std::size_t>(model_.pairGroup)] = p;
-            if (rules_.mixed)
-                quota[0] = quota[1] = 2 * courts_ - p;
-            else
-                quota[0] = 4 * courts_ - 2 * p;
+            const std::vector<int> quota = quotaFor(p);
             std::vector<int> order(u);
             for (std::size_t k = 0; k < u; ++k) {
                 order[k] = static_cast<int>(k);
