@@ -57,6 +57,8 @@ void TForm1::newRuledPairing(const DayRules& rules, int dayRounds) {
     }
     installPairing({session_.Roster, session_.Matches, session_.CourtCount, {}, false});
     UpDown13->setEnabled(false);
+    if (!check.note.empty())
+        prompts().message(this, fromUtf8(check.note), QString::fromUtf8(DefaultTitle), Buttons::Ok);
 }
 
 DayFacts TForm1::todaysFacts(const std::vector<Name>& names) const {

@@ -95,6 +95,7 @@ void TForm1::anotherDrawClick() {
     // Today's rules hold for the new draw as for a new pairing.
     const DayRules rules = dayRulesFromBits(session_.DayRuleBits);
     std::string refusal;
+    std::string note;
     {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const auto hourglass = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
@@ -105,7 +106,7 @@ void TForm1::anotherDrawClick() {
         } else {
             refusal = generateRuledDay(after.participants, courts, 0, nullptr,
                                        dayFactsOf(after.participants, rows.rows), rules, options,
-                                       after.matches);
+                                       after.matches, &note);
         }
     }
     if (!refusal.empty()) {
@@ -114,6 +115,8 @@ void TForm1::anotherDrawClick() {
     }
     after.pageTop = 0;
     undoStack_->push(new DrawStep(*this, std::move(before), std::move(after)));
+    if (!note.empty())
+        prompts().message(this, fromUtf8(note), QString::fromUtf8(DefaultTitle), Buttons::Ok);
 }
 
 void TForm1::buildReplanCommand(QMenu* members) {
@@ -214,6 +217,9 @@ void TForm1::replanMembersClick() {
                       ((first - 1) / MatchesPerPage) * MatchesPerPage,
                       first - 1};
     undoStack_->push(new ReplanStep(*this, first - 1, std::move(before), std::move(after)));
+    if (!result.note.empty())
+        prompts().message(this, fromUtf8(result.note), QString::fromUtf8(DefaultTitle),
+                          Buttons::Ok);
 }
 
 } // namespace pf

@@ -96,6 +96,8 @@ int runGenerate(const QStringList& args) {
         printError(check.error);
         return ExitRefused;
     }
+    if (!check.note.empty())
+        printError("note: " + check.note);
     return cmd.writeOutput(pairingFileBytes(session.Roster, session.Matches));
 }
 

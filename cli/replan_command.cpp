@@ -95,6 +95,8 @@ int runReplan(const QStringList& args) {
         printError(result.error);
         return ExitRefused;
     }
+    if (!result.note.empty())
+        printError("note: " + result.note);
     // There is nobody to ask, but the results given up should not go unnoticed.
     if (hasResultsFrom(content->matches, from))
         printError("warning: the results of matches " + std::to_string(from) +

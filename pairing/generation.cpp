@@ -70,14 +70,17 @@ RosterCheck generateRuledPairing(Session& session, const FactsFor& factsFor, con
     options.seed = seed;
     if (dayRounds > 0)
         options.endMatch = std::min(dayRounds * session.CourtCount, MaxMatches);
-    if (std::string refusal = generateRuledDay(check.participants, session.CourtCount, 0, nullptr,
-                                               factsFor(check.participants), rules, options, table);
+    std::string note;
+    if (std::string refusal =
+            generateRuledDay(check.participants, session.CourtCount, 0, nullptr,
+                             factsFor(check.participants), rules, options, table, &note);
         !refusal.empty()) {
         session.Participants = check.participants;
         check.error = std::move(refusal);
         return check;
     }
     check = OpenPairing(session);
+    check.note = std::move(note);
     session.Matches = table;
     session.markModified();
     return check;
@@ -99,6 +102,5 @@ void closePairing(Session& session, Generators& generators) {
     generators.forget();
     session.markSaved();
 }
-
 
 } // namespace pf

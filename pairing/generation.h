@@ -17,6 +17,7 @@ namespace pf {
 struct RosterCheck {
     std::vector<Name> participants; // roster rows 0 … MemberCount-1
     std::string error;              // UTF-8 message; empty when the roster is accepted
+    std::string note;               // UTF-8: what the organiser should know of a day that was made
     bool ok() const { return error.empty(); }
 };
 

@@ -226,8 +226,9 @@ ReplanResult planReplan(const MemberRoster& roster, const MatchTable& table,
     options.seed = request.seed;
     options.moveBudget = request.moveBudget;
     if (request.facts && request.rules.any()) {
-        std::string refusal = generateRuledDay(present, courts, kept, &history, *request.facts,
-                                               request.rules, options, result.matches);
+        std::string refusal =
+            generateRuledDay(present, courts, kept, &history, *request.facts, request.rules,
+                             options, result.matches, &result.note);
         if (!refusal.empty()) {
             ReplanResult refused;
             refused.error = std::move(refusal);

@@ -33,6 +33,7 @@ struct ReplanResult {
     MatchTable matches{};
     std::vector<Name> present; // as requested, once accepted
     std::string error;         // UTF-8 message; empty when the re-plan was made
+    std::string note;          // UTF-8: what the organiser should know of it, if anything
     bool ok() const { return error.empty(); }
 };
 

@@ -1647,7 +1647,9 @@ QString namesOfUnit(const std::vector<Name>& names, const Model& m, int g) {
 std::string generateRuledDay(const std::vector<Name>& participants, int courts, int firstMatch,
                              const BalancedHistory* history, const DayFacts& facts,
                              const DayRules& rules, const BalancedOptions& options,
-                             MatchTable& table) {
+                             MatchTable& table, std::string* note) {
+    if (note)
+        note->clear();
     const int members = static_cast<int>(participants.size());
     if (courts < MinCourts || courts > MaxCourts || members < 4 * courts || members > MaxMembers ||
         firstMatch < 0 || firstMatch > MaxMatches || firstMatch % courts != 0 ||
@@ -1745,12 +1747,22 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
     // more: a day further from even is not made without saying so.
     int group = 0;
     const int spread = search->worstSpread(group);
-    if (spread > std::max(search->spreadBefore(), 1) + 1)
+    const int evenSpread = std::max(search->spreadBefore(), 1);
+    if (spread > evenSpread + 1)
         return QStringLiteral("指定（%1）を守ると、出場回数を均等にできません（%2で最大%3回の差）。"
                               "参加者を増やすか、指定を減らして下さい。")
             .arg(rulesInForce(rules), model.groupLabel[static_cast<std::size_t>(group)])
             .arg(spread)
             .toStdString();
+    // Kept within two, but the organiser is told: a day stopped at such a
+    // round leaves someone two matches behind.
+    if (note && spread > evenSpread)
+        *note = QStringLiteral(
+                    "指定（%1）を守るため、%2の出場回数が途中で最大%3回の差になる回があります。"
+                    "その回で終えると差が残ります。")
+                    .arg(rulesInForce(rules), model.groupLabel[static_cast<std::size_t>(group)])
+                    .arg(spread)
+                    .toStdString();
     // A move here prices each pair against its own range and each cell's
     // spread as well, about twice the work of a move on a day without rules;
     // half as many keep a ruled day within the time a day may take.

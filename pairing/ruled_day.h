@@ -31,11 +31,13 @@ namespace pf {
 // Fills matches [firstMatch, 120) of `table` like generateBalanced, holding
 // `rules` for `facts` (facts by the index of `participants`). Returns the
 // organiser's reason (UTF-8) when no day can hold the hard rules, leaving
-// `table` untouched; empty when the day was made.
+// `table` untouched; empty when the day was made. `note`, when given, is set
+// to what the organiser should know of a day that was made (UTF-8): that the
+// rules left plays two apart where the day may stop; else emptied.
 std::string generateRuledDay(const std::vector<Name>& participants, int courts, int firstMatch,
                              const BalancedHistory* history, const DayFacts& facts,
                              const DayRules& rules, const BalancedOptions& options,
-                             MatchTable& table);
+                             MatchTable& table, std::string* note = nullptr);
 
 // One figure of a ruled day with the best any table could do and the members
 // or pairs it is taken over, as the report names them (UTF-8).

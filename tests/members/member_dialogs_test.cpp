@@ -8,10 +8,10 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QSpinBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 
 using namespace pf;
 using namespace pf::testing_support;
@@ -501,6 +501,29 @@ TEST_F(MemberFactsTest, ANewBalancedPairingHoldsTheDaysRulesOrSaysWhyNot) {
     EXPECT_EQ(held.mixedBreaks, 0);
     EXPECT_FALSE(form().session().Matches[19].a.empty());
     EXPECT_EQ(form().session().Matches[20], MatchRecord{}); // the day's length holds too
+}
+
+// Near levels with two sixes that never meet, on one court: the day is made,
+// and the organiser is told once that plays run two apart on the way.
+TEST_F(MemberFactsTest, ANearLevelsDayThatCannotStayEvenIsMadeAndSaysSo) {
+    writeCandidates(sjisBytes("A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\nH\r\nI\r\nJ\r\nK\r\nL\r\n"));
+    writeFacts(sjisBytes("PAIRFORGE MEMBERS 1\r\nA,,2\r\nB,,2\r\nC,,2\r\nD,,2\r\nE,,2\r\nF,,2\r\n"
+                         "G,,4\r\nH,,4\r\nI,,4\r\nJ,,4\r\nK,,4\r\nL,,4\r\n"));
+    start();
+    form().session().GenerationMethod = 2;
+    form().session().DayRuleBits = RuleLevelNearBit;
+    setRoster({"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L"});
+    arrow("UpDown13", false);       // 1 court
+    setModalRunner([](QDialog& d) { // 今日の回数: all rounds
+        d.accept();
+        return d.result();
+    });
+    find<QPushButton>("SpeedButton3")->click();
+    ASSERT_TRUE(form().session().PairingOpen);
+    ASSERT_EQ(ask->asked.size(), 1u);
+    EXPECT_TRUE(ask->asked[0].text.contains(QStringLiteral("最大2回の差")))
+        << ask->asked[0].text.toStdString();
+    EXPECT_EQ(ask->asked[0].title, QString::fromUtf8(DefaultTitle));
 }
 
 } // namespace

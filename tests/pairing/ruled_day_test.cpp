@@ -141,6 +141,26 @@ TEST(RuledDay, NearLevelsWithFewFoursStillEven) {
     }
 }
 
+// Levels 2 and 4 only, six of each, near levels on one court: the two sixes
+// never share a match, and after three rounds someone has played twice and
+// someone not at all. The day is made and the organiser is told so; a day the
+// rules leave even says nothing.
+TEST(RuledDay, TellsWhenThePoolsLeavePlaysTwoApart) {
+    const std::vector<Name> names = letters(12);
+    DayFacts pools(12);
+    for (int i = 0; i < 12; ++i)
+        pools.level[static_cast<std::size_t>(i)] = i < 6 ? 2 : 4;
+    const DayRules near{.levelNear = true};
+    MatchTable table{};
+    std::string note = "stale";
+    ASSERT_EQ(generateRuledDay(names, 1, 0, nullptr, pools, near, {1, 20'000}, table, &note), "");
+    EXPECT_EQ(note, "指定（近いレベル）を守るため、全員の出場回数が途中で最大2回の差になる回があり"
+                    "ます。その回で終えると差が残ります。");
+    ASSERT_EQ(generateRuledDay(names, 2, 0, nullptr, twelve(), near, {1, 20'000}, table, &note),
+              "");
+    EXPECT_EQ(note, "");
+}
+
 TEST(RuledDay, SameSeedSameDayAnotherSeedAnother) {
     const std::vector<Name> names = letters(12);
     const DayFacts facts = twelve();
