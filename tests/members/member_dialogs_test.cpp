@@ -425,6 +425,20 @@ protected:
         });
         action("memberFactsAction")->trigger();
     }
+    // 新規組み合わせ by the balanced method with `ruleBits` chosen and
+    // 今日の回数 `rounds` (0: all).
+    void newBalancedPairing(int ruleBits, const std::vector<const char*>& roster, int rounds) {
+        form().session().GenerationMethod = 2;
+        form().session().DayRuleBits = ruleBits;
+        setRoster(roster);
+        setModalRunner([rounds](QDialog& d) {
+            if (rounds > 0)
+                d.findChild<QSpinBox*>(QStringLiteral("dayRoundsSpin"))->setValue(rounds);
+            d.accept();
+            return d.result();
+        });
+        find<QPushButton>("SpeedButton3")->click();
+    }
 };
 
 TEST_F(MemberFactsTest, EditsAreSavedBothWaysAndUnreadLinesKept) {
@@ -475,15 +489,7 @@ TEST_F(MemberFactsTest, CancelLeavesTheFileAndAnUnreadableOneCannotBeReplaced) {
 TEST_F(MemberFactsTest, ANewBalancedPairingHoldsTheDaysRulesOrSaysWhyNot) {
     writeCandidates(sjisBytes("男1\r\n男2\r\n男3\r\n男4\r\n女1\r\n女2\r\n女3\r\n女4\r\n"));
     start();
-    form().session().GenerationMethod = 2;
-    form().session().DayRuleBits = RuleMixedBit;
-    setRoster({"男1", "女1", "男2", "女2", "男3", "女3", "男4", "女4"});
-    setModalRunner([](QDialog& d) { // 今日の回数: ten rounds
-        d.findChild<QSpinBox*>(QStringLiteral("dayRoundsSpin"))->setValue(10);
-        d.accept();
-        return d.result();
-    });
-    find<QPushButton>("SpeedButton3")->click();
+    newBalancedPairing(RuleMixedBit, {"男1", "女1", "男2", "女2", "男3", "女3", "男4", "女4"}, 10);
     EXPECT_FALSE(form().session().PairingOpen);
     ASSERT_EQ(ask->asked.size(), 1u);
     EXPECT_TRUE(ask->asked[0].text.contains(QStringLiteral("性別が未設定")))
@@ -510,15 +516,9 @@ TEST_F(MemberFactsTest, ANearLevelsDayThatCannotStayEvenIsMadeAndSaysSo) {
     writeFacts(sjisBytes("PAIRFORGE MEMBERS 1\r\nA,,2\r\nB,,2\r\nC,,2\r\nD,,2\r\nE,,2\r\nF,,2\r\n"
                          "G,,4\r\nH,,4\r\nI,,4\r\nJ,,4\r\nK,,4\r\nL,,4\r\n"));
     start();
-    form().session().GenerationMethod = 2;
-    form().session().DayRuleBits = RuleLevelNearBit;
-    setRoster({"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L"});
-    arrow("UpDown13", false);       // 1 court
-    setModalRunner([](QDialog& d) { // 今日の回数: all rounds
-        d.accept();
-        return d.result();
-    });
-    find<QPushButton>("SpeedButton3")->click();
+    arrow("UpDown13", false); // 1 court
+    newBalancedPairing(RuleLevelNearBit,
+                       {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L"}, 0);
     ASSERT_TRUE(form().session().PairingOpen);
     ASSERT_EQ(ask->asked.size(), 1u);
     EXPECT_TRUE(ask->asked[0].text.contains(QStringLiteral("最大2回の差")))
