@@ -6,8 +6,14 @@
 // into the stored days' file in place of the roster's old day, its seed and
 // budget in its comment so that anyone can find it again.
 //
-// Run: pairforge-design-search [--tries 8] [--moves 40000000]
-//          [--write pairing/stored_designs.cpp] courts:members ...
+// With --block L the search makes L rounds and the day plays them over and
+// over; a block whose every pair meets exactly alike (six members on one
+// court, 15 rounds) makes a day even wherever it stops, which a search over
+// the whole day seldom finds. --even-when-stopped keeps only such days.
+//
+// Run: pairforge-design-search [--tries 8] [--moves 40000000] [--block L]
+//          [--even-when-stopped] [--write pairing/stored_designs.cpp]
+//          courts:members ...
 
 #include "tools/stored_design_text.h"
 
@@ -52,7 +58,15 @@ int main(int argc, char** argv) {
     const QCommandLineOption writeOption(QStringLiteral("write"),
                                          QStringLiteral("Put the days found into this file."),
                                          QStringLiteral("file"));
-    parser.addOptions({triesOption, movesOption, writeOption});
+    const QCommandLineOption blockOption(
+        QStringLiteral("block"),
+        QStringLiteral("Search a block of this many rounds and play it over and over."),
+        QStringLiteral("rounds"), QStringLiteral("0"));
+    const QCommandLineOption stoppedOption(
+        QStringLiteral("even-when-stopped"),
+        QStringLiteral("Keep only days whose pairs stay within one meeting of an even share "
+                       "wherever the day stops."));
+    parser.addOptions({triesOption, movesOption, writeOption, blockOption, stoppedOption});
     parser.addPositionalArgument(QStringLiteral("courts:members"),
                                  QStringLiteral("The rosters to search, e.g. 1:19 3:25."));
     parser.process(app);
@@ -82,6 +96,8 @@ int main(int argc, char** argv) {
             return 2;
         }
         day.moves = moves;
+        day.blockRounds = parser.value(blockOption).toInt();
+        day.evenWhenStopped = parser.isSet(stoppedOption);
         bool found = false;
         for (int t = 1; t <= tries && !found; ++t) {
             day.seed = static_cast<std::uint32_t>(7919 * t + 13);

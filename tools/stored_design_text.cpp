@@ -59,10 +59,18 @@ bool searchDay(FoundDay& day) {
     options.moveBudget = day.moves;
     options.storedDays = false;
     day.table = MatchTable{};
+    const int blockMatches = day.blockRounds * day.courts;
+    if (blockMatches > 0 && blockMatches < MaxMatches)
+        options.endMatch = blockMatches;
     generateBalanced(names, day.courts, 0, nullptr, options, day.table);
+    for (int k = options.endMatch; k < MaxMatches; ++k)
+        day.table[static_cast<std::size_t>(k)] =
+            day.table[static_cast<std::size_t>(k % options.endMatch)];
     const ScheduleQuality q = computeQuality(names, day.table, day.courts);
     return within(q.playSpread) && q.prefixPlaySpread.value <= 1 && within(q.longestSitOut, 1) &&
-           within(q.partnerSpread) && within(q.opponentSpread);
+           within(q.partnerSpread) && within(q.opponentSpread) &&
+           (!day.evenWhenStopped ||
+            (q.prefixPartnerExcess.value <= 1 && q.prefixOpponentExcess.value <= 1));
 }
 
 std::string storedDesignEntry(const FoundDay& day) {
@@ -70,11 +78,14 @@ std::string storedDesignEntry(const FoundDay& day) {
     for (const MatchRecord& m : day.table)
         for (const Name* x : {&m.a, &m.b, &m.c, &m.d})
             matches += Alphabet[std::stoi(*x)];
-    char head[160];
+    char block[64] = "";
+    if (day.blockRounds > 0)
+        std::snprintf(block, sizeof block, ", a block of %d rounds over and over", day.blockRounds);
+    char head[224];
     std::snprintf(head, sizeof head,
-                  "    // %d members, %d court%s (seed %u, %lld moves)\n    {%d, %d,\n",
+                  "    // %d members, %d court%s (seed %u, %lld moves%s)\n    {%d, %d,\n",
                   day.members, day.courts, day.courts == 1 ? "" : "s", day.seed,
-                  static_cast<long long>(day.moves), day.members, day.courts);
+                  static_cast<long long>(day.moves), block, day.members, day.courts);
     std::string text = head;
     for (std::size_t i = 0; i < matches.size(); i += 80)
         text += "     \"" + matches.substr(i, 80) + "\"" + (i + 80 >= matches.size() ? "}," : "") +
@@ -107,7 +118,8 @@ std::optional<std::string> withStoredDesign(const std::string& fileText, const F
 }
 
 std::optional<SearchRecord> searchRecordOf(const std::string& fileText, int members, int courts) {
-    const std::regex record(R"(^    // (\d+) members, (\d) courts? \(seed (\d+), (\d+) moves\)$)");
+    const std::regex record(
+        R"(^    // (\d+) members, (\d) courts? \(seed (\d+), (\d+) moves(, a block of (\d+) rounds over and over)?\)$)");
     std::size_t at = 0;
     while (at < fileText.size()) {
         std::size_t next = fileText.find('\n', at);
@@ -116,7 +128,8 @@ std::optional<SearchRecord> searchRecordOf(const std::string& fileText, int memb
         std::smatch m;
         if (std::regex_match(line, m, record) && std::stoi(m[1]) == members &&
             std::stoi(m[2]) == courts)
-            return SearchRecord{static_cast<std::uint32_t>(std::stoul(m[3])), std::stoll(m[4])};
+            return SearchRecord{static_cast<std::uint32_t>(std::stoul(m[3])), std::stoll(m[4]),
+                                m[6].matched ? std::stoi(m[6]) : 0};
         at = next + 1;
     }
     return std::nullopt;

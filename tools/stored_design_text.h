@@ -17,6 +17,14 @@ struct FoundDay {
     std::uint32_t seed = 0;
     std::int64_t moves = 0; // the search's budget for this seed
     MatchTable table{};     // members named "0", "1", …
+    // Searched as a block of this many rounds played over and over (0: the
+    // whole day at once). A block whose slots share out exactly repeats to a
+    // day as even over the whole as where it stops: every stop falls inside a
+    // block that was made even from its own start.
+    int blockRounds = 0;
+    // Also no pair more than one meeting above an even share wherever the
+    // day stops.
+    bool evenWhenStopped = false;
 };
 
 // Runs the balanced search for one seed, without the stored days; true when
@@ -38,6 +46,7 @@ std::optional<std::string> withStoredDesign(const std::string& fileText, const F
 struct SearchRecord {
     std::uint32_t seed = 0;
     std::int64_t moves = 0;
+    int blockRounds = 0;
 };
 std::optional<SearchRecord> searchRecordOf(const std::string& fileText, int members, int courts);
 

@@ -22,11 +22,27 @@ TEST(StoredDesignText, TheCheapestStoredDayIsTheToolsOutput) {
         for (int members = 4 * courts; members <= 62; ++members)
             if (const auto record = searchRecordOf(text, members, courts);
                 record && (!cheapest || record->moves < cheapest->moves))
-                cheapest = FoundDay{members, courts, record->seed, record->moves, {}};
+                cheapest =
+                    FoundDay{members, courts, record->seed, record->moves, {}, record->blockRounds};
     ASSERT_TRUE(cheapest) << "no stored day names its seed and budget";
     ASSERT_TRUE(searchDay(*cheapest));
     EXPECT_NE(text.find(storedDesignEntry(*cheapest)), std::string::npos);
     EXPECT_EQ(withStoredDesign(text, *cheapest), text);
+}
+
+// Six on one court: a block of 15 rounds where every pair partners twice and
+// faces four times, played eight times, is even over the day and wherever it
+// stops; its record finds it again.
+TEST(StoredDesignText, ABlockDayRepeatsItsBlockAndIsFoundAgain) {
+    const std::string text = storedDaysFile();
+    const auto record = searchRecordOf(text, 6, 1);
+    ASSERT_TRUE(record);
+    ASSERT_EQ(record->blockRounds, 15);
+    FoundDay day{6, 1, record->seed, record->moves, {}, record->blockRounds, true};
+    ASSERT_TRUE(searchDay(day));
+    for (std::size_t k = 15; k < day.table.size(); ++k)
+        EXPECT_EQ(day.table[k], day.table[k % 15]) << k;
+    EXPECT_NE(text.find(storedDesignEntry(day)), std::string::npos);
 }
 
 TEST(StoredDesignText, ADayGoesInOrderOrReplacesItsRostersDay) {
