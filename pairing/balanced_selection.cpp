@@ -1166,7 +1166,12 @@ bool fillFromStored(const StoredDesign& design, const std::vector<Name>& partici
         std::swap(label[static_cast<std::size_t>(i)],
                   label[static_cast<std::size_t>(below(static_cast<std::uint32_t>(i + 1)))]);
     bool backwards = below(2) != 0;
-    // A day even at every boundary one way may not be the other way.
+    // Where the day may stop anywhere it runs forwards: pair counts do not
+    // care which way a day runs, but how early pairs meet again does, and the
+    // days stored for it are even from their start. A day even at every
+    // boundary one way may not be the other way.
+    if (fair)
+        backwards = false;
     if (fair && !storedPlaysEven(index, members, courts, backwards)) {
         backwards = !backwards;
         if (!storedPlaysEven(index, members, courts, backwards))
