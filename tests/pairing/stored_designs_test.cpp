@@ -28,8 +28,9 @@ void expectEvenDay(const std::vector<Name>& members, const MatchTable& t, int co
     EXPECT_EQ(q.matches, MaxMatches);
     EXPECT_LE(q.playSpread.value, *q.playSpread.bound);
     EXPECT_LE(q.longestSitOut.value, *q.longestSitOut.bound + 1);
-    if (q.longestPlayRun.bound) // none when everybody plays every round
+    if (q.longestPlayRun.bound) { // none when everybody plays every round
         EXPECT_LE(q.longestPlayRun.value, *q.longestPlayRun.bound + 3);
+    }
     EXPECT_LE(q.partnerSpread.value, *q.partnerSpread.bound);
     EXPECT_LE(q.opponentSpread.value, *q.opponentSpread.bound);
 }
