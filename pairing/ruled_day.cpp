@@ -400,15 +400,19 @@ private:
     std::vector<int> keptPartner_;
     std::vector<int> keptOpponent_;
 
-    // The round being seated.
-    int round_ = 0;
-    std::vector<int> quotaLeft_;
-    std::vector<int> requiredLeft_; // by group
-    std::vector<char> isRequired_;  // by unit
-    std::vector<char> used_;        // by unit
-    std::vector<int> candidates_;   // units, required first
-    int requiredSeats_ = 0;
-    std::int64_t nodes_ = 0;
+    // The round being seated; one struct, so that a look at the next round
+    // can set it aside and take it back whole.
+    struct Seating {
+        int round = 0;
+        std::vector<int> quotaLeft;
+        std::vector<int> requiredLeft; // by group
+        std::vector<char> isRequired;  // by unit
+        std::vector<char> used;        // by unit
+        std::vector<int> candidates;   // units, required first
+        int requiredSeats = 0;
+        std::int64_t nodes = 0;
+        bool balancedOnly = false; // every match within the level balance
+    } seating_;
     std::int64_t allNodes_ = 0;
     // The seating search stops on a number of steps a round, and a build on
     // a number for all its rounds, so a roster the rules all but rule out is
@@ -420,7 +424,6 @@ private:
     static constexpr std::int64_t LookAheadBuildNodes = 700'000;
     bool relaxed_ = false;
     bool lookAhead_ = false;
-    bool balancedOnly_ = false; // every match within the level balance
     // A round seated is checked against the next: those it leaves behind
     // must still fit into one round with the same quotas.
     struct LookAhead {
@@ -512,7 +515,7 @@ RuledSearch::RuledSearch(const Model& model, const DayFacts& facts, const DayRul
 }
 
 void RuledSearch::place(int slot, int member) {
-    seats_[at(round_, slot)] = member;
+    seats_[at(seating_.round, slot)] = member;
 }
 
 // Fills the round's seats from `slot` on, match by match: the first place of
@@ -520,9 +523,9 @@ void RuledSearch::place(int slot, int member) {
 // so nothing is lost), the others to whoever the rules let join.
 bool RuledSearch::fill(int slot) {
     if (slot == perRound_)
-        return !ahead_.on || round_ + 1 >= rounds_ || nextRoundSeatable();
+        return !ahead_.on || seating_.round + 1 >= rounds_ || nextRoundSeatable();
     ++allNodes_;
-    if (++nodes_ > (balancedOnly_ ? BalancedRoundNodes : RoundNodes) ||
+    if (++seating_.nodes > (seating_.balancedOnly ? BalancedRoundNodes : RoundNodes) ||
         allNodes_ > (relaxed_     ? RelaxedBuildNodes
                      : lookAhead_ ? LookAheadBuildNodes
                                   : BuildNodes))
@@ -531,24 +534,25 @@ bool RuledSearch::fill(int slot) {
     const int first = slot - pos;
     auto fits = [&](int u) {
         const auto k = static_cast<std::size_t>(u);
-        return !used_[k] && quotaLeft_[static_cast<std::size_t>(model_.groupOf[k])] > 0;
+        return !seating_.used[k] &&
+               seating_.quotaLeft[static_cast<std::size_t>(model_.groupOf[k])] > 0;
     };
     auto take = [&](int u, bool on) {
         const auto k = static_cast<std::size_t>(u);
         const auto g = static_cast<std::size_t>(model_.groupOf[k]);
         const int step = on ? 1 : -1;
-        used_[k] = on;
-        quotaLeft_[g] -= step;
-        if (isRequired_[k]) {
-            requiredLeft_[g] -= step;
-            requiredSeats_ -= step * (model_.pairUnit(u) ? 2 : 1);
+        seating_.used[k] = on;
+        seating_.quotaLeft[g] -= step;
+        if (seating_.isRequired[k]) {
+            seating_.requiredLeft[g] -= step;
+            seating_.requiredSeats -= step * (model_.pairUnit(u) ? 2 : 1);
         }
     };
     auto pruned = [&](int seatsAfter) {
-        if (requiredSeats_ > seatsAfter)
+        if (seating_.requiredSeats > seatsAfter)
             return true;
-        for (std::size_t g = 0; g < quotaLeft_.size(); ++g)
-            if (quotaLeft_[g] < requiredLeft_[g])
+        for (std::size_t g = 0; g < seating_.quotaLeft.size(); ++g)
+            if (seating_.quotaLeft[g] < seating_.requiredLeft[g])
                 return true;
         return false;
     };
@@ -564,14 +568,14 @@ bool RuledSearch::fill(int slot) {
             take(u, false);
         return done;
     };
-    const int* s = &seats_[at(round_, first)];
+    const int* s = &seats_[at(seating_.round, first)];
     if (pos == 0) {
-        for (int u : candidates_) {
+        for (int u : seating_.candidates) {
             if (!fits(u))
                 continue;
             if (tryUnit(u, slot))
                 return true;
-            if (isRequired_[static_cast<std::size_t>(u)])
+            if (seating_.isRequired[static_cast<std::size_t>(u)])
                 return false; // the first required unit must open a match
         }
         return false;
@@ -579,7 +583,7 @@ bool RuledSearch::fill(int slot) {
     // Later places: members who may share the match, in the order that keeps
     // the two sides' levels closest when level balance is asked for.
     std::vector<std::pair<int, int>> options; // (level gap, unit)
-    for (int u : candidates_) {
+    for (int u : seating_.candidates) {
         if (!fits(u))
             continue;
         const auto& who = model_.unitMembers[static_cast<std::size_t>(u)];
@@ -604,7 +608,7 @@ bool RuledSearch::fill(int slot) {
                 pair ? levelOf(who[0]) + levelOf(who[1]) : levelOf(s[2]) + levelOf(who[0]);
             gap = std::max(0, std::abs(a - b) - 1);
         }
-        if (gap > 0 && balancedOnly_)
+        if (gap > 0 && seating_.balancedOnly)
             continue;
         options.emplace_back(gap, u);
     }
@@ -617,9 +621,9 @@ bool RuledSearch::fill(int slot) {
 }
 
 // A group's units below the threshold must play; those at it may. Where the
-// places left are exactly as many as those at it, they must all play too, and
-// saying so lets the seating open each match with one of them instead of
-// trying every order of the same fours.
+// group's `places` (−1: not said) are exactly as many as those below and at
+// it, they must all play, and saying so lets the seating open each match with
+// one of them instead of trying every order of the same fours.
 void RuledSearch::splitDue(const std::vector<int>& group, const std::vector<int>& plays,
                            int threshold, int places, std::vector<int>& required,
                            std::vector<int>& optional) {
@@ -668,7 +672,7 @@ bool RuledSearch::nextRoundSeatable() {
 }
 
 bool RuledSearch::nextRoundSeatable(const std::vector<int>& quota) {
-    const int round = round_;
+    const int round = seating_.round;
     std::vector<int> plays = ahead_.plays;
     for (int s = 0; s < perRound_; ++s) {
         const int m = seats_[at(round, s)];
@@ -693,69 +697,58 @@ bool RuledSearch::nextRoundSeatable(const std::vector<int>& quota) {
         std::nth_element(counts.begin(), counts.begin() + (k - 1), counts.end());
         splitDue(group, plays, counts[static_cast<std::size_t>(k - 1)], k, required, optional);
     }
-    const auto quotaKept = quotaLeft_;
-    const auto requiredKept = requiredLeft_;
-    const auto isRequiredKept = isRequired_;
-    const auto usedKept = used_;
-    // Swapped, not copied: the seating being checked walks this list.
-    std::vector<int> candidatesKept;
-    candidatesKept.swap(candidates_);
-    const int seatsKept = requiredSeats_;
-    const std::int64_t nodesKept = nodes_;
-    const bool balancedKept = balancedOnly_;
+    // Moved, not copied: the seating being checked walks its candidates, and
+    // a move keeps their storage where the walk left it.
+    Seating kept = std::move(seating_);
+    seating_.balancedOnly = false;
     ahead_.on = false;
     const bool seated = seatRound(round + 1, quota, required, optional);
-    const bool hopeless = !seated && nodes_ <= RoundNodes;
+    const bool hopeless = !seated && seating_.nodes <= RoundNodes;
     ahead_.on = true;
-    round_ = round;
-    quotaLeft_ = quotaKept;
-    requiredLeft_ = requiredKept;
-    isRequired_ = isRequiredKept;
-    used_ = usedKept;
-    candidates_.swap(candidatesKept);
-    requiredSeats_ = seatsKept;
     // The steps spent here count against the round being seated, so that a
     // seating whose every completion is hopeless gives up in time for the
     // rotation to try the rounds before it afresh.
-    nodes_ = nodesKept + std::min(nodes_, RoundNodes);
-    balancedOnly_ = balancedKept;
+    const std::int64_t spent = std::min(seating_.nodes, RoundNodes);
+    seating_ = std::move(kept);
+    seating_.nodes += spent;
     return !hopeless;
 }
 
 bool RuledSearch::seatRound(int r, const std::vector<int>& quota, const std::vector<int>& required,
                             const std::vector<int>& optional) {
-    round_ = r;
-    quotaLeft_ = quota;
-    requiredLeft_.assign(static_cast<std::size_t>(groups_), 0);
-    isRequired_.assign(static_cast<std::size_t>(units_), 0);
-    used_.assign(static_cast<std::size_t>(units_), 0);
-    requiredSeats_ = 0;
+    seating_.round = r;
+    seating_.quotaLeft = quota;
+    seating_.requiredLeft.assign(static_cast<std::size_t>(groups_), 0);
+    seating_.isRequired.assign(static_cast<std::size_t>(units_), 0);
+    seating_.used.assign(static_cast<std::size_t>(units_), 0);
+    seating_.requiredSeats = 0;
     for (int u : required) {
-        isRequired_[static_cast<std::size_t>(u)] = 1;
-        ++requiredLeft_[static_cast<std::size_t>(model_.groupOf[static_cast<std::size_t>(u)])];
-        requiredSeats_ += model_.pairUnit(u) ? 2 : 1;
+        seating_.isRequired[static_cast<std::size_t>(u)] = 1;
+        ++seating_
+              .requiredLeft[static_cast<std::size_t>(model_.groupOf[static_cast<std::size_t>(u)])];
+        seating_.requiredSeats += model_.pairUnit(u) ? 2 : 1;
     }
-    candidates_ = required;
-    candidates_.insert(candidates_.end(), optional.begin(), optional.end());
+    seating_.candidates = required;
+    seating_.candidates.insert(seating_.candidates.end(), optional.begin(), optional.end());
     // With level balance asked for, a seating where every match is
     // balanced is looked for first, so the choice among members due to
     // play already serves it.
     if (rules_.levelBalance) {
-        const auto quotaKept = quotaLeft_;
-        const auto requiredKept = requiredLeft_;
-        const int seatsKept = requiredSeats_;
-        balancedOnly_ = true;
-        nodes_ = 0;
+        const auto quotaKept = seating_.quotaLeft;
+        const auto requiredKept = seating_.requiredLeft;
+        const int seatsKept = seating_.requiredSeats;
+        seating_.balancedOnly = true;
+        seating_.nodes = 0;
         const bool balanced = fill(0);
-        balancedOnly_ = false;
+        seating_.balancedOnly = false;
         if (balanced)
             return true;
-        quotaLeft_ = quotaKept;
-        requiredLeft_ = requiredKept;
-        requiredSeats_ = seatsKept;
-        used_.assign(static_cast<std::size_t>(units_), 0);
+        seating_.quotaLeft = quotaKept;
+        seating_.requiredLeft = requiredKept;
+        seating_.requiredSeats = seatsKept;
+        seating_.used.assign(static_cast<std::size_t>(units_), 0);
     }
-    nodes_ = 0;
+    seating_.nodes = 0;
     return fill(0);
 }
 
@@ -847,17 +840,7 @@ int RuledSearch::build(bool relaxed, double blur, bool lookAhead) {
                     // plays; at it, whoever the search places.
                     const int threshold =
                         plays[static_cast<std::size_t>(order[static_cast<std::size_t>(k - 1)])];
-                    if (lookAhead) {
-                        splitDue(order, plays, threshold, k, required, optional);
-                        continue;
-                    }
-                    for (int x : order) {
-                        const int c = plays[static_cast<std::size_t>(x)];
-                        if (c < threshold)
-                            required.push_back(x);
-                        else if (c == threshold)
-                            optional.push_back(x);
-                    }
+                    splitDue(order, plays, threshold, lookAhead ? k : -1, required, optional);
                 }
                 // Optional units of all groups interleave by waiting time.
                 std::stable_sort(optional.begin(), optional.end(), [&](int a, int b) {
