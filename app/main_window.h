@@ -218,6 +218,9 @@ private:
     void buildFactsCommand(QMenu* members);
     // A new pairing by the balanced method under the day's rules.
     void newRuledPairing(const DayRules& rules, int dayRounds);
+    // What the organiser should know of a ruled day just put in place (UTF-8;
+    // nothing when empty).
+    void tellDayNote(const std::string& note);
     // Today's members' facts from the facts file beside the candidate list;
     // none when it cannot be read (the statistics then show no facts).
     DayFacts todaysFacts(const std::vector<Name>& names) const;

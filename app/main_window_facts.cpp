@@ -57,8 +57,12 @@ void TForm1::newRuledPairing(const DayRules& rules, int dayRounds) {
     }
     installPairing({session_.Roster, session_.Matches, session_.CourtCount, {}, false});
     UpDown13->setEnabled(false);
-    if (!check.note.empty())
-        prompts().message(this, fromUtf8(check.note), QString::fromUtf8(DefaultTitle), Buttons::Ok);
+    tellDayNote(check.note);
+}
+
+void TForm1::tellDayNote(const std::string& note) {
+    if (!note.empty())
+        prompts().message(this, fromUtf8(note), QString::fromUtf8(DefaultTitle), Buttons::Ok);
 }
 
 DayFacts TForm1::todaysFacts(const std::vector<Name>& names) const {

@@ -115,8 +115,7 @@ void TForm1::anotherDrawClick() {
     }
     after.pageTop = 0;
     undoStack_->push(new DrawStep(*this, std::move(before), std::move(after)));
-    if (!note.empty())
-        prompts().message(this, fromUtf8(note), QString::fromUtf8(DefaultTitle), Buttons::Ok);
+    tellDayNote(note);
 }
 
 void TForm1::buildReplanCommand(QMenu* members) {
@@ -217,9 +216,7 @@ void TForm1::replanMembersClick() {
                       ((first - 1) / MatchesPerPage) * MatchesPerPage,
                       first - 1};
     undoStack_->push(new ReplanStep(*this, first - 1, std::move(before), std::move(after)));
-    if (!result.note.empty())
-        prompts().message(this, fromUtf8(result.note), QString::fromUtf8(DefaultTitle),
-                          Buttons::Ok);
+    tellDayNote(result.note);
 }
 
 } // namespace pf
