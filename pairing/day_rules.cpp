@@ -68,6 +68,25 @@ bool DayFacts::apart(int i, int j) const {
     return std::binary_search(list.begin(), list.end(), j);
 }
 
+DayRules bindingRules(const DayFacts& facts, const DayRules& rules) {
+    DayRules binding = rules;
+    int lowest = MaxLevel;
+    int highest = MinLevel;
+    for (int level : facts.level) {
+        lowest = std::min(lowest, ruleLevel(level));
+        highest = std::max(highest, ruleLevel(level));
+    }
+    binding.levelBalance = rules.levelBalance && highest > lowest;
+    binding.levelNear = rules.levelNear && highest - lowest > 1;
+    binding.fixedPairs =
+        rules.fixedPairs && std::any_of(facts.fixedPartner.begin(), facts.fixedPartner.end(),
+                                        [](int partner) { return partner >= 0; });
+    binding.keptApart =
+        rules.keptApart && std::any_of(facts.keptApart.begin(), facts.keptApart.end(),
+                                       [](const std::vector<int>& list) { return !list.empty(); });
+    return binding;
+}
+
 std::string rulesRefusal(const std::vector<Name>& names, const DayFacts& facts,
                          const DayRules& rules, int courts) {
     const int n = facts.size();

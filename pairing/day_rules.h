@@ -72,6 +72,14 @@ struct DayFacts {
     bool apart(int i, int j) const;
 };
 
+// Of `rules`, those that change anything for these members: level balance
+// where their levels (unset as the middle) are not all alike, near levels
+// where two of them are more than one level apart, fixed pairs where
+// somebody's partner is here, members kept apart where two of them are here.
+// Mixed doubles always binds. Where none binds, a day is made as without
+// rules.
+DayRules bindingRules(const DayFacts& facts, const DayRules& rules);
+
 // Why no day can hold `rules` for these members on `courts` courts, as the
 // organiser reads it (UTF-8); empty when nothing rules a day out beforehand.
 // `names` (Shift-JIS) name the members in messages.

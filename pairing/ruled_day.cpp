@@ -1646,6 +1646,14 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
         throw std::invalid_argument("generateRuledDay: history does not match the roster");
     if (std::string refusal = rulesRefusal(participants, facts, rules, courts); !refusal.empty())
         return refusal;
+    // Rules that change nothing for today's members (levels all alike or
+    // unset, nobody's fixed partner here, …) leave the day to the balanced
+    // method, which hands out the days kept as data where the search alone
+    // seldom finds an even one.
+    if (!bindingRules(facts, rules).any()) {
+        generateBalanced(participants, courts, firstMatch, history, options, table);
+        return {};
+    }
     const Model model = modelOf(facts, rules);
 
     // A group the units around it leave no place for would never play.

@@ -113,6 +113,44 @@ INSTANTIATE_TEST_SUITE_P(
                     "食い違って"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct BindingCase {
+    const char* name;
+    void (*change)(DayFacts&);
+    DayRules binding; // of all five chosen
+};
+
+class RulesThatBind : public ::testing::TestWithParam<BindingCase> {};
+
+TEST_P(RulesThatBind, OnlyThoseTheFactsGiveWork) {
+    DayFacts facts = eightMembers();
+    GetParam().change(facts);
+    EXPECT_EQ(bindingRules(facts, {true, true, true, true, true}), GetParam().binding);
+    EXPECT_EQ(bindingRules(facts, {}), DayRules{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Facts, RulesThatBind,
+    ::testing::Values(BindingCase{"AllAtOneLevel", [](DayFacts&) {}, {.mixed = true}},
+                      BindingCase{"UnsetCountsAsTheMiddle",
+                                  [](DayFacts& f) { f.level[0] = UnsetLevel; },
+                                  {.mixed = true}},
+                      BindingCase{"LevelsOneApart",
+                                  [](DayFacts& f) { f.level[0] = 4; },
+                                  {.mixed = true, .levelBalance = true}},
+                      BindingCase{"LevelsTwoApart",
+                                  [](DayFacts& f) {
+                                      f.level[0] = 4;
+                                      f.level[1] = 2;
+                                  },
+                                  {.mixed = true, .levelBalance = true, .levelNear = true}},
+                      BindingCase{"AFixedPairHere",
+                                  [](DayFacts& f) { pair(f, 2, 3); },
+                                  {.mixed = true, .fixedPairs = true}},
+                      BindingCase{"TwoKeptApartHere",
+                                  [](DayFacts& f) { keepApart(f, 4, 6); },
+                                  {.mixed = true, .keptApart = true}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(RuleFigures, CountsEachRuleOnAHandMadeDay) {
     // A(M,5) B(F,4) C(M,1) D(F,unset) E(M,2) F(F,2); A–B fixed, C and E apart.
     DayFacts facts(6);

@@ -175,6 +175,43 @@ TEST(RuledDay, SameSeedSameDayAnotherSeedAnother) {
     EXPECT_NE(first, other);
 }
 
+// Rules that the facts give nothing to do make the balanced method's day, seed
+// for seed, kept days and the day's length included.
+struct UnboundCase {
+    const char* name;
+    DayRules rules;
+    int members;
+    int courts;
+    int endMatch;
+};
+
+class RuledDayUnbound : public ::testing::TestWithParam<UnboundCase> {};
+
+TEST_P(RuledDayUnbound, IsTheBalancedDay) {
+    const UnboundCase& c = GetParam();
+    const std::vector<Name> names = letters(c.members);
+    DayFacts facts(c.members); // levels unset, nobody paired or kept apart
+    for (int i = 0; i < c.members; i += 3)
+        facts.level[static_cast<std::size_t>(i)] =
+            c.rules.levelNear && !c.rules.levelBalance ? 4 : MiddleLevel;
+    BalancedOptions options{3, 20'000};
+    options.endMatch = c.endMatch;
+    MatchTable ruled{};
+    MatchTable balanced{};
+    ASSERT_EQ(generateRuledDay(names, c.courts, 0, nullptr, facts, c.rules, options, ruled), "");
+    generateBalanced(names, c.courts, 0, nullptr, options, balanced);
+    EXPECT_EQ(ruled, balanced);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, RuledDayUnbound,
+    ::testing::Values(UnboundCase{"BalanceWithoutLevels", {.levelBalance = true}, 16, 2, 120},
+                      UnboundCase{"NearWithLevelsOneApart", {.levelNear = true}, 16, 3, 120},
+                      UnboundCase{"FixedPairsWithoutPartners", {.fixedPairs = true}, 9, 1, 120},
+                      UnboundCase{
+                          "AllButMixedOnAShortDay", {false, true, true, true, true}, 14, 3, 36}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct RefusedCase {
     const char* name;
     int members;
