@@ -190,7 +190,9 @@ class RuledDayUnbound : public ::testing::TestWithParam<UnboundCase> {};
 TEST_P(RuledDayUnbound, IsTheBalancedDay) {
     const UnboundCase& c = GetParam();
     const std::vector<Name> names = letters(c.members);
-    DayFacts facts(c.members); // levels unset, nobody paired or kept apart
+    // Nobody paired or kept apart; levels unset or the middle, one apart where
+    // only near levels are asked for.
+    DayFacts facts(c.members);
     for (int i = 0; i < c.members; i += 3)
         facts.level[static_cast<std::size_t>(i)] =
             c.rules.levelNear && !c.rules.levelBalance ? 4 : MiddleLevel;
