@@ -1,10 +1,19 @@
 #include "pairing/stored_designs.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 
 namespace pf {
 namespace {
+
+// The first 62 are the digits and letters the oldest days were written in;
+// the punctuation after them ('"' and '\\' left out) lets a day name up to 92
+// members, large rosters on one court being where the search needs the most
+// help. The tool writes '?' as "\?", so that no two of them make a trigraph.
+constexpr char MemberChars[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+                               "!#$%&'()*+,-./:;<=>@[]^_`{|}~?";
+static_assert(sizeof MemberChars - 1 == MostStoredMembers);
 
 // Sixteen members: the affine plane of order 4, whose 20 lines (groups of
 // four) fall into five parallel classes of four disjoint lines. Each class is
@@ -399,13 +408,12 @@ const StoredDesign* findStoredDesign(int members, int courts) {
 }
 
 int storedMemberIndex(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'Z')
-        return 10 + (c - 'A');
-    if (c >= 'a' && c <= 'z')
-        return 36 + (c - 'a');
-    return -1;
+    const char* at = std::strchr(MemberChars, c);
+    return c == '\0' || !at ? -1 : static_cast<int>(at - MemberChars);
+}
+
+char storedMemberChar(int index) {
+    return MemberChars[index];
 }
 
 } // namespace pf

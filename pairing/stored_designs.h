@@ -17,10 +17,14 @@ struct StoredDesign {
     int members;
     int courts;
     // 120 matches in day order, four characters each: one per member,
-    // "0"-"9", "A"-"Z", "a"-"z" for members 0-61; the first two of a match
-    // are one side, the last two the other.
+    // "0"-"9", "A"-"Z", "a"-"z" for members 0-61, then the ASCII punctuation
+    // for members 62-91; the first two of a match are one side, the last two
+    // the other.
     const char* matches;
 };
+
+// The most members a stored day can name, one character each.
+constexpr int MostStoredMembers = 92;
 
 // The stored day for `members` on `courts`, or nullptr.
 const StoredDesign* findStoredDesign(int members, int courts);
@@ -30,5 +34,8 @@ std::span<const StoredDesign> storedDesigns();
 
 // The member a character of `matches` stands for; -1 for any other character.
 int storedMemberIndex(char c);
+
+// The character that stands for member `index` (0 <= index < MostStoredMembers).
+char storedMemberChar(int index);
 
 } // namespace pf

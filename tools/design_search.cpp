@@ -15,6 +15,7 @@
 //          [--even-when-stopped] [--write pairing/stored_designs.cpp]
 //          courts:members ...
 
+#include "pairing/stored_designs.h"
 #include "tools/stored_design_text.h"
 
 #include <QCommandLineParser>
@@ -27,8 +28,6 @@
 
 namespace {
 
-constexpr int MostStorableMembers = 62; // one character a member
-
 bool readRoster(const QString& text, int& courts, int& members) {
     const QStringList parts = text.split(QLatin1Char(':'));
     bool okCourts = false;
@@ -38,7 +37,7 @@ bool readRoster(const QString& text, int& courts, int& members) {
     courts = parts[0].toInt(&okCourts);
     members = parts[1].toInt(&okMembers);
     return okCourts && okMembers && courts >= 1 && courts <= pf::MaxCourts &&
-           members >= 4 * courts && members <= MostStorableMembers;
+           members >= 4 * courts && members <= pf::MostStoredMembers;
 }
 
 } // namespace

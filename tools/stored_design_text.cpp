@@ -2,6 +2,7 @@
 
 #include "pairing/balanced_selection.h"
 #include "pairing/schedule_quality.h"
+#include "pairing/stored_designs.h"
 
 #include <cstdio>
 #include <regex>
@@ -10,7 +11,6 @@
 namespace pf::tools {
 namespace {
 
-constexpr char Alphabet[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 constexpr char Begin[] = "    // BEGIN DESIGNS\n";
 constexpr char End[] = "    // END DESIGNS\n";
 
@@ -77,7 +77,7 @@ std::string storedDesignEntry(const FoundDay& day) {
     std::string matches;
     for (const MatchRecord& m : day.table)
         for (const Name* x : {&m.a, &m.b, &m.c, &m.d})
-            matches += Alphabet[std::stoi(*x)];
+            matches += storedMemberChar(std::stoi(*x));
     char block[64] = "";
     if (day.blockRounds > 0)
         std::snprintf(block, sizeof block, ", a block of %d rounds over and over", day.blockRounds);
@@ -87,9 +87,12 @@ std::string storedDesignEntry(const FoundDay& day) {
                   day.members, day.courts, day.courts == 1 ? "" : "s", day.seed,
                   static_cast<long long>(day.moves), block, day.members, day.courts);
     std::string text = head;
-    for (std::size_t i = 0; i < matches.size(); i += 80)
-        text += "     \"" + matches.substr(i, 80) + "\"" + (i + 80 >= matches.size() ? "}," : "") +
-                "\n";
+    for (std::size_t i = 0; i < matches.size(); i += 80) {
+        std::string line;
+        for (const char c : matches.substr(i, 80))
+            line += c == '?' ? std::string("\\?") : std::string(1, c);
+        text += "     \"" + line + "\"" + (i + 80 >= matches.size() ? "}," : "") + "\n";
+    }
     return text;
 }
 

@@ -67,8 +67,7 @@ INSTANTIATE_TEST_SUITE_P(Days, StoredDay,
 bool evenWhereverItStops(const StoredDesign& d) {
     std::vector<Name> members;
     for (int i = 0; i < d.members; ++i)
-        members.push_back(
-            std::string(1, "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"[i]));
+        members.push_back(std::string(1, storedMemberChar(i)));
     MatchTable forwards{};
     MatchTable backwards{};
     const int rounds = MaxMatches / d.courts;

@@ -1,5 +1,7 @@
 #include "tools/stored_design_text.h"
 
+#include "pairing/stored_designs.h"
+
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -19,7 +21,7 @@ TEST(StoredDesignText, TheCheapestStoredDayIsTheToolsOutput) {
     const std::string text = storedDaysFile();
     std::optional<FoundDay> cheapest;
     for (int courts = 1; courts <= MaxCourts; ++courts)
-        for (int members = 4 * courts; members <= 62; ++members)
+        for (int members = 4 * courts; members <= MostStoredMembers; ++members)
             if (const auto record = searchRecordOf(text, members, courts);
                 record && (!cheapest || record->moves < cheapest->moves))
                 cheapest =
@@ -61,6 +63,17 @@ TEST(StoredDesignText, ADayGoesInOrderOrReplacesItsRostersDay) {
               head + before + entry + after + tail);
     EXPECT_EQ(withStoredDesign("no markers\n", day), std::nullopt);
     EXPECT_EQ(searchRecordOf(head + entry + tail, 9, 2)->moves, 100);
+}
+
+// Members past the letters are written in punctuation, '?' escaped so that
+// the compiler reads back the member the tool meant.
+TEST(StoredDesignText, MembersPastTheLettersReadBack) {
+    for (int i = 0; i < MostStoredMembers; ++i)
+        EXPECT_EQ(storedMemberIndex(storedMemberChar(i)), i);
+    FoundDay day{92, 1, 5, 100, {}};
+    for (MatchRecord& m : day.table)
+        m = {"91", "62", "0", "61", 0, 0};
+    EXPECT_NE(storedDesignEntry(day).find(R"(     "\?!0z\?!0z)"), std::string::npos);
 }
 
 } // namespace
