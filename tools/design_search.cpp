@@ -11,7 +11,7 @@
 // court, 15 rounds) makes a day even wherever it stops, which a search over
 // the whole day seldom finds. --even-when-stopped keeps only such days.
 //
-// Run: pairforge-design-search [--tries 8] [--moves 40000000] [--block L]
+// Run: pairforge-design-search [--tries 8] [--first-try 1] [--moves 40000000] [--block L]
 //          [--even-when-stopped] [--write pairing/stored_designs.cpp]
 //          courts:members ...
 
@@ -65,13 +65,19 @@ int main(int argc, char** argv) {
         QStringLiteral("even-when-stopped"),
         QStringLiteral("Keep only days whose pairs stay within one meeting of an even share "
                        "wherever the day stops."));
-    parser.addOptions({triesOption, movesOption, writeOption, blockOption, stoppedOption});
+    const QCommandLineOption firstOption(
+        QStringLiteral("first-try"),
+        QStringLiteral("The try to start from, so that a longer run goes on where one ended."),
+        QStringLiteral("n"), QStringLiteral("1"));
+    parser.addOptions(
+        {triesOption, firstOption, movesOption, writeOption, blockOption, stoppedOption});
     parser.addPositionalArgument(QStringLiteral("courts:members"),
                                  QStringLiteral("The rosters to search, e.g. 1:19 3:25."));
     parser.process(app);
     const int tries = parser.value(triesOption).toInt();
+    const int firstTry = parser.value(firstOption).toInt();
     const long long moves = parser.value(movesOption).toLongLong();
-    if (tries < 1 || moves < 1 || parser.positionalArguments().isEmpty()) {
+    if (tries < 1 || firstTry < 1 || moves < 1 || parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.helpText()));
         return 2;
     }
@@ -98,7 +104,7 @@ int main(int argc, char** argv) {
         day.blockRounds = parser.value(blockOption).toInt();
         day.evenWhenStopped = parser.isSet(stoppedOption);
         bool found = false;
-        for (int t = 1; t <= tries && !found; ++t) {
+        for (int t = firstTry; t < firstTry + tries && !found; ++t) {
             day.seed = static_cast<std::uint32_t>(7919 * t + 13);
             const auto t0 = std::chrono::steady_clock::now();
             found = pf::tools::searchDay(day);
