@@ -1,13 +1,13 @@
 #pragma once
 // Whole days kept as data for the rosters where the balanced search, in the
 // quarter of a second it is given, seldom brings every pair within its bound:
-// mostly one court with 13 to 60 members, where the even rotation leaves the
-// search almost no room to move anybody. Most were found by
-// pairforge-design-search (tools/), which runs the same search for far
-// longer and writes them into stored_designs.cpp; a few are built from a
-// known design. Every one keeps the hard rules of a balanced
-// day. The balanced method hands one out relabelled by its seed, so two days
-// of the same club still differ.
+// mostly one court with 13 to 92 members, where play kept within one at every
+// round boundary leaves the search almost no room to move anybody. Most were
+// found by pairforge-design-search (tools/), which runs the same search for
+// far longer and writes them into stored_designs.cpp; a few are built from a
+// known design. Every one keeps the hard rules of a balanced day. The
+// balanced method hands one out relabelled by its seed, so two days of the
+// same club still differ.
 
 #include <span>
 
