@@ -144,11 +144,13 @@ private:
     // most often stay above the pair bounds, and more moves do not mend it.
     // With 4m members each pass through the roster is m rounds, and the
     // sit-out limit lets a member's round in a pass come at most one later
-    // than in the pass before. Counting places shows that then every match of
-    // a pass holds two members who met in the pass before, so on a large
-    // roster, where no pair may meet the same way twice, every such pair must
-    // meet the other way round, pass after pass. Builders that seat round by
-    // round or pass by pass were tried and corner themselves the same way.
+    // than in the pass before. Counting places shows that then of any two
+    // matches running in a pass, one holds two members who met in the pass
+    // before, so on a large roster, where no pair may meet the same way
+    // twice, every such pair must meet the other way round, pass after pass.
+    // Builders that seat round by round or pass by pass were tried and corner
+    // themselves the same way; the days kept as data were found by far longer
+    // searches.
     bool nearTrades_ = false;
     int relabelSpan_ = 1;
     std::uint32_t relabelShare_ = 0; // in hundredths of the moves
