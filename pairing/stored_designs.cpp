@@ -222,6 +222,14 @@ constexpr StoredDesign Designs[] = {
      "w4QfLrxMTpuqGEA9b0NJ#3dlFZKVs1hCBt6gY8kmWiOUavXDnR2SH5ePoz!I7ycf4QxjMwTA9LpruEqG"
      "N0kd#VbJKZ3lFihsC1tgm8B6WYnvXOU2aDHRrzeS5P!A7fIoQxcyqT4jGwMpLu9EJVdN0kh3Kt#blZCi"
      "Fsg86n1vaUBmYe2WRXOzHDM5SrA7fI!PQyoExcqj4Tp9GuLwdJZk3iNV0ht#C6bKs8nl7agFpvm1zqBU"},
+    // 68 members, 1 court (seed 110879, 100000000 moves)
+    {68, 1,
+     "GJsawNm4H7%SpCMnOfTQWRo9exV'btZIhvY&ql0!DKjkEByU#z$P8diLFc2u3A5rX16g4SsJmwaGNoM%"
+     "n7HIpQTCOW'f9RVxZYletqb&hL!vDB0KkiEjzU#y6P$gFd8c52ru1AX3G%SJ4sMmawQnNHeo7IpOC9'T"
+     "RxfWVZYq!lt&BKvbjL0hDFE#i$kUzyXg6rdP38cuA512e4GS%JmWwQMsnaNOoHTI7p9xZRC'!&VfBqYt"
+     "vlgjEhbK#U0LDiF$zXk5ryc6duAP2831n%G4WMeSIQmJ9OwsNaHpoTVqZCx7j&'RBbf!gthYUlKvEFL$"
+     "#0X5Dcizk63udry1A2P84%QeGn9WSMmINqwJHCOspaoV'!T7g&xZBtjRYvfbFXhKlrLU30E$5#ciAuDz"
+     "6d2kPy18e%nI9HQ4MNWGqOmS!wCJposb'ZaV7KgTjBx&tR3vYfrXU0hFLl$c8Ez5#iA61duDyk2PU%ac"},
     // 72 members, 1 court (seed 15851, 40000000 moves)
     {72, 1,
      "gPSJfvCQdw(1rTayb0nHxO7+l59B)WpZ!MjGoKEhYztV4'qAD2m%uF8cIke63X$NL#s&iRU*PCQgrSvJ"
