@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cstdint>
 
 namespace pf {
 namespace {
@@ -273,7 +274,7 @@ private:
         const int lineH = m_.height(nameMin_, true);
         std::vector<Arrangement> all = arrangements();
         const Arrangement* best = nullptr;
-        long bestScore = -1;
+        std::int64_t bestScore = -1;
         for (const Arrangement& a : all) {
             int width = INT_MAX;
             int height = INT_MAX;
@@ -283,8 +284,11 @@ private:
                 height = std::min(height, g.names[0].height());
             }
             // Tall enough places first, then the widest; the area breaks ties.
-            const long score = (height >= lineH ? 1L << 40 : 0) +
-                               static_cast<long>(std::max(0, width)) * 100000 + std::max(0, height);
+            // 64 bits on every platform: long is 32 on Windows, where the
+            // tall-enough bit would otherwise be shifted out.
+            const std::int64_t score = (height >= lineH ? std::int64_t{1} << 40 : 0) +
+                                       std::int64_t{std::max(0, width)} * 100000 +
+                                       std::max(0, height);
             if (score > bestScore) {
                 bestScore = score;
                 best = &a;
