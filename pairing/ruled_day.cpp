@@ -289,8 +289,9 @@ public:
     // plays first leave no seating, the fewest plays are only preferred.
     // `blur`: rounds of waiting by which the order among equals may differ
     // from who waited longest. `lookAhead`: a round is seated only where the
-    // next can still be (see nextRoundSeatable).
-    int build(bool relaxed, double blur, bool lookAhead);
+    // next can still be (see nextRoundSeatable). `nodes`: the seating steps
+    // the whole build may take.
+    int build(bool relaxed, double blur, bool lookAhead, std::int64_t nodes);
     void anneal(std::int64_t budget);
     // The largest play spread within a group at any round boundary, the
     // plays had before the first round included; `group` names where.
@@ -414,14 +415,11 @@ private:
         bool balancedOnly = false; // every match within the level balance
     } seating_;
     std::int64_t allNodes_ = 0;
+    std::int64_t nodeLimit_ = 0;
     // The seating search stops on a number of steps a round, and a build on
-    // a number for all its rounds, so a roster the rules all but rule out is
-    // refused in well under a second.
+    // a number for all its rounds (see generateRuledDay).
     static constexpr std::int64_t RoundNodes = 6000;
     static constexpr std::int64_t BalancedRoundNodes = 800;
-    static constexpr std::int64_t BuildNodes = 400'000;
-    static constexpr std::int64_t RelaxedBuildNodes = 1'200'000;
-    static constexpr std::int64_t LookAheadBuildNodes = 700'000;
     bool relaxed_ = false;
     bool lookAhead_ = false;
     // A round seated is checked against the next: those it leaves behind
@@ -526,9 +524,7 @@ bool RuledSearch::fill(int slot) {
         return !ahead_.on || seating_.round + 1 >= rounds_ || nextRoundSeatable();
     ++allNodes_;
     if (++seating_.nodes > (seating_.balancedOnly ? BalancedRoundNodes : RoundNodes) ||
-        allNodes_ > (relaxed_     ? RelaxedBuildNodes
-                     : lookAhead_ ? LookAheadBuildNodes
-                                  : BuildNodes))
+        allNodes_ > nodeLimit_)
         return false;
     const int pos = slot % 4;
     const int first = slot - pos;
@@ -757,7 +753,8 @@ bool RuledSearch::seatRound(int r, const std::vector<int>& quota, const std::vec
 // members do not keep coming on together); a search then finds matches for
 // them under the rules, drawing on the next in line when those first in line
 // cannot all be placed.
-int RuledSearch::build(bool relaxed, double blur, bool lookAhead) {
+int RuledSearch::build(bool relaxed, double blur, bool lookAhead, std::int64_t nodes) {
+    nodeLimit_ = nodes;
     relaxed_ = relaxed;
     lookAhead_ = lookAhead;
     constexpr int Attempts = 3;
@@ -855,7 +852,7 @@ int RuledSearch::build(bool relaxed, double blur, bool lookAhead) {
         // A relaxed build goes back only while most of its steps are left
         // for seating the rounds it must relax.
         if (!seated && r > 0 && backtracks < MaxBacktracks &&
-            (!relaxed || allNodes_ < RelaxedBuildNodes / 4)) {
+            (!relaxed || allNodes_ < nodeLimit_ / 4)) {
             ++backtracks;
             r -= std::min(r, 1 + failures[static_cast<std::size_t>(r)]++ / 3);
             continue;
@@ -1703,6 +1700,11 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
     // close to waiting time.
     // Where all of them corner themselves, two more look a round ahead
     // before anything is relaxed: slower, and kept for the days that need it.
+    // A build stops on a number of seating steps, so that a roster the rules
+    // all but rule out is refused in well under a second. The first rotation
+    // may take three times the steps of the next ones: on rosters the rules
+    // leave few seatings for, a long search through it gets through where
+    // three short ones drawn afresh do not.
     constexpr double WideBlur = 40;
     constexpr double NarrowBlur = 2.5;
     struct Rotation {
@@ -1710,20 +1712,21 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
         double blur;
         bool lookAhead;
         bool relaxed;
+        std::int64_t nodes;
     };
-    constexpr std::array<Rotation, 7> Rotations{{{0, WideBlur, false, false},
-                                                 {1, WideBlur, false, false},
-                                                 {2, NarrowBlur, false, false},
-                                                 {3, NarrowBlur, false, false},
-                                                 {5, WideBlur, true, false},
-                                                 {6, NarrowBlur, true, false},
-                                                 {4, NarrowBlur, false, true}}};
+    constexpr std::array<Rotation, 7> Rotations{{{0, WideBlur, false, false, 1'200'000},
+                                                 {1, WideBlur, false, false, 400'000},
+                                                 {2, NarrowBlur, false, false, 400'000},
+                                                 {3, NarrowBlur, false, false, 400'000},
+                                                 {5, WideBlur, true, false, 700'000},
+                                                 {6, NarrowBlur, true, false, 700'000},
+                                                 {4, NarrowBlur, false, true, 1'200'000}}};
     std::unique_ptr<RuledSearch> search;
     int stuck = -1;
     for (const Rotation& rotation : Rotations) {
         search = std::make_unique<RuledSearch>(model, facts, rules, courts, rounds, history,
                                                options.seed + 0x9e3779b9u * rotation.draw);
-        stuck = search->build(rotation.relaxed, rotation.blur, rotation.lookAhead);
+        stuck = search->build(rotation.relaxed, rotation.blur, rotation.lookAhead, rotation.nodes);
         if (stuck < 0)
             break;
     }
