@@ -1701,10 +1701,10 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
     // Where all of them corner themselves, two more look a round ahead
     // before anything is relaxed: slower, and kept for the days that need it.
     // A build stops on a number of seating steps, so that a roster the rules
-    // all but rule out is refused in well under a second. The first rotation
-    // may take three times the steps of the next ones: on rosters the rules
-    // leave few seatings for, a long search through it gets through where
-    // three short ones drawn afresh do not.
+    // all but rule out is refused in well under a second. The first two
+    // rotations may take three and two times the steps of the next two: on
+    // rosters the rules leave few seatings for, one long search gets through
+    // where several short ones drawn afresh do not.
     constexpr double WideBlur = 40;
     constexpr double NarrowBlur = 2.5;
     struct Rotation {
@@ -1715,7 +1715,7 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
         std::int64_t nodes;
     };
     constexpr std::array<Rotation, 7> Rotations{{{0, WideBlur, false, false, 1'200'000},
-                                                 {1, WideBlur, false, false, 400'000},
+                                                 {1, WideBlur, false, false, 800'000},
                                                  {2, NarrowBlur, false, false, 400'000},
                                                  {3, NarrowBlur, false, false, 400'000},
                                                  {5, WideBlur, true, false, 700'000},
