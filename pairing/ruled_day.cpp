@@ -420,8 +420,6 @@ private:
     // a number for all its rounds (see generateRuledDay).
     static constexpr std::int64_t RoundNodes = 6000;
     static constexpr std::int64_t BalancedRoundNodes = 800;
-    bool relaxed_ = false;
-    bool lookAhead_ = false;
     // A round seated is checked against the next: those it leaves behind
     // must still fit into one round with the same quotas.
     struct LookAhead {
@@ -755,8 +753,6 @@ bool RuledSearch::seatRound(int r, const std::vector<int>& quota, const std::vec
 // cannot all be placed.
 int RuledSearch::build(bool relaxed, double blur, bool lookAhead, std::int64_t nodes) {
     nodeLimit_ = nodes;
-    relaxed_ = relaxed;
-    lookAhead_ = lookAhead;
     constexpr int Attempts = 3;
     constexpr int MaxBacktracks = 200;
     const auto u = static_cast<std::size_t>(units_);
