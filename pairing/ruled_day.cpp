@@ -49,10 +49,15 @@ struct Model {
     std::vector<signed char> partners; // n×n: may share a side (fixed pairs included)
     // Pairs are judged against others of their cell: the same kind of pair
     // (for opponents: man–man, woman–woman, man–woman) between the same two
-    // play groups, whose members play at the same rates. −1: never counted.
-    std::vector<signed char> partnerCell;  // n×n
-    std::vector<signed char> opponentCell; // n×n
+    // play groups, whose members play at the same rates, and with levels in
+    // the rules the same two levels: balance and near levels decide how often
+    // a 5 may partner or face a 1 long before evenness has its say, so a
+    // pair is held to the share of the pairs the levels treat alike. −1:
+    // never counted.
+    std::vector<int> partnerCell;  // n×n
+    std::vector<int> opponentCell; // n×n
     int cellsPerKind = 1;
+    bool byLevel = false;               // cells split by the two members' levels
     std::vector<QString> opponentLabel; // by kind
     int partnerCells() const { return cellsPerKind; }
     int opponentCells() const { return cellsPerKind * static_cast<int>(opponentLabel.size()); }
@@ -119,11 +124,21 @@ Model modelOf(const DayFacts& facts, const DayRules& rules) {
     m.partnerCell.assign(nn, -1);
     m.opponentCell.assign(nn, -1);
     const int groups = static_cast<int>(m.groupLabel.size());
-    m.cellsPerKind = groups * groups;
-    const auto cellOf = [&m, groups](int x, int y) {
+    bool severalLevels = false;
+    for (int i = 1; i < n; ++i)
+        severalLevels = severalLevels || lv(i) != lv(0);
+    m.byLevel = (rules.levelBalance || rules.levelNear) && severalLevels;
+    constexpr int LevelPairs = MaxLevel * MaxLevel;
+    m.cellsPerKind = groups * groups * (m.byLevel ? LevelPairs : 1);
+    const auto cellOf = [&m, &lv, groups](int x, int y) {
         const int gx = m.groupOf[static_cast<std::size_t>(m.unitOf[static_cast<std::size_t>(x)])];
         const int gy = m.groupOf[static_cast<std::size_t>(m.unitOf[static_cast<std::size_t>(y)])];
-        return std::min(gx, gy) * groups + std::max(gx, gy);
+        const int groupPair = std::min(gx, gy) * groups + std::max(gx, gy);
+        if (!m.byLevel)
+            return groupPair;
+        const int lo = std::min(lv(x), lv(y)) - MinLevel;
+        const int hi = std::max(lv(x), lv(y)) - MinLevel;
+        return groupPair * LevelPairs + lo * MaxLevel + hi;
     };
     m.opponentLabel =
         rules.mixed ? std::vector<QString>{QStringLiteral("男性同士"), QStringLiteral("女性同士"),
@@ -144,13 +159,11 @@ Model modelOf(const DayFacts& facts, const DayRules& rules) {
                 m.partners[m.at(x, y)] = partnerOf(x) == y;
             else
                 m.partners[m.at(x, y)] = mixedOk;
-            m.partnerCell[m.at(x, y)] =
-                static_cast<signed char>(!fixedHere && mixedOk ? cellOf(x, y) : -1);
+            m.partnerCell[m.at(x, y)] = !fixedHere && mixedOk ? cellOf(x, y) : -1;
             if (partnerOf(x) == y)
                 continue;
             const int kind = !rules.mixed ? 0 : (g(x) != g(y) ? 2 : (g(x) == Gender::Male ? 0 : 1));
-            m.opponentCell[m.at(x, y)] =
-                static_cast<signed char>(kind * m.cellsPerKind + cellOf(x, y));
+            m.opponentCell[m.at(x, y)] = kind * m.cellsPerKind + cellOf(x, y);
         }
     }
     return m;
@@ -224,7 +237,7 @@ struct EvenShares {
 };
 
 // `counts` by x·members + y for x < y; `cellOf` n×n, −1 for a pair not counted.
-EvenShares evenShares(const std::vector<signed char>& cellOf, int cells, int members,
+EvenShares evenShares(const std::vector<int>& cellOf, int cells, int members,
                       const std::vector<int>& counts) {
     const auto n = static_cast<std::size_t>(members);
     const auto c = static_cast<std::size_t>(cells);
@@ -391,7 +404,7 @@ private:
     std::vector<CellSpread> opponentSpread_;
     static std::int64_t spreadCost(const CellSpread& s);
     static std::int64_t moveCount(CellSpread& s, int from, int to);
-    void countCells(const std::vector<int>& counts, const std::vector<signed char>& cellOf,
+    void countCells(const std::vector<int>& counts, const std::vector<int>& cellOf,
                     const std::vector<int>& bounds, std::vector<CellSpread>& cells) const;
     std::int64_t level_ = 0;
     std::int64_t fair_ = 0;
@@ -939,7 +952,7 @@ std::int64_t RuledSearch::levelCost(int round, int match) const {
 std::int64_t RuledSearch::matchDelta(int round, int match, int sign) {
     const int* p = &seats_[at(round, 4 * match)];
     std::int64_t d = 0;
-    auto step = [&](std::vector<int>& counts, const std::vector<signed char>& kinds,
+    auto step = [&](std::vector<int>& counts, const std::vector<int>& kinds,
                     const std::vector<Window>& share, std::vector<CellSpread>& cells, int x,
                     int y) {
         const std::size_t i = pairAt(x, y);
@@ -1025,7 +1038,7 @@ std::int64_t RuledSearch::moveCount(CellSpread& s, int from, int to) {
     return spreadCost(s) - before;
 }
 
-void RuledSearch::countCells(const std::vector<int>& counts, const std::vector<signed char>& cellOf,
+void RuledSearch::countCells(const std::vector<int>& counts, const std::vector<int>& cellOf,
                              const std::vector<int>& bounds, std::vector<CellSpread>& cells) const {
     cells.assign(bounds.size(), {});
     // Room for every count a day can reach: the kept part's and a match a
@@ -1850,7 +1863,7 @@ RuledQuality ruledQuality(const std::vector<Name>& names, const DayFacts& facts,
     const auto nn = static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
     q.partnerWindows.assign(nn, {});
     q.opponentWindows.assign(nn, {});
-    auto judge = [&](const PairMatrix& counts, const std::vector<signed char>& cellOf, int cells,
+    auto judge = [&](const PairMatrix& counts, const std::vector<int>& cellOf, int cells,
                      std::vector<RuledQuality::PairWindow>& windows) {
         std::vector<int> upper(nn, 0);
         for (int x = 0; x < n; ++x)
@@ -1903,14 +1916,17 @@ RuledQuality ruledQuality(const std::vector<Name>& names, const DayFacts& facts,
                                                         : QStringLiteral("全員");
     if (model.pairGroup >= 0)
         over += QStringLiteral("（固定ペア以外）");
+    const QString byLevel = model.byLevel ? QStringLiteral("、レベルの組み合わせごと") : QString();
     bool any = false;
-    q.partnerSpread = {over.toStdString(), worst(partnerCells, 0, partnerCells.size(), any)};
+    q.partnerSpread = {(over + byLevel).toStdString(),
+                       worst(partnerCells, 0, partnerCells.size(), any)};
     const auto per = static_cast<std::size_t>(model.cellsPerKind);
     for (std::size_t k = 0; k < model.opponentLabel.size(); ++k) {
         any = false;
         const QualityFigure f = worst(opponentCells, k * per, (k + 1) * per, any);
+        const QString label = model.opponentLabel[k] + byLevel;
         if (any)
-            q.opponentSpread.push_back({model.opponentLabel[k].toStdString(), f});
+            q.opponentSpread.push_back({label.toStdString(), f});
     }
     return q;
 }

@@ -51,7 +51,9 @@ struct RuledFigure {
 // rules let be partners (man and woman under mixed doubles; never a member of
 // a fixed pair, nor two kept apart or too far apart in level), opponent
 // spread per kind of pair (man–man, woman–woman, man–woman under mixed
-// doubles; everybody otherwise). Groups or kinds without members are left out.
+// doubles; everybody otherwise). With level balance or near levels on, and
+// members of more than one level, each pair is held to the pairs of the same
+// two levels within its kind. Groups or kinds without members are left out.
 struct RuledQuality {
     std::vector<RuledFigure> playSpread;
     RuledFigure partnerSpread;

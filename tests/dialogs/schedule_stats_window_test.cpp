@@ -260,6 +260,8 @@ TEST_F(ScheduleStatsWindowTest, AMixedDayWithLevelsShowsTheRulesRowsAndTheFacts)
     EXPECT_EQ(stats().memberTable->item(0, 0)->text(), QStringLiteral("青木 [男 L1]"));
     EXPECT_EQ(stats().meetingGrid->item(0, 2)->background().color(), QColor(0xE0, 0xE0, 0xE0));
     keep("schedule_stats_mixed_levels_16_members_2_courts.png");
+    stats().summaryTable->scrollToBottom();
+    keep("schedule_stats_mixed_levels_16_members_2_courts_rules.png");
     form().session().Modified = false;
 }
 

@@ -394,11 +394,12 @@ TEST(RuledQuality, FiguresWithinTheRulesOnAHandMadeDay) {
     EXPECT_EQ(all.partnerSpread.figure.bound, 0);
 }
 
-TEST(RuledQuality, BoundKnowsWhoTheLevelsLetMeet) {
+TEST(RuledQuality, PairsAreJudgedWithinTheirTwoLevels) {
     // Near levels: A (level 1) may meet only B, C and D (level 2), so each of
     // A's three matches is A, B, C and D, and A faces each of them twice while
-    // pairs such as B–E (levels 2 and 3) never face each other. Spread 2 is
-    // the best this day's slots allow, though the cell's mean is exactly 1.
+    // pairs such as B–E (levels 2 and 3) never face each other. Judged over
+    // every pair that may meet, that is a spread of 2; but every pair of the
+    // same two levels faces alike, which is as even as these levels allow.
     DayFacts facts(8);
     facts.level = {1, 2, 2, 2, 3, 3, 3, 3};
     MatchTable table{};
@@ -408,11 +409,20 @@ TEST(RuledQuality, BoundKnowsWhoTheLevelsLetMeet) {
                                               Name(1, rounds[r][2]), Name(1, rounds[r][3])};
     const RuledQuality q = ruledQuality(letters(8), facts, {.levelNear = true}, table, 1);
     ASSERT_EQ(q.opponentSpread.size(), 1u);
-    EXPECT_EQ(q.opponentSpread[0].figure.value, 2);
-    EXPECT_EQ(q.opponentSpread[0].figure.bound, 2);
+    EXPECT_EQ(q.opponentSpread[0].over, "全員、レベルの組み合わせごと");
+    EXPECT_EQ(q.opponentSpread[0].figure.value, 0);
+    EXPECT_EQ(q.opponentSpread[0].figure.bound, 0);
+    EXPECT_EQ(q.partnerSpread.over, "組める2人、レベルの組み合わせごと");
     EXPECT_EQ(q.opponentWindow(0, 1).hi, 2); // A's six slots over three
-    EXPECT_EQ(q.opponentWindow(1, 4).lo, 0); // B's six over seven
+    EXPECT_EQ(q.opponentWindow(1, 4).hi, 0); // levels 2 and 3 never faced
     EXPECT_FALSE(q.opponentWindow(0, 4).counted);
+
+    // A seventh match, AB against CD, has A face C and D three times and B
+    // twice: the cell's spread is 1, as an uneven share of 8 over 3 must be.
+    table[6] = {"A", "B", "C", "D"};
+    const RuledQuality more = ruledQuality(letters(8), facts, {.levelNear = true}, table, 1);
+    EXPECT_EQ(more.opponentSpread[0].figure.value, 1);
+    EXPECT_EQ(more.opponentSpread[0].figure.bound, 1);
 }
 
 } // namespace
