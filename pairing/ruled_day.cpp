@@ -124,9 +124,8 @@ Model modelOf(const DayFacts& facts, const DayRules& rules) {
     m.partnerCell.assign(nn, -1);
     m.opponentCell.assign(nn, -1);
     const int groups = static_cast<int>(m.groupLabel.size());
-    bool severalLevels = false;
-    for (int i = 1; i < n; ++i)
-        severalLevels = severalLevels || lv(i) != lv(0);
+    // Balance binds exactly where the members are not all of one level.
+    const bool severalLevels = bindingRules(facts, {.levelBalance = true}).levelBalance;
     m.byLevel = (rules.levelBalance || rules.levelNear) && severalLevels;
     constexpr int LevelPairs = MaxLevel * MaxLevel;
     m.cellsPerKind = groups * groups * (m.byLevel ? LevelPairs : 1);
