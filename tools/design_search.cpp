@@ -11,8 +11,11 @@
 // court, 15 rounds) makes a day even wherever it stops, which a search over
 // the whole day seldom finds. --even-when-stopped keeps only such days.
 //
-// Run: pairforge-design-search [--tries 8] [--first-try 1] [--moves 40000000] [--block L]
-//          [--even-when-stopped] [--write pairing/stored_designs.cpp]
+// With --meetings the meeting search (tools/meeting_search.h) runs in place of
+// the balanced one, and --seed tries that one seed in place of the tries.
+//
+// Run: pairforge-design-search [--tries 8] [--first-try 1] [--seed S] [--moves 40000000]
+//          [--block L] [--even-when-stopped] [--meetings] [--write pairing/stored_designs.cpp]
 //          courts:members ...
 
 #include "pairing/stored_designs.h"
@@ -69,15 +72,26 @@ int main(int argc, char** argv) {
         QStringLiteral("first-try"),
         QStringLiteral("The try to start from, so that a longer run goes on where one ended."),
         QStringLiteral("n"), QStringLiteral("1"));
-    parser.addOptions(
-        {triesOption, firstOption, movesOption, writeOption, blockOption, stoppedOption});
+    const QCommandLineOption meetingsOption(
+        QStringLiteral("meetings"),
+        QStringLiteral("Search with the meeting search, which holds only the hard rules and "
+                       "anneals nothing but how often pairs meet."));
+    const QCommandLineOption seedOption(QStringLiteral("seed"),
+                                        QStringLiteral("Try this one seed for each roster."),
+                                        QStringLiteral("s"));
+    parser.addOptions({triesOption, firstOption, seedOption, movesOption, writeOption, blockOption,
+                       stoppedOption, meetingsOption});
     parser.addPositionalArgument(QStringLiteral("courts:members"),
                                  QStringLiteral("The rosters to search, e.g. 1:19 3:25."));
     parser.process(app);
-    const int tries = parser.value(triesOption).toInt();
+    const bool oneSeed = parser.isSet(seedOption);
+    bool seedOk = true;
+    const std::uint32_t seed = parser.value(seedOption).toUInt(&seedOk);
+    const int tries = oneSeed ? 1 : parser.value(triesOption).toInt();
     const int firstTry = parser.value(firstOption).toInt();
     const long long moves = parser.value(movesOption).toLongLong();
-    if (tries < 1 || firstTry < 1 || moves < 1 || parser.positionalArguments().isEmpty()) {
+    if (tries < 1 || firstTry < 1 || moves < 1 || (oneSeed && !seedOk) ||
+        parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.helpText()));
         return 2;
     }
@@ -103,9 +117,10 @@ int main(int argc, char** argv) {
         day.moves = moves;
         day.blockRounds = parser.value(blockOption).toInt();
         day.evenWhenStopped = parser.isSet(stoppedOption);
+        day.meetingSearch = parser.isSet(meetingsOption);
         bool found = false;
         for (int t = firstTry; t < firstTry + tries && !found; ++t) {
-            day.seed = static_cast<std::uint32_t>(7919 * t + 13);
+            day.seed = oneSeed ? seed : static_cast<std::uint32_t>(7919 * t + 13);
             const auto t0 = std::chrono::steady_clock::now();
             found = pf::tools::searchDay(day);
             const double seconds =

@@ -3,6 +3,7 @@
 #include "pairing/balanced_selection.h"
 #include "pairing/schedule_quality.h"
 #include "pairing/stored_designs.h"
+#include "tools/meeting_search.h"
 
 #include <cstdio>
 #include <regex>
@@ -13,6 +14,7 @@ namespace {
 
 constexpr char Begin[] = "    // BEGIN DESIGNS\n";
 constexpr char End[] = "    // END DESIGNS\n";
+constexpr char MeetingNote[] = " of the meeting search";
 
 bool within(const QualityFigure& f, int allowance = 0) {
     return !f.bound || f.value <= *f.bound + allowance;
@@ -62,7 +64,10 @@ bool searchDay(FoundDay& day) {
     const int blockMatches = day.blockRounds * day.courts;
     if (blockMatches > 0 && blockMatches < MaxMatches)
         options.endMatch = blockMatches;
-    generateBalanced(names, day.courts, 0, nullptr, options, day.table);
+    if (day.meetingSearch)
+        searchMeetings(day.members, day.courts, day.seed, day.moves, day.table);
+    else
+        generateBalanced(names, day.courts, 0, nullptr, options, day.table);
     for (int k = options.endMatch; k < MaxMatches; ++k)
         day.table[static_cast<std::size_t>(k)] =
             day.table[static_cast<std::size_t>(k % options.endMatch)];
@@ -81,11 +86,12 @@ std::string storedDesignEntry(const FoundDay& day) {
     char block[64] = "";
     if (day.blockRounds > 0)
         std::snprintf(block, sizeof block, ", a block of %d rounds over and over", day.blockRounds);
-    char head[224];
+    char head[256];
     std::snprintf(head, sizeof head,
-                  "    // %d members, %d court%s (seed %u, %lld moves%s)\n    {%d, %d,\n",
+                  "    // %d members, %d court%s (seed %u, %lld moves%s%s)\n    {%d, %d,\n",
                   day.members, day.courts, day.courts == 1 ? "" : "s", day.seed,
-                  static_cast<long long>(day.moves), block, day.members, day.courts);
+                  static_cast<long long>(day.moves), day.meetingSearch ? MeetingNote : "", block,
+                  day.members, day.courts);
     std::string text = head;
     for (std::size_t i = 0; i < matches.size(); i += 80) {
         std::string line;
@@ -122,7 +128,7 @@ std::optional<std::string> withStoredDesign(const std::string& fileText, const F
 
 std::optional<SearchRecord> searchRecordOf(const std::string& fileText, int members, int courts) {
     const std::regex record(
-        R"(^    // (\d+) members, (\d) courts? \(seed (\d+), (\d+) moves(, a block of (\d+) rounds over and over)?\)$)");
+        R"(^    // (\d+) members, (\d) courts? \(seed (\d+), (\d+) moves( of the meeting search)?(, a block of (\d+) rounds over and over)?\)$)");
     std::size_t at = 0;
     while (at < fileText.size()) {
         std::size_t next = fileText.find('\n', at);
@@ -132,7 +138,7 @@ std::optional<SearchRecord> searchRecordOf(const std::string& fileText, int memb
         if (std::regex_match(line, m, record) && std::stoi(m[1]) == members &&
             std::stoi(m[2]) == courts)
             return SearchRecord{static_cast<std::uint32_t>(std::stoul(m[3])), std::stoll(m[4]),
-                                m[6].matched ? std::stoi(m[6]) : 0};
+                                m[7].matched ? std::stoi(m[7]) : 0, m[5].matched};
         at = next + 1;
     }
     return std::nullopt;

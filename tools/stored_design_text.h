@@ -25,9 +25,13 @@ struct FoundDay {
     // Also no pair more than one meeting above an even share wherever the
     // day stops.
     bool evenWhenStopped = false;
+    // Found by the meeting search (tools/meeting_search.h) rather than the
+    // balanced one.
+    bool meetingSearch = false;
 };
 
-// Runs the balanced search for one seed, without the stored days; true when
+// Runs the balanced search (or the meeting search) for one seed, without the
+// stored days; true when
 // the day keeps the hard rules of a balanced day (play counts within one at
 // every round boundary among them) and both pair spreads reach their bounds.
 bool searchDay(FoundDay& day);
@@ -47,6 +51,7 @@ struct SearchRecord {
     std::uint32_t seed = 0;
     std::int64_t moves = 0;
     int blockRounds = 0;
+    bool meetingSearch = false;
 };
 std::optional<SearchRecord> searchRecordOf(const std::string& fileText, int members, int courts);
 

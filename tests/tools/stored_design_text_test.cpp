@@ -65,6 +65,20 @@ TEST(StoredDesignText, ADayGoesInOrderOrReplacesItsRostersDay) {
     EXPECT_EQ(searchRecordOf(head + entry + tail, 9, 2)->moves, 100);
 }
 
+// The meeting search holds a day's hard rules and evens out its pairs on a
+// small roster, and its record names the search so that it is run again.
+TEST(StoredDesignText, AMeetingSearchDayIsEvenAndItsRecordNamesTheSearch) {
+    FoundDay day{10, 1, 1, 3'000'000, {}, 0, false, true};
+    ASSERT_TRUE(searchDay(day));
+    const std::string entry = storedDesignEntry(day);
+    EXPECT_EQ(entry.substr(0, entry.find('\n')),
+              "    // 10 members, 1 court (seed 1, 3000000 moves of the meeting search)");
+    const auto record =
+        searchRecordOf("x\n    // BEGIN DESIGNS\n" + entry + "    // END DESIGNS\n", 10, 1);
+    ASSERT_TRUE(record);
+    EXPECT_TRUE(record->meetingSearch);
+}
+
 // Members past the letters are written in punctuation, '?' escaped so that
 // the compiler reads back the member the tool meant.
 TEST(StoredDesignText, MembersPastTheLettersReadBack) {
