@@ -1,6 +1,7 @@
 #include "pairing/ruled_day.h"
 
 #include "model/text_codec.h"
+#include "pairing/kept_apart_day.h"
 
 #include <QString>
 #include <QStringList>
@@ -1659,6 +1660,9 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
         generateBalanced(participants, courts, firstMatch, history, options, table);
         return {};
     }
+    if (firstMatch == 0 && !history && options.endMatch >= MaxMatches &&
+        makeKeptApartEight(participants, courts, facts, rules, options.seed, table))
+        return {};
     const Model model = modelOf(facts, rules);
 
     // A group the units around it leave no place for would never play.
