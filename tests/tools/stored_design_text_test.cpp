@@ -24,8 +24,12 @@ TEST(StoredDesignText, TheCheapestStoredDayIsTheToolsOutput) {
         for (int members = 4 * courts; members <= MostStoredMembers; ++members)
             if (const auto record = searchRecordOf(text, members, courts);
                 record && (!cheapest || record->moves < cheapest->moves))
-                cheapest =
-                    FoundDay{members, courts, record->seed, record->moves, {}, record->blockRounds};
+                cheapest = FoundDay{.members = members,
+                                    .courts = courts,
+                                    .seed = record->seed,
+                                    .moves = record->moves,
+                                    .blockRounds = record->blockRounds,
+                                    .meetingSearch = record->meetingSearch};
     ASSERT_TRUE(cheapest) << "no stored day names its seed and budget";
     ASSERT_TRUE(searchDay(*cheapest));
     EXPECT_NE(text.find(storedDesignEntry(*cheapest)), std::string::npos);
