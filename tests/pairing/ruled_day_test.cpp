@@ -106,6 +106,11 @@ TEST_P(RuledDayHolds, EveryRuleInEveryMatch) {
         for (const RuledFigure& g : q.opponentSpread)
             EXPECT_LE(g.figure.value, g.figure.bound.value_or(0) + 1) << g.over;
     }
+    if (c.members == 8 && c.rules.keptApart) { // even wherever the day stops, too
+        const ScheduleQuality whole = computeQuality(names, table, c.courts);
+        EXPECT_LE(whole.prefixPartnerExcess.value, 2);
+        EXPECT_LE(whole.prefixOpponentExcess.value, 4);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, RuledDayHolds,
