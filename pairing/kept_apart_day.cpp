@@ -1,5 +1,7 @@
 #include "pairing/kept_apart_day.h"
 
+#include "pairing/pair_matrix.h"
+
 #include <algorithm>
 #include <array>
 #include <climits>
@@ -31,13 +33,16 @@ bool makeKeptApartEight(const std::vector<Name>& participants, int courts, const
     auto below = [&rng](std::uint32_t k) {
         return static_cast<int>((static_cast<std::uint64_t>(rng()) * k) >> 32);
     };
+    auto shuffle = [&below](auto& items) {
+        for (std::size_t i = items.size() - 1; i > 0; --i)
+            std::swap(items[i],
+                      items[static_cast<std::size_t>(below(static_cast<std::uint32_t>(i + 1)))]);
+    };
     std::array<int, 6> others{};
     for (int i = 0, k = 0; i < Members; ++i)
         if (i != a && i != b)
             others[static_cast<std::size_t>(k++)] = i;
-    for (int i = 5; i > 0; --i)
-        std::swap(others[static_cast<std::size_t>(i)],
-                  others[static_cast<std::size_t>(below(static_cast<std::uint32_t>(i + 1)))]);
+    shuffle(others);
     if (below(2) != 0)
         std::swap(a, b);
     // The ten splits of the six into two threes, by the three holding the
@@ -46,9 +51,7 @@ bool makeKeptApartEight(const std::vector<Name>& participants, int courts, const
     for (int j = 1, k = 0; j < 6; ++j)
         for (int l = j + 1; l < 6; ++l)
             threes[static_cast<std::size_t>(k++)] = {0, j, l};
-    for (int i = 9; i > 0; --i)
-        std::swap(threes[static_cast<std::size_t>(i)],
-                  threes[static_cast<std::size_t>(below(static_cast<std::uint32_t>(i + 1)))]);
+    shuffle(threes);
 
     // Each round as two fours of members, the one kept apart and the centre
     // on one side.
@@ -84,12 +87,8 @@ bool makeKeptApartEight(const std::vector<Name>& participants, int courts, const
                 each(f[static_cast<std::size_t>(i)], f[static_cast<std::size_t>(j)], false);
     };
     auto order = [&](Day& day) {
-        std::array<std::array<int, Members>, Members> partners{};
-        std::array<std::array<int, Members>, Members> opponents{};
-        auto count = [&](int x, int y, bool partner) -> int& {
-            return (partner ? partners
-                            : opponents)[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
-        };
+        PairMatrix partners(Members);
+        PairMatrix opponents(Members);
         std::pair<int, int> worst{INT_MIN, INT_MIN};
         for (int r = 0; r < static_cast<int>(day.size()); ++r) {
             const int partnerShare = (4 * (r + 1) + Pairs - 1) / Pairs;
@@ -101,7 +100,7 @@ bool makeKeptApartEight(const std::vector<Name>& participants, int courts, const
                 for (const Four& f : day[static_cast<std::size_t>(c)])
                     meetings(f, [&](int x, int y, bool partner) {
                         int& e = partner ? excess.first : excess.second;
-                        e = std::max(e, count(x, y, partner) + 1 -
+                        e = std::max(e, (partner ? partners : opponents).at(x, y) + 1 -
                                             (partner ? partnerShare : opponentShare));
                     });
                 if (excess < bestExcess) {
@@ -112,8 +111,7 @@ bool makeKeptApartEight(const std::vector<Name>& participants, int courts, const
             std::swap(day[static_cast<std::size_t>(r)], day[static_cast<std::size_t>(best)]);
             for (const Four& f : day[static_cast<std::size_t>(r)])
                 meetings(f, [&](int x, int y, bool partner) {
-                    ++count(x, y, partner);
-                    ++count(y, x, partner);
+                    (partner ? partners : opponents).add(x, y);
                 });
             worst = {std::max(worst.first, bestExcess.first),
                      std::max(worst.second, bestExcess.second)};
@@ -124,9 +122,7 @@ bool makeKeptApartEight(const std::vector<Name>& participants, int courts, const
     std::pair<int, int> bestWorst{INT_MAX, INT_MAX};
     for (int attempt = 0; attempt < 8; ++attempt) {
         Day day = rounds;
-        for (int i = static_cast<int>(day.size()) - 1; i > 0; --i)
-            std::swap(day[static_cast<std::size_t>(i)],
-                      day[static_cast<std::size_t>(below(static_cast<std::uint32_t>(i + 1)))]);
+        shuffle(day);
         if (const std::pair<int, int> worst = order(day); worst < bestWorst) {
             bestWorst = worst;
             best = std::move(day);
