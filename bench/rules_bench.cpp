@@ -8,7 +8,9 @@
 // and at every round boundary ("p/rnd", within 1, over the days where a
 // table can be), the partner spread and the opponent spreads within their
 // bounds +1 (the bounds an even share of the day's slots leaves, see
-// ruledQuality), and the median and slowest time.
+// ruledQuality; how many of the misses are cells where only an exact share
+// would do), and the median and slowest time. A day that misses a figure is
+// printed with the first letters of its rule set.
 //
 // Run: build/rel/bench/pairforge-rules-bench [seed] [all|some] [v|q] [moves] [rules] [roster]
 // ("all" crosses every gender mix with every level mix; otherwise each gender
@@ -227,6 +229,11 @@ struct Tally {
     int playDayOk = 0;
     int partnerOk = 0;
     int opponentOk = 0;
+    // Misses where every figure beyond its bound +1 has a bound of 0: the
+    // even share is a whole number, so spreads of 0 and 1 cannot both hold
+    // the share and the +1 leaves no room; only an exact design meets it.
+    int partnerExactMisses = 0;
+    int opponentExactMisses = 0;
     std::vector<double> seconds;
     std::map<std::string, int> reasons;
 };
@@ -347,10 +354,16 @@ int main(int argc, char** argv) {
             for (const RuledFigure& g : q.playSpread)
                 playDayOk = playDayOk && g.figure.value <= g.figure.bound.value_or(0);
             bool opponentOk = true;
+            bool opponentExact = true;
             for (const RuledFigure& g : q.opponentSpread)
-                opponentOk = opponentOk && g.figure.value <= g.figure.bound.value_or(0) + 1;
+                if (g.figure.value > g.figure.bound.value_or(0) + 1) {
+                    opponentOk = false;
+                    opponentExact = opponentExact && g.figure.bound.value_or(0) == 0;
+                }
             const bool partnerOk =
                 q.partnerSpread.figure.value <= q.partnerSpread.figure.bound.value_or(0) + 1;
+            t.partnerExactMisses += !partnerOk && q.partnerSpread.figure.bound.value_or(0) == 0;
+            t.opponentExactMisses += !opponentOk && opponentExact;
             const bool evenPossible = evenAtBoundariesPossible(r.facts, set.rules, courts);
             t.unevenForced += !evenPossible;
             t.playOk += playOk && evenPossible;
@@ -358,7 +371,7 @@ int main(int argc, char** argv) {
             t.partnerOk += partnerOk;
             t.opponentOk += opponentOk;
             if (!playOk || !playDayOk || !partnerOk || !opponentOk) {
-                std::printf("  %-24s play", r.label.c_str());
+                std::printf("  %-9.9s %-24s play", set.label, r.label.c_str());
                 for (const RuledFigure& g : q.playSpread)
                     std::printf(" %d/%d", g.figure.value, g.figure.bound.value_or(-1));
                 std::printf("%s%s partner %d/%d opp", playDayOk ? "" : "(day!)",
@@ -380,6 +393,11 @@ int main(int argc, char** argv) {
                     pct(t.playDayOk, made), pct(t.playOk, made - t.unevenForced),
                     pct(t.partnerOk, made), pct(t.opponentOk, made),
                     t.seconds[t.seconds.size() / 2], t.seconds.back());
+        if (made > t.partnerOk || made > t.opponentOk)
+            std::printf("    misses where the even share is a whole number (bound 0, so only an "
+                        "exact share is within +1): partner %d of %d, opponent %d of %d\n",
+                        t.partnerExactMisses, made - t.partnerOk, t.opponentExactMisses,
+                        made - t.opponentOk);
         if (t.unevenForced > 0)
             std::printf("    p/rnd: %d days left out, where no table can keep plays within 1 at "
                         "every boundary (pools the near levels split off)\n",
