@@ -364,6 +364,7 @@ private:
 public:
     // Back to the best day seen, to anneal once more from there.
     void restoreBest();
+    bool nearBounds() const;
     bool perfect() const { return bestLevel_ == 0 && bestFair_ == 0; }
 
 private:
@@ -1488,6 +1489,16 @@ void RuledSearch::restoreBest() {
     bestFair_ = fair_;
 }
 
+// Whether every cell's spread is within one of its bound, as the organiser
+// reads the figures; taken on the day the search stands on.
+bool RuledSearch::nearBounds() const {
+    for (const auto* cells : {&partnerSpread_, &opponentSpread_})
+        for (const CellSpread& c : *cells)
+            if (!c.pairsAt.empty() && c.hi - c.lo > c.bound + 1)
+                return false;
+    return true;
+}
+
 // Units x and y change places in round r, whatever each was doing there.
 void RuledSearch::exchangeUnits(int r, int x, int y) {
     const auto& wx = model_.unitMembers[static_cast<std::size_t>(x)];
@@ -1781,6 +1792,16 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
     if (!search->perfect()) {
         search->restoreBest();
         search->anneal(budget - budget * 3 / 5);
+    }
+    // A day still more than one meeting from even somewhere gets one more
+    // anneal from the best day seen, on the whole budget: warming up again is
+    // what lets a search that has settled find the few rearrangements left,
+    // while a day within one of its bounds already reads as even to the
+    // organiser and costs nothing more.
+    search->restoreBest();
+    if (!search->perfect() && !search->nearBounds()) {
+        search->anneal(budget);
+        search->restoreBest();
     }
     for (int r = 0; r < rounds; ++r) {
         for (int j = 0; j < courts; ++j) {
