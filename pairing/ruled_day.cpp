@@ -2,6 +2,7 @@
 
 #include "model/text_codec.h"
 #include "pairing/kept_apart_day.h"
+#include "pairing/least_spread.h"
 
 #include <QString>
 #include <QStringList>
@@ -1887,6 +1888,21 @@ RuledQuality ruledQuality(const std::vector<Name>& names, const DayFacts& facts,
     const auto nn = static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
     q.partnerWindows.assign(nn, {});
     q.opponentWindows.assign(nn, {});
+    const auto wholeKind = [&](const std::vector<int>& cellOf, int k) {
+        const int per = std::max(model.cellsPerKind, 1);
+        for (int x = 0; x < n; ++x) {
+            bool in = false;
+            bool elsewhere = false;
+            for (int y = 0; y < n; ++y) {
+                const int c = y == x ? -1 : cellOf[static_cast<std::size_t>(x * n + y)];
+                in = in || c == k;
+                elsewhere = elsewhere || (c >= 0 && c != k && c / per == k / per);
+            }
+            if (in && elsewhere)
+                return false;
+        }
+        return true;
+    };
     auto judge = [&](const PairMatrix& counts, const std::vector<int>& cellOf, int cells,
                      std::vector<RuledQuality::PairWindow>& windows) {
         std::vector<int> upper(nn, 0);
@@ -1909,9 +1925,30 @@ RuledQuality ruledQuality(const std::vector<Name>& names, const DayFacts& facts,
                 windows[i] = windows[static_cast<std::size_t>(y * n + x)] = {true, w.lo, w.hi};
             }
         std::vector<std::optional<QualityFigure>> figures(static_cast<std::size_t>(cells));
-        for (std::size_t k = 0; k < figures.size(); ++k)
-            if (shares.cellBound[k] >= 0)
-                figures[k] = QualityFigure{hi[k] - lo[k], shares.cellBound[k]};
+        for (std::size_t k = 0; k < figures.size(); ++k) {
+            if (shares.cellBound[k] < 0)
+                continue;
+            int bound = shares.cellBound[k];
+            // A cell that reads more than one above the even share's bound
+            // may be held there by the rules themselves (leastForcedSpread),
+            // where each member's count in it is the rules' and not the
+            // day's: everybody of its kind the member may meet is in this
+            // cell, so every match gives it the same.
+            if (hi[k] - lo[k] > bound + 1 && wholeKind(cellOf, static_cast<int>(k))) {
+                std::vector<std::pair<int, int>> pairs;
+                std::vector<int> totals(static_cast<std::size_t>(n), 0);
+                for (int x = 0; x < n; ++x)
+                    for (int y = x + 1; y < n; ++y)
+                        if (cellOf[static_cast<std::size_t>(x * n + y)] == static_cast<int>(k)) {
+                            pairs.emplace_back(x, y);
+                            const int c = upper[static_cast<std::size_t>(x * n + y)];
+                            totals[static_cast<std::size_t>(x)] += c;
+                            totals[static_cast<std::size_t>(y)] += c;
+                        }
+                bound = leastForcedSpread(pairs, totals, bound, hi[k] - lo[k]);
+            }
+            figures[k] = QualityFigure{hi[k] - lo[k], bound};
+        }
         return figures;
     };
     const auto partnerCells =

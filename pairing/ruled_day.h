@@ -64,8 +64,10 @@ struct RuledQuality {
     // the share of their cell and from each one's own slots there over the
     // members the rules let them meet (a member who may meet few meets them
     // more often). Each figure's bound is the least spread those shares
-    // force on its cell. Not counted: the rules never let the two be
-    // partners (or opponents).
+    // force on its cell, or, where the cell reads more than one above that,
+    // the least the rules force on it (leastForcedSpread); the windows stay
+    // the shares'. Not counted: the rules never let the two be partners (or
+    // opponents).
     struct PairWindow {
         bool counted = false;
         int lo = 0;

@@ -405,6 +405,31 @@ TEST(RuledQuality, FiguresWithinTheRulesOnAHandMadeDay) {
     EXPECT_EQ(all.partnerSpread.figure.bound, 0);
 }
 
+TEST(RuledQuality, ABoundTheRulesForceIsTheBound) {
+    // Men A, C, E and F, women B and D, C and F kept apart, sixteen matches:
+    // each match the two women and two men, who face each other. C and F
+    // face only A and E, eight times each, which takes all of A's and E's
+    // sixteen: A and E can never face each other, and 4, 4, 4, 4, 0 is as
+    // even as that leaves. With nobody kept apart the same day is a miss.
+    DayFacts facts(6);
+    facts.gender = {M, F, M, F, M, M};
+    keepApart(facts, 2, 5);
+    MatchTable table{};
+    const char* men[4] = {"AC", "AF", "EC", "EF"};
+    for (int k = 0; k < 16; ++k)
+        table[static_cast<std::size_t>(k)] = {Name(1, men[k % 4][0]), "B", Name(1, men[k % 4][1]),
+                                              "D"};
+    const RuledQuality apart =
+        ruledQuality(letters(6), facts, {.mixed = true, .keptApart = true}, table, 1, 0, 16);
+    ASSERT_EQ(apart.opponentSpread.size(), 3u);
+    EXPECT_EQ(apart.opponentSpread[0].over, "男性同士");
+    EXPECT_EQ(apart.opponentSpread[0].figure.value, 4);
+    EXPECT_EQ(apart.opponentSpread[0].figure.bound, 4);
+    const RuledQuality mixed = ruledQuality(letters(6), facts, {.mixed = true}, table, 1, 0, 16);
+    EXPECT_EQ(mixed.opponentSpread[0].figure.value, 4);
+    EXPECT_EQ(mixed.opponentSpread[0].figure.bound, 1);
+}
+
 TEST(RuledQuality, PairsAreJudgedWithinTheirTwoLevels) {
     // Near levels: A (level 1) may meet only B, C and D (level 2), so each of
     // A's three matches is A, B, C and D, and A faces each of them twice while
