@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -358,6 +357,8 @@ private:
     void relabelMove(double temperature);
     void opposedMove(double temperature);
     void genderRoundsMove(double temperature);
+    bool turnsStayEven(int group, int r1, int r2) const;
+    void recount(int r1, int r2);
     void exchangeUnits(int r, int x, int y);
     bool trySwap(int r, int p, int q, double temperature);
     void keepIfBest();
@@ -1218,12 +1219,15 @@ void RuledSearch::opposedMove(double temperature) {
             where_[whereAt(r, s[k])] = k;
 }
 
-// On a mixed day, the women (or the men) of two rounds where the same of
-// them play change rounds, each taking the other's place side by side. The
-// counts within each gender and every play count stay as they were; only
-// which men's match-ups meet which women's changes. Where a man and a woman
-// share a match too often while the rest is even, that pairing of match-ups
-// is what has to change, and no move within one round reaches it.
+// On a mixed day, the women (or the men) of two rounds change rounds, each
+// taking the other's place side by side. The counts within each gender stay
+// as they were; only which men's match-ups meet which women's changes. Where
+// a man and a woman share a match too often while the rest is even, that
+// pairing of match-ups is what has to change, and no move within one round
+// reaches it. Where the same of them play both rounds every play count stays
+// too; otherwise the two rounds must be near enough for the rotation to allow
+// the plays that move between them (on one court, mostly, where a gender's
+// two a round are seldom the same two).
 void RuledSearch::genderRoundsMove(double temperature) {
     const int r1 = static_cast<int>(below(static_cast<std::uint32_t>(rounds_)));
     const int r2 = static_cast<int>(below(static_cast<std::uint32_t>(rounds_)));
@@ -1252,22 +1256,43 @@ void RuledSearch::genderRoundsMove(double temperature) {
             return;
         moves.emplace_back(a, b);
     }
-    // The same members of the gender must play both rounds, or play counts
-    // would change between them.
+    // Where other members of the gender play the two rounds, their play
+    // counts change between them, which the rotation must allow.
+    bool same = true;
     for (const auto& [a, b] : moves)
-        if (where_[whereAt(r2, s1[a])] < 0)
-            return;
+        same = same && where_[whereAt(r2, s1[a])] >= 0;
+    if (!same && std::abs(r1 - r2) > relabelSpan_)
+        return;
     auto exchange = [&] {
         for (const auto& [a, b] : moves)
             std::swap(s1[a], s2[b]);
+    };
+    auto locate = [&] {
+        for (const auto& [a, b] : moves) {
+            where_[whereAt(r1, s2[b])] = -1;
+            where_[whereAt(r2, s1[a])] = -1;
+        }
+        for (int k = 0; k < perRound_; ++k) {
+            where_[whereAt(r1, s1[k])] = k;
+            where_[whereAt(r2, s2[k])] = k;
+        }
     };
     exchange();
     bool valid = true;
     for (int j = 0; j < courts_ && valid; ++j)
         valid = matchOk(model_, s1 + 4 * j) && matchOk(model_, s2 + 4 * j);
-    exchange();
-    if (!valid)
-        return;
+    if (valid && !same) {
+        locate();
+        valid = turnsStayEven(g == Gender::Male ? 0 : 1, r1, r2);
+        exchange();
+        locate();
+        if (!valid)
+            return;
+    } else {
+        exchange();
+        if (!valid)
+            return;
+    }
     auto price = [&](int sign, std::int64_t& level, std::int64_t& fair) {
         for (int j = 0; j < courts_; ++j) {
             level += sign * (levelCost(r1, j) + levelCost(r2, j));
@@ -1289,9 +1314,55 @@ void RuledSearch::genderRoundsMove(double temperature) {
     }
     level_ += levelDelta;
     fair_ += fairDelta;
-    for (int k = 0; k < perRound_; ++k) {
-        where_[whereAt(r1, s1[k])] = k;
-        where_[whereAt(r2, s2[k])] = k;
+    locate();
+    if (!same)
+        recount(std::min(r1, r2), std::max(r1, r2));
+}
+
+// The plays of a group's units at the boundaries from round `r1` up to
+// `r2`, once where_ holds who plays those rounds now: within one of each
+// other, or no further apart than they were, and nobody out longer than the
+// group's limit.
+bool RuledSearch::turnsStayEven(int group, int r1, int r2) const {
+    const int lo = std::min(r1, r2);
+    const int hi = std::max(r1, r2);
+    std::vector<int> plays(static_cast<std::size_t>(units_), 0);
+    for (int u = 0; u < units_; ++u)
+        plays[static_cast<std::size_t>(u)] =
+            lo == 0 ? credit_[static_cast<std::size_t>(u)] : count_[countAt(lo - 1, u)];
+    for (int r = lo; r < hi; ++r) {
+        int lowest = std::numeric_limits<int>::max();
+        int highest = std::numeric_limits<int>::min();
+        int oldLowest = lowest;
+        int oldHighest = highest;
+        for (int u = 0; u < units_; ++u) {
+            if (model_.groupOf[static_cast<std::size_t>(u)] != group)
+                continue;
+            int& c = plays[static_cast<std::size_t>(u)];
+            c += playing(r, u) ? 1 : 0;
+            lowest = std::min(lowest, c);
+            highest = std::max(highest, c);
+            oldLowest = std::min(oldLowest, count_[countAt(r, u)]);
+            oldHighest = std::max(oldHighest, count_[countAt(r, u)]);
+        }
+        if (highest - lowest > std::max(oldHighest - oldLowest, 1))
+            return false;
+    }
+    for (const int r : {r1, r2})
+        for (int u = 0; u < units_; ++u)
+            if (model_.groupOf[static_cast<std::size_t>(u)] == group && !sitRunOk(u, r))
+                return false;
+    return true;
+}
+
+// Play counts of rounds [r1, r2] taken afresh from where_.
+void RuledSearch::recount(int r1, int r2) {
+    for (int u = 0; u < units_; ++u) {
+        int c = r1 == 0 ? credit_[static_cast<std::size_t>(u)] : count_[countAt(r1 - 1, u)];
+        for (int r = r1; r <= r2; ++r) {
+            c += playing(r, u) ? 1 : 0;
+            count_[countAt(r, u)] = c;
+        }
     }
 }
 
@@ -1603,11 +1674,10 @@ void RuledSearch::anneal(std::int64_t budget) {
     constexpr std::uint32_t RelabelShare = 10; // in hundredths
     // Moves that change who shares a court while the counts within each
     // kind stay put. They mend what a mixed day's kinds lock in; without
-    // mixed doubles they bought nothing, and on one court there is no other
-    // court to share, so those days keep the moves they had.
-    const std::uint32_t courtMoves = rules_.mixed && courts_ > 1 ? 10 : 0;
-    const std::uint32_t opposed = courtMoves;
-    const std::uint32_t genderRounds = courtMoves;
+    // mixed doubles they bought nothing. On one court there is no other
+    // court to share, but a gender's rounds can still change places.
+    const std::uint32_t opposed = rules_.mixed && courts_ > 1 ? 10 : 0;
+    const std::uint32_t genderRounds = rules_.mixed ? 10 : 0;
     double temperature = StartTemperature;
     for (std::int64_t done = 0; done < budget; ++done) {
         if (done % Step == 0)
@@ -1713,6 +1783,35 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
     const int rounds = endMatch / courts - firstRound;
     if (rounds == 0)
         return {};
+    const auto emit = [&](const RuledSearch& day) {
+        for (int r = 0; r < rounds; ++r) {
+            for (int j = 0; j < courts; ++j) {
+                std::array<int, 4> p{};
+                for (int k = 0; k < 4; ++k)
+                    p[static_cast<std::size_t>(k)] = day.player(r, 4 * j + k);
+                // The man first on each side reads better on a mixed day.
+                for (int side = 0; side < 4; side += 2)
+                    if (facts.gender[static_cast<std::size_t>(p[static_cast<std::size_t>(side)])] ==
+                            Gender::Female &&
+                        facts.gender[static_cast<std::size_t>(
+                            p[static_cast<std::size_t>(side + 1)])] == Gender::Male)
+                        std::swap(p[static_cast<std::size_t>(side)],
+                                  p[static_cast<std::size_t>(side + 1)]);
+                auto name = [&](int k) -> const Name& {
+                    return participants[static_cast<std::size_t>(p[static_cast<std::size_t>(k)])];
+                };
+                table[static_cast<std::size_t>(firstMatch + r * courts + j)] =
+                    MatchRecord{name(0), name(1), name(2), name(3), 0, 0};
+            }
+        }
+        for (int k = firstMatch + rounds * courts; k < MaxMatches; ++k)
+            table[static_cast<std::size_t>(k)] = MatchRecord{};
+    };
+    // A move here prices each pair against its own range and each cell's
+    // spread as well, about twice the work of a move on a day without rules;
+    // half as many keep a ruled day within the time a day may take.
+    const std::int64_t budget =
+        options.moveBudget < 0 ? defaultBalancedBudget(members, courts) / 2 : options.moveBudget;
     // The rotation seats round by round and can corner itself: a few
     // rotations drawn afresh first, then one that lets the fewest plays give
     // way where the rules leave no other seating. The first two draw the
@@ -1781,11 +1880,6 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
                     .arg(rulesInForce(rules), model.groupLabel[static_cast<std::size_t>(group)])
                     .arg(spread)
                     .toStdString();
-    // A move here prices each pair against its own range and each cell's
-    // spread as well, about twice the work of a move on a day without rules;
-    // half as many keep a ruled day within the time a day may take.
-    const std::int64_t budget =
-        options.moveBudget < 0 ? defaultBalancedBudget(members, courts) / 2 : options.moveBudget;
     // An anneal that ends above zero has mostly settled; warming up again
     // from the best day seen finds a better one more often than the same
     // moves spent cooling on.
@@ -1804,28 +1898,7 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
         search->anneal(budget);
         search->restoreBest();
     }
-    for (int r = 0; r < rounds; ++r) {
-        for (int j = 0; j < courts; ++j) {
-            std::array<int, 4> p{};
-            for (int k = 0; k < 4; ++k)
-                p[static_cast<std::size_t>(k)] = search->player(r, 4 * j + k);
-            // The man first on each side reads better on a mixed day.
-            for (int side = 0; side < 4; side += 2)
-                if (facts.gender[static_cast<std::size_t>(p[static_cast<std::size_t>(side)])] ==
-                        Gender::Female &&
-                    facts.gender[static_cast<std::size_t>(p[static_cast<std::size_t>(side + 1)])] ==
-                        Gender::Male)
-                    std::swap(p[static_cast<std::size_t>(side)],
-                              p[static_cast<std::size_t>(side + 1)]);
-            auto name = [&](int k) -> const Name& {
-                return participants[static_cast<std::size_t>(p[static_cast<std::size_t>(k)])];
-            };
-            table[static_cast<std::size_t>(firstMatch + r * courts + j)] =
-                MatchRecord{name(0), name(1), name(2), name(3), 0, 0};
-        }
-    }
-    for (int k = firstMatch + rounds * courts; k < MaxMatches; ++k)
-        table[static_cast<std::size_t>(k)] = MatchRecord{};
+    emit(*search);
     return {};
 }
 
