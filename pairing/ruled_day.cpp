@@ -3,6 +3,7 @@
 #include "model/text_codec.h"
 #include "pairing/kept_apart_day.h"
 #include "pairing/least_spread.h"
+#include "pairing/mixed_passes.h"
 
 #include <QString>
 #include <QStringList>
@@ -217,6 +218,16 @@ bool hasSomeMatch(const Model& m, int x) {
     return false;
 }
 
+// Whether the rules let every two members share a match, and every man and
+// woman be partners: only mixed doubles binds.
+bool everyoneMeets(const Model& m) {
+    for (int x = 0; x < m.members; ++x)
+        for (int y = 0; y < m.members; ++y)
+            if (x != y && !m.together[m.at(x, y)])
+                return false;
+    return true;
+}
+
 struct Window {
     int lo = 0;
     int hi = 0;
@@ -305,7 +316,10 @@ public:
     // next can still be (see nextRoundSeatable). `nodes`: the seating steps
     // the whole build may take.
     int build(bool relaxed, double blur, bool lookAhead, std::int64_t nodes);
-    void anneal(std::int64_t budget);
+    void anneal(std::int64_t budget, double startTemperature = 0.5);
+    // Takes `seats` (a day by construction, as mixedPassSeats gives) as the
+    // day to anneal from.
+    void start(const std::vector<int>& seats);
     // The largest play spread within a group at any round boundary, the
     // plays had before the first round included; `group` names where.
     int worstSpread(int& group) const;
@@ -1663,12 +1677,16 @@ void RuledSearch::relabelMove(double temperature) {
         std::swap(count_[countAt(r, x)], count_[countAt(r, y)]);
 }
 
-void RuledSearch::anneal(std::int64_t budget) {
+void RuledSearch::start(const std::vector<int>& seats) {
+    best_ = seats;
+    restoreBest();
+}
+
+void RuledSearch::anneal(std::int64_t budget, double startTemperature) {
     if (budget <= 0 || (level_ == 0 && fair_ == 0))
         return;
-    constexpr double StartTemperature = 0.5;
     constexpr double EndTemperature = 0.03;
-    const double cooling = std::log(EndTemperature / StartTemperature);
+    const double cooling = std::log(EndTemperature / startTemperature);
     constexpr int Step = 1024;
     const bool anyBench = members_ > perRound_;
     constexpr std::uint32_t RelabelShare = 10; // in hundredths
@@ -1678,10 +1696,10 @@ void RuledSearch::anneal(std::int64_t budget) {
     // court to share, but a gender's rounds can still change places.
     const std::uint32_t opposed = rules_.mixed && courts_ > 1 ? 10 : 0;
     const std::uint32_t genderRounds = rules_.mixed ? 10 : 0;
-    double temperature = StartTemperature;
+    double temperature = startTemperature;
     for (std::int64_t done = 0; done < budget; ++done) {
         if (done % Step == 0)
-            temperature = StartTemperature * std::exp(cooling * static_cast<double>(done) /
+            temperature = startTemperature * std::exp(cooling * static_cast<double>(done) /
                                                       static_cast<double>(budget));
         const std::uint32_t kind = below(100);
         if (kind < 15)
@@ -1812,6 +1830,35 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
     // half as many keep a ruled day within the time a day may take.
     const std::int64_t budget =
         options.moveBudget < 0 ? defaultBalancedBudget(members, courts) / 2 : options.moveBudget;
+    // Where mixed doubles is all that binds, a whole day starts from the two
+    // genders' round robins (mixedPassSeats): each gender's match-ups as even
+    // as whole rounds allow, which the search from a rotation seldom reaches
+    // where an even share is a whole number (sixteen women on one court, each
+    // two facing exactly once). A cool anneal then shares out who meets whom
+    // across the genders without undoing much of that, on half the moves: the
+    // days it leaves more than one from a bound somewhere (men and women
+    // alike on one court, mostly) were no nearer on the whole budget, and
+    // are made the usual way instead.
+    if (firstRound == 0 && !history && rules.mixed && model.pairGroup < 0 && !model.byLevel &&
+        everyoneMeets(model)) {
+        constexpr double StructuredTemperature = 0.05;
+        std::vector<int> men;
+        std::vector<int> women;
+        for (int u = 0; u < model.units(); ++u)
+            (model.groupOf[static_cast<std::size_t>(u)] == 0 ? men : women)
+                .push_back(model.unitMembers[static_cast<std::size_t>(u)][0]);
+        if (const std::vector<int> seats = mixedPassSeats(men, women, courts, rounds, options.seed);
+            !seats.empty()) {
+            RuledSearch passes(model, facts, rules, courts, rounds, history, options.seed);
+            passes.start(seats);
+            passes.anneal(budget / 2, StructuredTemperature);
+            passes.restoreBest();
+            if (passes.nearBounds()) {
+                emit(passes);
+                return {};
+            }
+        }
+    }
     // The rotation seats round by round and can corner itself: a few
     // rotations drawn afresh first, then one that lets the fewest plays give
     // way where the rules leave no other seating. The first two draw the

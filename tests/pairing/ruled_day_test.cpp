@@ -172,6 +172,28 @@ TEST(RuledDay, TellsWhenThePoolsLeavePlaysTwoApart) {
     EXPECT_EQ(note, "");
 }
 
+// Twelve men and four women on two courts, mixed doubles: the four play every
+// round, and each man partners and faces each of them exactly alike (5 and 5
+// times), which the search alone left two apart.
+TEST(RuledDay, MixedFourWomenMeetEveryManAlike) {
+    const std::vector<Name> names = letters(16);
+    DayFacts facts(16);
+    for (int i = 0; i < 16; ++i)
+        facts.gender[static_cast<std::size_t>(i)] = i % 4 == 1 ? F : M;
+    const DayRules rules{.mixed = true};
+    MatchTable table{};
+    ASSERT_EQ(generateRuledDay(names, 2, 0, nullptr, facts, rules, {3, 20'000}, table), "");
+    expectRoundsDistinct(table, 2);
+    expectPlayEven(names, facts, rules, table, 2);
+    EXPECT_EQ(ruleFigures(names, facts, table, 2).breaks(rules), 0);
+    const RuledQuality q = ruledQuality(names, facts, rules, table, 2);
+    EXPECT_EQ(q.partnerSpread.figure.value, 0);
+    ASSERT_EQ(q.opponentSpread.size(), 3U);
+    EXPECT_LE(q.opponentSpread[0].figure.value, q.opponentSpread[0].figure.bound.value_or(0) + 1);
+    EXPECT_EQ(q.opponentSpread[1].figure.value, 0); // the four among themselves
+    EXPECT_EQ(q.opponentSpread[2].figure.value, 0);
+}
+
 TEST(RuledDay, SameSeedSameDayAnotherSeedAnother) {
     const std::vector<Name> names = letters(12);
     const DayFacts facts = twelve();
