@@ -270,7 +270,7 @@ int main(int argc, char** argv) {
                         rosters.push_back(makeRoster(n, courts, static_cast<GenderMix>(g),
                                                      static_cast<LevelMix>(l)));
         }
-    std::printf("%-28s %5s %7s %6s %7s %8s %6s %6s %7s %7s %8s %8s\n", "rules", "days", "refused",
+    std::printf("%-28s %5s %7s %6s %7s %8s %6s %6s %8s %8s %8s %8s\n", "rules", "days", "refused",
                 "held", "broken", "gap<=1", "play", "p/rnd", "partner", "oppon.", "median",
                 "slowest");
     if (onlySet.empty() && onlyRoster.empty()) {
@@ -387,7 +387,7 @@ int main(int argc, char** argv) {
         std::sort(t.seconds.begin(), t.seconds.end());
         const int made = t.cases - t.refused;
         auto pct = [](long a, long b) { return b == 0 ? 100.0 : 100.0 * a / b; };
-        std::printf("%-28s %5d %7d %6d %7d %7.1f%% %5.0f%% %5.0f%% %6.0f%% %6.0f%% %7.3fs %7.3fs\n",
+        std::printf("%-28s %5d %7d %6d %7d %7.1f%% %5.0f%% %5.0f%% %6.1f%% %6.1f%% %7.3fs %7.3fs\n",
                     set.label, t.cases, t.refused, t.held, t.broken,
                     set.rules.levelBalance ? pct(t.allowedNearGap, t.allowedMatches) : 100.0,
                     pct(t.playDayOk, made), pct(t.playOk, made - t.unevenForced),
