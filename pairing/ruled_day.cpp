@@ -381,6 +381,7 @@ public:
     // Back to the best day seen, to anneal once more from there.
     void restoreBest();
     bool nearBounds() const;
+    int beyondBounds() const;
     bool perfect() const { return bestLevel_ == 0 && bestFair_ == 0; }
 
 private:
@@ -1585,6 +1586,16 @@ bool RuledSearch::nearBounds() const {
     return true;
 }
 
+// How far the cells read beyond one of their bounds, summed.
+int RuledSearch::beyondBounds() const {
+    int beyond = 0;
+    for (const auto* cells : {&partnerSpread_, &opponentSpread_})
+        for (const CellSpread& c : *cells)
+            if (!c.pairsAt.empty())
+                beyond += std::max(0, c.hi - c.lo - c.bound - 1);
+    return beyond;
+}
+
 // Units x and y change places in round r, whatever each was doing there.
 void RuledSearch::exchangeUnits(int r, int x, int y) {
     const auto& wx = model_.unitMembers[static_cast<std::size_t>(x)];
@@ -1839,6 +1850,7 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
     // days it leaves more than one from a bound somewhere (men and women
     // alike on one court, mostly) were no nearer on the whole budget, and
     // are made the usual way instead.
+    bool triedPasses = false;
     if (firstRound == 0 && !history && rules.mixed && model.pairGroup < 0 && !model.byLevel &&
         everyoneMeets(model)) {
         constexpr double StructuredTemperature = 0.05;
@@ -1849,6 +1861,7 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
                 .push_back(model.unitMembers[static_cast<std::size_t>(u)][0]);
         if (const std::vector<int> seats = mixedPassSeats(men, women, courts, rounds, options.seed);
             !seats.empty()) {
+            triedPasses = true;
             RuledSearch passes(model, facts, rules, courts, rounds, history, options.seed);
             passes.start(seats);
             passes.anneal(budget / 2, StructuredTemperature);
@@ -1893,7 +1906,9 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
                                                  {4, NarrowBlur, false, true, 1'200'000}}};
     std::unique_ptr<RuledSearch> search;
     int stuck = -1;
+    const Rotation* madeBy = nullptr;
     for (const Rotation& rotation : Rotations) {
+        madeBy = &rotation;
         search = std::make_unique<RuledSearch>(model, facts, rules, courts, rounds, history,
                                                options.seed + 0x9e3779b9u * rotation.draw);
         stuck = search->build(rotation.relaxed, rotation.blur, rotation.lookAhead, rotation.nodes);
@@ -1920,13 +1935,18 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
             .toStdString();
     // Kept within two, but the organiser is told: a day stopped at such a
     // round leaves someone two matches behind.
-    if (note && spread > evenSpread)
-        *note = QStringLiteral(
-                    "指定（%1）を守るため、%2の出場回数が途中で最大%3回の差になる回があります。"
-                    "その回で終えると差が残ります。")
-                    .arg(rulesInForce(rules), model.groupLabel[static_cast<std::size_t>(group)])
-                    .arg(spread)
-                    .toStdString();
+    const auto tell = [&](int worst, int where) {
+        if (note && worst > evenSpread)
+            *note = QStringLiteral(
+                        "指定（%1）を守るため、%2の出場回数が途中で最大%3回の差になる回があります。"
+                        "その回で終えると差が残ります。")
+                        .arg(rulesInForce(rules), model.groupLabel[static_cast<std::size_t>(where)])
+                        .arg(worst)
+                        .toStdString();
+        else if (note)
+            note->clear();
+    };
+    tell(spread, group);
     // An anneal that ends above zero has mostly settled; warming up again
     // from the best day seen finds a better one more often than the same
     // moves spent cooling on.
@@ -1944,6 +1964,33 @@ std::string generateRuledDay(const std::vector<Name>& participants, int courts, 
     if (!search->perfect() && !search->nearBounds()) {
         search->anneal(budget);
         search->restoreBest();
+    }
+    // A day still more than one from a bound somewhere after all that has
+    // mostly settled into its rotation: where the rules leave few fours (near
+    // levels on one court), members who first came on together keep their
+    // turns together all day, and no move changes a turn without a longer
+    // rest. A rotation drawn afresh, up to twice on half the moves each, may
+    // not lock them so; the day nearest its bounds is kept. A mixed day that
+    // began from the round robins has had its other start already.
+    constexpr int Redraws = 2;
+    for (int redraw = 1; redraw <= Redraws && !triedPasses && !search->nearBounds(); ++redraw) {
+        auto other = std::make_unique<RuledSearch>(
+            model, facts, rules, courts, rounds, history,
+            options.seed + 0x9e3779b9u * static_cast<std::uint32_t>(Rotations.size() + redraw));
+        if (other->build(madeBy->relaxed, madeBy->blur, madeBy->lookAhead, madeBy->nodes) >= 0)
+            continue;
+        int otherGroup = 0;
+        const int otherSpread = other->worstSpread(otherGroup);
+        if (otherSpread > spread)
+            continue;
+        other->anneal(budget * 3 / 10);
+        other->restoreBest();
+        other->anneal(budget / 2 - budget * 3 / 10);
+        other->restoreBest();
+        if (other->beyondBounds() < search->beyondBounds()) {
+            search = std::move(other);
+            tell(otherSpread, otherGroup);
+        }
     }
     emit(*search);
     return {};
