@@ -9,12 +9,11 @@
 namespace pf {
 namespace {
 
-// The pairs of `group`, `perRound` to a round, pass after
-// pass: pass p is the circle method's round p (or −p), its pair at distance j
-// from the centre seated j/perRound rounds into the pass. From one pass to
-// the next every member's distance changes by at most one, so nobody moves
-// more than a round later in the pass.
-// With `repeat` 2 each pass comes twice in a row.
+// The pairs of `group`, `perRound` to a round, pass after pass: pass p is the
+// circle method's round p (or −p), its pair at distance j from the centre
+// seated j/perRound rounds into the pass. From one pass to the next every
+// member's distance changes by at most one, so nobody moves more than a round
+// later in the pass. With `repeat` 2 each pass comes twice in a row.
 std::vector<std::array<int, 2>> passPairs(std::vector<int> group, int perRound, int rounds,
                                           std::mt19937& rng, int repeat = 1) {
     std::shuffle(group.begin(), group.end(), rng);
@@ -36,10 +35,10 @@ std::vector<std::array<int, 2>> passPairs(std::vector<int> group, int perRound, 
     return pairs;
 }
 
-// Each man and woman who share a court are partners in as many of those
-// matches as they face each other: each match's two women change sides where
-// that brings the two counts nearer, until nothing does. `seats` as returned
-// by mixedPassSeats.
+// Each man and woman who share a court should be partners in as many of those
+// matches as they face each other: a short anneal lets each match's two women
+// change sides where that brings the two counts nearer, and keeps the best
+// seen. `seats` as returned by mixedPassSeats.
 void balanceSides(std::vector<int>& seats, int members, std::mt19937& rng) {
     const auto n = static_cast<std::size_t>(members);
     std::vector<int> lean(n * n, 0); // partners minus opponents, by man·n + woman
@@ -61,7 +60,7 @@ void balanceSides(std::vector<int>& seats, int members, std::mt19937& rng) {
         }
         return c;
     };
-    // A short anneal settles it; the search that follows mends what is left.
+    // The search that follows mends what is left.
     std::int64_t total = 0;
     for (std::size_t k = 0; k < matches; ++k)
         total += cost(&seats[4 * k]);

@@ -25,7 +25,8 @@ namespace pf {
 // 4j … 4j + 3 are match j, each side a man and then a woman), members given
 // by their indices in `men` and `women` (indices below their total) and
 // shuffled by `seed`; empty where a gender is odd or fewer than two a court,
-// or where passes that end within a round would seat someone twice.
+// or where passes that end within a round would seat someone twice or keep
+// someone out longer than the rotation allows.
 std::vector<int> mixedPassSeats(const std::vector<int>& men, const std::vector<int>& women,
                                 int courts, int rounds, std::uint32_t seed);
 
