@@ -1296,18 +1296,17 @@ void RuledSearch::genderRoundsMove(double temperature) {
     bool valid = true;
     for (int j = 0; j < courts_ && valid; ++j)
         valid = matchOk(model_, s1 + 4 * j) && matchOk(model_, s2 + 4 * j);
-    if (valid && !same) {
+    // The rotation's check reads who plays from where_, so it moves too.
+    const bool located = valid && !same;
+    if (located) {
         locate();
         valid = turnsStayEven(g == Gender::Male ? 0 : 1, r1, r2);
-        exchange();
-        locate();
-        if (!valid)
-            return;
-    } else {
-        exchange();
-        if (!valid)
-            return;
     }
+    exchange();
+    if (located)
+        locate();
+    if (!valid)
+        return;
     auto price = [&](int sign, std::int64_t& level, std::int64_t& fair) {
         for (int j = 0; j < courts_; ++j) {
             level += sign * (levelCost(r1, j) + levelCost(r2, j));
